@@ -1,0 +1,31 @@
+#pragma once
+
+#include <sqlite3.h>
+#include <string>
+
+namespace pellimo {
+
+// A catalogue the size of a large collection, made once in a temporary folder: 1,000 sets of 100 basic
+// cards, and set "BIG" with 9,999 basic cards and 1,000 special cards; every tenth card has a 50 KB picture.
+class BenchCatalogue {
+public:
+    BenchCatalogue();
+    ~BenchCatalogue();
+    BenchCatalogue(const BenchCatalogue&) = delete;
+    BenchCatalogue& operator=(const BenchCatalogue&) = delete;
+
+    const std::string& folder() const { return folder_; }
+    std::string path() const { return folder_ + "/Pellimo.mdb"; }
+
+    static constexpr const char* BigSet = "BIG";
+    static constexpr int BigSetCards = 9999;
+
+private:
+    std::string folder_;
+};
+
+// A raw connection for the comparisons, opened as the engine opens its own.
+sqlite3* openRaw(const std::string& path);
+void execRaw(sqlite3* db, const char* sql);
+
+} // namespace pellimo

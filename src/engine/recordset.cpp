@@ -1,0 +1,371 @@
+#include "recordset.h"
+
+#include "engine_error.h"
+#include "field_rules.h"
+#include "pattern.h"
+#include "row_source.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace pellimo {
+
+namespace {
+
+[[noreturn]] void noCurrentRecord() {
+    throw EngineError(err::NoCurrentRecord, "No current record.");
+}
+
+[[noreturn]] void nothingPending() {
+    throw EngineError(err::UpdateWithoutEdit, "There is no edit or new record to store or cancel.");
+}
+
+} // namespace
+
+const FieldInfo& Field::info() const {
+    return recordset_->rows().fields()[index_];
+}
+Value Field::value() const {
+    return recordset_->fieldValue(index_);
+}
+void Field::setValue(const Value& value) {
+    recordset_->setFieldValue(index_, value);
+}
+std::int64_t Field::FieldSize() const {
+    return recordset_->fieldSize(index_);
+}
+
+Recordset::Recordset(std::shared_ptr<Connection> connection, const RecordSource& source)
+    : rows_(openRowSource(std::move(connection), source)) {}
+
+Recordset::~Recordset() = default;
+
+RowSource& Recordset::rows() {
+    if (!rows_)
+        throw EngineError(err::Reserved, "The record set is closed.");
+    return *rows_;
+}
+
+const RowSource& Recordset::rows() const {
+    if (!rows_)
+        throw EngineError(err::Reserved, "The record set is closed.");
+    return *rows_;
+}
+
+// The keys are read at the first need, so a record set opened only to add rows never reads any.
+void Recordset::ensureKeys() {
+    if (keysLoaded_)
+        return;
+    keys_ = rows().loadKeys();
+    keysLoaded_ = true;
+    // Rows added before the first read stay reachable, after the others, whether the source selects them or
+    // not.
+    if (!addedKeys_.empty()) {
+        std::unordered_set<BookmarkId> loaded(keys_.begin(), keys_.end());
+        for (BookmarkId key : addedKeys_)
+            if (loaded.count(key) == 0)
+                keys_.push_back(key);
+    }
+    position_ = keys_.empty() ? -1 : 0;
+    if (!keys_.empty())
+        rows_->readRow(keys_[0], current_, currentSizes_);
+}
+
+bool Recordset::hasCurrent() {
+    ensureKeys();
+    return !currentDeleted_ && position_ >= 0 && position_ < static_cast<long>(keys_.size());
+}
+
+void Recordset::requireCurrent() {
+    if (!hasCurrent())
+        noCurrentRecord();
+}
+
+void Recordset::requireUpdatable() const {
+    if (!rows().updatable())
+        throw EngineError(err::ReadOnly,
+                          "This record source cannot be changed: it is a query that is read as it "
+                          "stands.");
+}
+
+void Recordset::dropPending() {
+    editMode_ = dbEditNone;
+    pending_.clear();
+}
+
+void Recordset::showRecord() {
+    if (observer_)
+        observer_->recordShown(*this);
+}
+
+void Recordset::notifyRowsChanged() {
+    if (observer_)
+        observer_->rowsChanged(*this);
+}
+
+// Leaves the current record for `position` (which may lie before or after the rows).
+void Recordset::moveTo(long position) {
+    if (observer_)
+        observer_->leavingRecord(*this);
+    dropPending(); // a pending addition is dropped by a move
+    arriveAt(position);
+}
+
+void Recordset::arriveAt(long position) {
+    long count = static_cast<long>(keys_.size());
+    position_ = std::clamp(position, -1L, count);
+    currentDeleted_ = false;
+    if (position_ >= 0 && position_ < count)
+        rows().readRow(keys_[position_], current_, currentSizes_);
+    showRecord();
+}
+
+void Recordset::MoveFirst() {
+    ensureKeys();
+    if (keys_.empty())
+        noCurrentRecord();
+    moveTo(0);
+}
+
+void Recordset::MoveLast() {
+    ensureKeys();
+    if (keys_.empty())
+        noCurrentRecord();
+    moveTo(static_cast<long>(keys_.size()) - 1);
+}
+
+void Recordset::MovePrevious() {
+    ensureKeys();
+    if (BOF())
+        noCurrentRecord();
+    moveTo(position_ - 1);
+}
+
+void Recordset::MoveNext() {
+    ensureKeys();
+    if (EOF_())
+        noCurrentRecord();
+    // After a delete the position already names the record that followed the deleted one.
+    moveTo(currentDeleted_ ? position_ : position_ + 1);
+}
+
+bool Recordset::BOF() {
+    ensureKeys();
+    return keys_.empty() || position_ < 0;
+}
+
+bool Recordset::EOF_() {
+    ensureKeys();
+    return keys_.empty() || position_ >= static_cast<long>(keys_.size());
+}
+
+long Recordset::RecordCount() {
+    ensureKeys();
+    return static_cast<long>(keys_.size());
+}
+
+BookmarkId Recordset::Bookmark() {
+    requireCurrent();
+    return keys_[position_];
+}
+
+void Recordset::SetBookmark(BookmarkId bookmark) {
+    ensureKeys();
+    auto found = std::find(keys_.begin(), keys_.end(), bookmark);
+    if (found == keys_.end())
+        throw EngineError(err::RecordDeleted, "The bookmark names no record of this record set.");
+    moveTo(static_cast<long>(found - keys_.begin()));
+}
+
+void Recordset::Edit() {
+    requireUpdatable();
+    if (editMode_ == dbEditAdd) {
+        dropPending();
+        arriveAt(positionBeforeAdd_);
+    }
+    requireCurrent();
+    editMode_ = dbEditInProgress;
+    pending_.assign(rows_->fields().size(), std::nullopt);
+}
+
+void Recordset::AddNew() {
+    requireUpdatable();
+    if (observer_)
+        observer_->leavingRecord(*this);
+    long before = editMode_ == dbEditAdd ? positionBeforeAdd_ : position_;
+    dropPending();
+    positionBeforeAdd_ = before;
+    editMode_ = dbEditAdd;
+    pending_.assign(rows_->fields().size(), std::nullopt);
+    showRecord();
+}
+
+void Recordset::Update() {
+    if (editMode_ == dbEditNone)
+        nothingPending();
+    if (observer_)
+        observer_->preparingUpdate(*this);
+    if (editMode_ == dbEditAdd)
+        updateAddition();
+    else
+        updateEdit();
+    notifyRowsChanged();
+}
+
+// A refused write keeps the edit pending, so nothing typed is lost.
+void Recordset::updateEdit() {
+    requireCurrent();
+    BookmarkId key = keys_[position_];
+    rows().update(key, pending_);
+    dropPending();
+    lastModified_ = key;
+    rows_->readRow(key, current_, currentSizes_);
+}
+
+void Recordset::updateAddition() {
+    BookmarkId key = rows().insert(pending_);
+    lastModified_ = key;
+    dropPending();
+    // The new row stays reachable until the next refresh; the record current before AddNew is current again.
+    addedKeys_.push_back(key);
+    if (!keysLoaded_)
+        return; // nothing was current; the new row joins the others at the first read
+    keys_.push_back(key);
+    // The record current before AddNew is still the one held in memory: no need to read it again.
+    position_ = positionBeforeAdd_;
+    showRecord();
+}
+
+void Recordset::CancelUpdate() {
+    if (editMode_ == dbEditNone)
+        nothingPending();
+    bool adding = editMode_ == dbEditAdd;
+    dropPending();
+    if (adding)
+        arriveAt(positionBeforeAdd_);
+    else
+        showRecord();
+}
+
+void Recordset::Delete() {
+    requireUpdatable();
+    if (editMode_ == dbEditAdd) // the current record is the new one, which is not stored yet
+        noCurrentRecord();
+    requireCurrent();
+    BookmarkId key = keys_[position_];
+    rows_->remove(key);
+    dropPending();
+    keys_.erase(keys_.begin() + position_);
+    std::erase(addedKeys_, key);
+    // No record is usable until the next move; the position now names the record that followed.
+    currentDeleted_ = true;
+    showRecord();
+    notifyRowsChanged();
+}
+
+void Recordset::FindFirst(const Criterion& criterion) {
+    int field = Fields(criterion.field).index();
+    if (!criterion.literal)
+        checkPattern(criterion.pattern);
+    ensureKeys();
+    std::vector<BookmarkId> found = rows().matching(field, criterion, addedKeys_);
+    std::unordered_set<BookmarkId> matches(found.begin(), found.end());
+    auto first =
+        std::find_if(keys_.begin(), keys_.end(), [&](BookmarkId key) { return matches.count(key) != 0; });
+    noMatch_ = first == keys_.end();
+    if (noMatch_)
+        return;
+    long position = static_cast<long>(first - keys_.begin());
+    if (position != position_ || currentDeleted_ || editMode_ == dbEditAdd)
+        moveTo(position);
+}
+
+Field Recordset::Fields(std::string_view name) {
+    const std::vector<FieldInfo>& fields = rows().fields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (equalsIgnoringCase(fields[i].name, name))
+            return Field(*this, static_cast<int>(i));
+    throw EngineError(err::ItemNotFound, "The record set has no field named '" + std::string(name) + "'.");
+}
+
+Field Recordset::Fields(int index) {
+    if (index < 0 || index >= FieldCount())
+        throw EngineError(err::ItemNotFound,
+                          "The record set has no field number " + std::to_string(index) + ".");
+    return Field(*this, index);
+}
+
+int Recordset::FieldCount() const {
+    return static_cast<int>(rows().fields().size());
+}
+
+bool Recordset::updatable() const {
+    return rows().updatable();
+}
+
+Value Recordset::fieldValue(int index) {
+    if (editMode_ != dbEditNone && pending_[index])
+        return *pending_[index];
+    if (editMode_ == dbEditAdd)
+        return Value();
+    requireCurrent();
+    if (rows().fields()[index].kind == FieldKind::Binary && currentSizes_[index] > 0)
+        return rows_->readBinary(keys_[position_], index);
+    return current_[index];
+}
+
+void Recordset::setFieldValue(int index, const Value& value) {
+    if (editMode_ == dbEditNone)
+        nothingPending();
+    pending_[index] = valueForField(rows().fields()[index], value);
+}
+
+std::int64_t Recordset::fieldSize(int index) {
+    if (editMode_ != dbEditNone && pending_[index]) {
+        const Value& value = *pending_[index];
+        return static_cast<std::int64_t>(value.type() == Value::Type::Binary ? value.asBytes().size()
+                                                                             : value.toString().size());
+    }
+    if (editMode_ == dbEditAdd)
+        return 0;
+    requireCurrent();
+    return currentSizes_[index];
+}
+
+std::vector<std::pair<BookmarkId, Value>> Recordset::ColumnValues(std::string_view name) {
+    int field = Fields(name).index();
+    ensureKeys();
+    std::vector<std::pair<BookmarkId, Value>> values = rows().column(field);
+    bool sameOrder = values.size() == keys_.size() &&
+                     std::equal(keys_.begin(), keys_.end(), values.begin(),
+                                [](BookmarkId key, const auto& entry) { return key == entry.first; });
+    if (sameOrder)
+        return values;
+    // Rows added since the keys were read follow the others, as the record set holds them.
+    std::unordered_map<BookmarkId, Value> byKey;
+    for (auto& entry : values)
+        byKey.emplace(entry.first, std::move(entry.second));
+    std::vector<std::pair<BookmarkId, Value>> ordered;
+    ordered.reserve(keys_.size());
+    std::vector<Value> row;
+    std::vector<std::int64_t> sizes;
+    for (BookmarkId key : keys_) {
+        if (auto found = byKey.find(key); found != byKey.end()) {
+            ordered.emplace_back(key, std::move(found->second));
+        } else {
+            rows_->readRow(key, row, sizes);
+            ordered.emplace_back(key, row[field]);
+        }
+    }
+    return ordered;
+}
+
+void Recordset::Close() {
+    dropPending();
+    rows_.reset();
+    keys_.clear();
+    keysLoaded_ = false;
+}
+
+} // namespace pellimo

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "criterion.h"
+#include "field_info.h"
+#include "record_source.h"
+#include "value.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace pellimo {
+
+class Connection;
+class Recordset;
+class RowSource;
+
+inline constexpr int dbEditNone = 0;
+inline constexpr int dbEditInProgress = 1;
+inline constexpr int dbEditAdd = 2;
+
+// Told of every change of the current record, so that bound boxes can follow it.
+class RecordsetObserver {
+public:
+    virtual ~RecordsetObserver() = default;
+    // Before the current record changes (a move, AddNew, a bookmark jump, a find that lands elsewhere);
+    // throwing refuses the change.
+    virtual void leavingRecord(Recordset& recordset) = 0;
+    // After the current record changed or a new record began.
+    virtual void recordShown(Recordset& recordset) = 0;
+    // Before Update writes the pending edit or addition: the last moment to set its fields.
+    virtual void preparingUpdate(Recordset& recordset) = 0;
+    // After a row was stored or deleted through this record set.
+    virtual void rowsChanged(Recordset& recordset) = 0;
+};
+
+// A field of the current record (or of the record being edited or added).
+class Field {
+public:
+    Field(Recordset& recordset, int index) : recordset_(&recordset), index_(index) {}
+    const FieldInfo& info() const;
+    int index() const { return index_; }
+    const std::string& Name() const { return info().name; }
+    Value value() const;
+    void setValue(const Value& value);
+    // The bytes a binary field holds (a text field: its UTF-8 bytes), read without loading them.
+    std::int64_t FieldSize() const;
+
+private:
+    Recordset* recordset_;
+    int index_;
+};
+
+// The ordered rows of one record source with a current position. The keys of the rows stay in memory;
+// field values are read when a record becomes current, a picture's bytes only when asked for.
+class Recordset {
+public:
+    Recordset(std::shared_ptr<Connection> connection, const RecordSource& source);
+    ~Recordset();
+    Recordset(const Recordset&) = delete;
+    Recordset& operator=(const Recordset&) = delete;
+
+    void setObserver(RecordsetObserver* observer) { observer_ = observer; }
+
+    void MoveFirst();
+    void MoveLast();
+    void MovePrevious();
+    void MoveNext();
+    bool BOF();
+    bool EOF_(); // EOF is a macro of the C library
+    long RecordCount();
+    BookmarkId Bookmark();
+    void SetBookmark(BookmarkId bookmark);
+    std::optional<BookmarkId> LastModified() const { return lastModified_; }
+
+    int EditMode() const { return editMode_; }
+    void Edit();
+    void AddNew();
+    void Update();
+    void CancelUpdate();
+    void Delete();
+
+    void FindFirst(const Criterion& criterion);
+    bool NoMatch() const { return noMatch_; }
+
+    Field Fields(std::string_view name);
+    Field Fields(int index);
+    int FieldCount() const;
+    bool updatable() const;
+
+    // The values of one field for every record, in the record set's order, each with its bookmark.
+    std::vector<std::pair<BookmarkId, Value>> ColumnValues(std::string_view field);
+
+    void Close();
+
+private:
+    friend class Field;
+
+    RowSource& rows();
+    const RowSource& rows() const;
+    void ensureKeys();
+    bool hasCurrent();
+    void requireCurrent();
+    void requireUpdatable() const;
+    void moveTo(long position);
+    void arriveAt(long position);
+    void dropPending();
+    void showRecord();
+    void notifyRowsChanged();
+    Value fieldValue(int index);
+    void setFieldValue(int index, const Value& value);
+    std::int64_t fieldSize(int index);
+    void updateEdit();
+    void updateAddition();
+
+    std::unique_ptr<RowSource> rows_;
+    RecordsetObserver* observer_ = nullptr;
+    std::vector<BookmarkId> keys_;
+    bool keysLoaded_ = false;
+    std::vector<BookmarkId> addedKeys_;
+    long position_ = -1;
+    bool currentDeleted_ = false;
+    long positionBeforeAdd_ = -1;
+    int editMode_ = dbEditNone;
+    std::vector<std::optional<Value>> pending_;
+    std::vector<Value> current_;
+    std::vector<std::int64_t> currentSizes_;
+    std::optional<BookmarkId> lastModified_;
+    bool noMatch_ = false;
+};
+
+} // namespace pellimo

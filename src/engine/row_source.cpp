@@ -1,0 +1,324 @@
+#include "row_source.h"
+
+#include "engine_error.h"
+#include "field_rules.h"
+#include "pattern.h"
+#include "source_query.h"
+
+namespace pellimo {
+
+namespace {
+
+[[noreturn]] void readOnly() {
+    throw EngineError(err::ReadOnly,
+                      "This record source cannot be changed: it is a query that is read as it stands.");
+}
+
+std::string joined(const std::vector<std::string>& parts, const std::string& separator) {
+    std::string text;
+    for (const std::string& part : parts)
+        text += (text.empty() ? "" : separator) + part;
+    return text;
+}
+
+void bindAll(sqlite3_stmt* statement, const std::vector<Value>& values, int first = 1) {
+    for (std::size_t i = 0; i < values.size(); ++i)
+        bindValue(statement, first + static_cast<int>(i), values[i]);
+}
+
+void requireSearchable(const FieldInfo& field) {
+    if (field.kind != FieldKind::Text && field.kind != FieldKind::Integer)
+        throw EngineError(err::InvalidCriterion,
+                          "The field '" + field.name + "' cannot be searched as text.");
+}
+
+// Rows of one table, keyed by rowid, read on demand.
+class TableRows final : public RowSource {
+public:
+    TableRows(std::shared_ptr<Connection> connection, const TableInfo& table, const SourceQuery& query,
+              std::vector<Value> params)
+        : connection_(std::move(connection)), table_(quoteIdentifier(table.name)), where_(query.where),
+          params_(std::move(params)) {
+        if (query.columns.empty()) {
+            fields_ = table.fields;
+        } else {
+            for (const std::string& name : query.columns)
+                fields_.push_back(tableField(table, name));
+        }
+        std::vector<std::string> order;
+        if (!query.orderBy.empty())
+            order.push_back(query.orderBy);
+        else
+            for (const std::string& key : table.primaryKey)
+                order.push_back(quoteIdentifier(key));
+        order.push_back("rowid"); // rows that tie stay in a fixed order
+        orderBy_ = " ORDER BY " + joined(order, ", ");
+
+        std::vector<std::string> readList, names, marks;
+        for (const FieldInfo& field : fields_) {
+            std::string column = quoteIdentifier(field.name);
+            readList.push_back(field.kind == FieldKind::Binary ? "length(" + column + ")" : column);
+            names.push_back(column);
+            marks.push_back("?");
+        }
+        readRow_ =
+            connection_->prepare("SELECT " + joined(readList, ", ") + " FROM " + table_ + " WHERE rowid = ?");
+        insertSql_ =
+            "INSERT INTO " + table_ + " (" + joined(names, ", ") + ") VALUES (" + joined(marks, ", ") + ")";
+    }
+
+    const std::vector<FieldInfo>& fields() const override { return fields_; }
+    bool updatable() const override { return true; }
+
+    std::vector<BookmarkId> loadKeys() override {
+        StatementHandle statement = selectFromSource("rowid", "");
+        std::vector<BookmarkId> keys;
+        while (stepRow(*connection_, statement.get()))
+            keys.push_back(sqlite3_column_int64(statement.get(), 0));
+        return keys;
+    }
+
+    void readRow(BookmarkId key, std::vector<Value>& values, std::vector<std::int64_t>& sizes) override {
+        sqlite3_stmt* statement = readRow_.get();
+        sqlite3_reset(statement);
+        sqlite3_bind_int64(statement, 1, key);
+        if (!stepRow(*connection_, statement))
+            throw EngineError(err::RecordDeleted, "The record has been deleted.");
+        values.assign(fields_.size(), Value());
+        sizes.assign(fields_.size(), 0);
+        for (std::size_t i = 0; i < fields_.size(); ++i) {
+            int column = static_cast<int>(i);
+            if (fields_[i].kind == FieldKind::Binary) {
+                bool null = sqlite3_column_type(statement, column) == SQLITE_NULL;
+                sizes[i] = null ? 0 : sqlite3_column_int64(statement, column);
+                values[i] = null ? Value() : Value(Bytes());
+            } else {
+                values[i] = columnValue(statement, column, fields_[i].kind);
+                sizes[i] = sqlite3_column_bytes(statement, column);
+            }
+        }
+        sqlite3_reset(statement);
+    }
+
+    Value readBinary(BookmarkId key, int field) override {
+        StatementHandle statement = connection_->prepare("SELECT " + quoteIdentifier(fields_[field].name) +
+                                                         " FROM " + table_ + " WHERE rowid = ?");
+        sqlite3_bind_int64(statement.get(), 1, key);
+        if (!stepRow(*connection_, statement.get()))
+            throw EngineError(err::RecordDeleted, "The record has been deleted.");
+        return columnValue(statement.get(), 0, FieldKind::Binary);
+    }
+
+    void update(BookmarkId key, const PendingValues& pending) override {
+        std::vector<std::string> assignments;
+        std::vector<Value> values;
+        for (std::size_t i = 0; i < fields_.size(); ++i) {
+            if (pending[i]) {
+                assignments.push_back(quoteIdentifier(fields_[i].name) + " = ?");
+                values.push_back(*pending[i]);
+            }
+        }
+        if (assignments.empty())
+            return;
+        StatementHandle statement = connection_->prepare("UPDATE " + table_ + " SET " +
+                                                         joined(assignments, ", ") + " WHERE rowid = ?");
+        bindAll(statement.get(), values);
+        sqlite3_bind_int64(statement.get(), static_cast<int>(values.size()) + 1, key);
+        stepRow(*connection_, statement.get());
+    }
+
+    BookmarkId insert(const PendingValues& pending) override {
+        if (!insert_)
+            insert_ = connection_->prepare(insertSql_);
+        sqlite3_stmt* statement = insert_.get();
+        sqlite3_reset(statement);
+        for (std::size_t i = 0; i < fields_.size(); ++i)
+            bindValue(statement, static_cast<int>(i) + 1, pending[i] ? *pending[i] : Value());
+        stepRow(*connection_, statement);
+        sqlite3_reset(statement);
+        sqlite3_clear_bindings(statement);
+        return sqlite3_last_insert_rowid(connection_->handle());
+    }
+
+    void remove(BookmarkId key) override {
+        StatementHandle statement = connection_->prepare("DELETE FROM " + table_ + " WHERE rowid = ?");
+        sqlite3_bind_int64(statement.get(), 1, key);
+        stepRow(*connection_, statement.get());
+    }
+
+    std::vector<BookmarkId> matching(int field, const Criterion& criterion,
+                                     const std::vector<BookmarkId>& extraKeys) override {
+        requireSearchable(fields_[field]);
+        std::string test = "pellimo_match(?, ?, " + quoteIdentifier(fields_[field].name) + ")";
+        std::vector<Value> criterionValues{Value(criterion.literal ? 1 : 0), Value(criterion.pattern)};
+        StatementHandle statement = selectFromSource("rowid", test, false);
+        bindAll(statement.get(), criterionValues, static_cast<int>(params_.size()) + 1);
+        std::vector<BookmarkId> keys;
+        while (stepRow(*connection_, statement.get()))
+            keys.push_back(sqlite3_column_int64(statement.get(), 0));
+        if (!extraKeys.empty()) {
+            StatementHandle one =
+                connection_->prepare("SELECT " + test + " FROM " + table_ + " WHERE rowid = ?");
+            for (BookmarkId key : extraKeys) {
+                sqlite3_reset(one.get());
+                bindAll(one.get(), criterionValues);
+                sqlite3_bind_int64(one.get(), 3, key);
+                if (stepRow(*connection_, one.get()) && sqlite3_column_int(one.get(), 0) != 0)
+                    keys.push_back(key);
+            }
+        }
+        return keys;
+    }
+
+    std::vector<std::pair<BookmarkId, Value>> column(int field) override {
+        StatementHandle statement = selectFromSource("rowid, " + quoteIdentifier(fields_[field].name), "");
+        std::vector<std::pair<BookmarkId, Value>> values;
+        while (stepRow(*connection_, statement.get()))
+            values.emplace_back(sqlite3_column_int64(statement.get(), 0),
+                                columnValue(statement.get(), 1, fields_[field].kind));
+        return values;
+    }
+
+private:
+    static FieldInfo tableField(const TableInfo& table, const std::string& name) {
+        for (const FieldInfo& field : table.fields)
+            if (equalsIgnoringCase(field.name, name))
+                return field;
+        throw EngineError(err::ItemNotFound,
+                          "The table '" + table.name + "' has no field named '" + name + "'.");
+    }
+
+    // The source's rows with its parameters bound, narrowed by `extraCondition` when one is given.
+    StatementHandle selectFromSource(const std::string& list, const std::string& extraCondition,
+                                     bool ordered = true) {
+        std::vector<std::string> conditions;
+        if (!where_.empty())
+            conditions.push_back("(" + where_ + ")");
+        if (!extraCondition.empty())
+            conditions.push_back(extraCondition);
+        std::string sql = "SELECT " + list + " FROM " + table_;
+        if (!conditions.empty())
+            sql += " WHERE " + joined(conditions, " AND ");
+        if (ordered)
+            sql += orderBy_;
+        StatementHandle statement = connection_->prepare(sql);
+        bindAll(statement.get(), params_);
+        return statement;
+    }
+
+    std::shared_ptr<Connection> connection_;
+    std::string table_;
+    std::string where_;
+    std::vector<Value> params_;
+    std::vector<FieldInfo> fields_;
+    std::string orderBy_;
+    StatementHandle readRow_;
+    std::string insertSql_;
+    StatementHandle insert_;
+};
+
+// Any other query: read whole when opened, never changed.
+class SnapshotRows final : public RowSource {
+public:
+    SnapshotRows(const std::shared_ptr<Connection>& connection, const RecordSource& source) {
+        StatementHandle statement = connection->prepare(source.text);
+        bindAll(statement.get(), source.params);
+        int count = sqlite3_column_count(statement.get());
+        for (int i = 0; i < count; ++i) {
+            FieldInfo field;
+            field.name = sqlite3_column_name(statement.get(), i);
+            const char* declared = sqlite3_column_decltype(statement.get(), i);
+            declaredKinds_.push_back(declared != nullptr);
+            if (declared)
+                applyDeclaredType(field, declared);
+            fields_.push_back(std::move(field));
+        }
+        while (stepRow(*connection, statement.get())) {
+            std::vector<Value> row;
+            for (int i = 0; i < count; ++i)
+                row.push_back(declaredKinds_[i] ? columnValue(statement.get(), i, fields_[i].kind)
+                                                : columnValueByStorage(statement.get(), i));
+            rows_.push_back(std::move(row));
+        }
+    }
+
+    const std::vector<FieldInfo>& fields() const override { return fields_; }
+    bool updatable() const override { return false; }
+
+    std::vector<BookmarkId> loadKeys() override {
+        std::vector<BookmarkId> keys(rows_.size());
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            keys[i] = static_cast<BookmarkId>(i);
+        return keys;
+    }
+
+    void readRow(BookmarkId key, std::vector<Value>& values, std::vector<std::int64_t>& sizes) override {
+        values = rows_.at(static_cast<std::size_t>(key));
+        sizes.assign(values.size(), 0);
+        for (std::size_t i = 0; i < values.size(); ++i)
+            sizes[i] = static_cast<std::int64_t>(values[i].type() == Value::Type::Binary
+                                                     ? values[i].asBytes().size()
+                                                     : values[i].toString().size());
+    }
+
+    Value readBinary(BookmarkId key, int field) override {
+        return rows_.at(static_cast<std::size_t>(key))[field];
+    }
+    void update(BookmarkId, const PendingValues&) override { readOnly(); }
+    BookmarkId insert(const PendingValues&) override { readOnly(); }
+    void remove(BookmarkId) override { readOnly(); }
+
+    std::vector<BookmarkId> matching(int field, const Criterion& criterion,
+                                     const std::vector<BookmarkId>&) override {
+        requireSearchable(fields_[field]);
+        std::optional<CompiledPattern> pattern;
+        if (!criterion.literal)
+            pattern.emplace(criterion.pattern);
+        std::vector<BookmarkId> keys;
+        for (std::size_t i = 0; i < rows_.size(); ++i) {
+            const Value& value = rows_[i][field];
+            if (value.isNull())
+                continue;
+            std::string text = value.toString();
+            if (pattern ? pattern->matches(text) : equalsIgnoringCase(criterion.pattern, text))
+                keys.push_back(static_cast<BookmarkId>(i));
+        }
+        return keys;
+    }
+
+    std::vector<std::pair<BookmarkId, Value>> column(int field) override {
+        std::vector<std::pair<BookmarkId, Value>> values;
+        for (std::size_t i = 0; i < rows_.size(); ++i)
+            values.emplace_back(static_cast<BookmarkId>(i), rows_[i][field]);
+        return values;
+    }
+
+private:
+    std::vector<FieldInfo> fields_;
+    std::vector<bool> declaredKinds_;
+    std::vector<std::vector<Value>> rows_;
+};
+
+} // namespace
+
+std::unique_ptr<RowSource> openRowSource(std::shared_ptr<Connection> connection, const RecordSource& source) {
+    std::optional<SourceQuery> query = parseSourceQuery(source.text);
+    if (query && query->bareName) {
+        const TableInfo& named = connection->table(query->table);
+        if (named.viewSelect.empty())
+            return std::make_unique<TableRows>(connection, named, *query, source.params);
+        // A view over one table is updatable through that table.
+        std::optional<SourceQuery> viewQuery = parseSourceQuery(named.viewSelect);
+        if (viewQuery && !viewQuery->bareName && connection->table(viewQuery->table).viewSelect.empty())
+            return std::make_unique<TableRows>(connection, connection->table(viewQuery->table), *viewQuery,
+                                               std::vector<Value>{});
+        return std::make_unique<SnapshotRows>(connection,
+                                              RecordSource("SELECT * FROM " + quoteIdentifier(named.name)));
+    }
+    if (query && connection->table(query->table).viewSelect.empty())
+        return std::make_unique<TableRows>(connection, connection->table(query->table), *query,
+                                           source.params);
+    return std::make_unique<SnapshotRows>(connection, source);
+}
+
+} // namespace pellimo

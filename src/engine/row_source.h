@@ -1,0 +1,40 @@
+#pragma once
+
+#include "connection.h"
+#include "criterion.h"
+#include "record_source.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace pellimo {
+
+using PendingValues = std::vector<std::optional<Value>>;
+
+// The rows behind a record set. Keys identify rows for as long as the record set lives.
+class RowSource {
+public:
+    virtual ~RowSource() = default;
+    virtual const std::vector<FieldInfo>& fields() const = 0;
+    virtual bool updatable() const = 0;
+    // The keys of the source's rows, in its order.
+    virtual std::vector<BookmarkId> loadKeys() = 0;
+    // The row's values; a binary field reads as Null or empty, its stored size going to `sizes`.
+    virtual void readRow(BookmarkId key, std::vector<Value>& values, std::vector<std::int64_t>& sizes) = 0;
+    virtual Value readBinary(BookmarkId key, int field) = 0;
+    virtual void update(BookmarkId key, const PendingValues& pending) = 0;
+    virtual BookmarkId insert(const PendingValues& pending) = 0;
+    virtual void remove(BookmarkId key) = 0;
+    // The keys, among the source's rows and `extraKeys`, whose field meets the criterion.
+    virtual std::vector<BookmarkId> matching(int field, const Criterion& criterion,
+                                             const std::vector<BookmarkId>& extraKeys) = 0;
+    // One field of every row, in the source's order.
+    virtual std::vector<std::pair<BookmarkId, Value>> column(int field) = 0;
+};
+
+std::unique_ptr<RowSource> openRowSource(std::shared_ptr<Connection> connection, const RecordSource& source);
+
+} // namespace pellimo

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "money.h"
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace pellimo {
+
+// Number forms of the user's locale (QLocale(), the system locale unless a test pins another).
+
+// Text to money: the locale's plain number form ("1234.5", "1,234.50") and its currency form
+// ("$1,234.50", "($2.00)", "-$2.00"). Empty text, or text that is no number, gives nullopt.
+std::optional<Money> parseMoneyText(const QString& text);
+
+// Text to a 16-bit whole number, accepting what parseMoneyText accepts and rounding half to even;
+// nullopt for empty text, no number, or a number out of range.
+std::optional<std::int16_t> parseWholeNumberText(const QString& text);
+
+// The plain form in which a bound box shows a stored amount: "25", "1.5", with the locale's decimal point.
+QString moneyToPlainText(Money amount);
+
+} // namespace pellimo

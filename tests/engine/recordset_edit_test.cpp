@@ -1,0 +1,168 @@
+#include "engine_fixture.h"
+
+namespace pellimo {
+namespace {
+
+using RecordsetEdit = CatalogueTest;
+
+TEST_F(RecordsetEdit, EditAndUpdateStoresTheRecord) {
+    auto rs = open("Sets");
+    EXPECT_EQ(rs->EditMode(), dbEditNone);
+    rs->Edit();
+    EXPECT_EQ(rs->EditMode(), dbEditInProgress);
+    rs->Fields("Desc").setValue("Renamed");
+    EXPECT_EQ(text(*rs, "Desc"), "Renamed");
+    rs->Update();
+    EXPECT_EQ(rs->EditMode(), dbEditNone);
+    EXPECT_EQ(*rs->LastModified(), rs->Bookmark());
+    EXPECT_EQ(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'A01'").toString(), "Renamed");
+}
+
+TEST_F(RecordsetEdit, UpdateOrCancelWithNothingPendingFails) {
+    auto rs = open("Sets");
+    EXPECT_EQ(errorOf([&] { rs->Update(); }), err::UpdateWithoutEdit);
+    EXPECT_EQ(errorOf([&] { rs->CancelUpdate(); }), err::UpdateWithoutEdit);
+    EXPECT_EQ(errorOf([&] { rs->Fields("Desc").setValue("x"); }), err::UpdateWithoutEdit);
+}
+
+TEST_F(RecordsetEdit, CancelUpdateDropsTheEdit) {
+    auto rs = open("Sets");
+    rs->Edit();
+    rs->Fields("Desc").setValue("Dropped");
+    rs->CancelUpdate();
+    EXPECT_EQ(rs->EditMode(), dbEditNone);
+    EXPECT_EQ(text(*rs, "Desc"), "First");
+}
+
+TEST_F(RecordsetEdit, AdditionReturnsToThePreviousRecordAndStaysReachable) {
+    auto rs = open("Sets");
+    rs->MoveNext();
+    rs->AddNew();
+    EXPECT_EQ(rs->EditMode(), dbEditAdd);
+    EXPECT_TRUE(rs->Fields("Code").value().isNull());
+    rs->Fields("Code").setValue("AAA");
+    rs->Fields("Desc").setValue("New set");
+    rs->Update();
+    EXPECT_EQ(text(*rs, "Code"), "b02");
+    rs->MoveLast();
+    EXPECT_EQ(text(*rs, "Code"), "AAA"); // appended until the next refresh
+    EXPECT_EQ(rs->RecordCount(), 4);
+    EXPECT_EQ(rs->Bookmark(), *rs->LastModified());
+}
+
+TEST_F(RecordsetEdit, CancelledAdditionReturnsToThePreviousRecord) {
+    auto rs = open("Sets");
+    rs->MoveLast();
+    rs->AddNew();
+    rs->Fields("Code").setValue("ZZ");
+    rs->CancelUpdate();
+    EXPECT_EQ(text(*rs, "Code"), "c03");
+    EXPECT_EQ(rs->RecordCount(), 3);
+}
+
+TEST_F(RecordsetEdit, DuplicateKeyFailsWith3022AndKeepsTheAddition) {
+    auto rs = open("Basics");
+    rs->AddNew();
+    rs->Fields("Code").setValue("a01"); // keys compare without regard to case
+    rs->Fields("Card_Num").setValue(2);
+    EXPECT_EQ(errorOf([&] { rs->Update(); }), err::DuplicateKey);
+    EXPECT_EQ(rs->EditMode(), dbEditAdd);
+    rs->Fields("Card_Num").setValue(4);
+    rs->Update();
+    EXPECT_EQ(catalogue.scalar("SELECT count(*) FROM Basics WHERE Code = 'A01'").toLongLong(), 4);
+
+    auto sets = open("Sets");
+    sets->AddNew();
+    sets->Fields("Code").setValue("b02");
+    EXPECT_EQ(errorOf([&] { sets->Update(); }), err::DuplicateKey);
+}
+
+TEST_F(RecordsetEdit, CardOfAMissingSetIsRefused) {
+    auto rs = open("Specials");
+    rs->AddNew();
+    rs->Fields("Code").setValue("nosuch");
+    EXPECT_EQ(errorOf([&] { rs->Update(); }), err::RelatedRecordRequired);
+}
+
+TEST_F(RecordsetEdit, DeleteLeavesNoRecordUntilTheNextMove) {
+    auto rs = open("Sets");
+    rs->Delete();
+    EXPECT_EQ(errorOf([&] { rs->Fields("Code").value(); }), err::NoCurrentRecord);
+    EXPECT_EQ(errorOf([&] { rs->Edit(); }), err::NoCurrentRecord);
+    rs->MoveNext();
+    EXPECT_EQ(text(*rs, "Code"), "b02");
+    EXPECT_EQ(rs->RecordCount(), 2);
+    rs->MovePrevious();
+    EXPECT_TRUE(rs->BOF());
+}
+
+TEST_F(RecordsetEdit, DeletingASetDeletesItsCards) {
+    auto rs = open("Sets");
+    rs->Delete();
+    EXPECT_EQ(catalogue.scalar("SELECT count(*) FROM Basics WHERE Code = 'A01'").toLongLong(), 0);
+    EXPECT_EQ(catalogue.scalar("SELECT count(*) FROM Specials WHERE Code = 'A01'").toLongLong(), 0);
+    EXPECT_EQ(catalogue.scalar("SELECT count(*) FROM Basics").toLongLong(), 1);
+}
+
+using FieldKinds = CatalogueTest;
+
+TEST_F(FieldKinds, TextLongerThanItsFieldIsRefused) {
+    auto rs = open("Sets");
+    rs->Edit();
+    EXPECT_EQ(errorOf([&] { rs->Fields("Code").setValue("123456789"); }), err::FieldTooSmall);
+    rs->Fields("Code").setValue("ÄÖÜäöüßé"); // eight characters, sixteen bytes
+    EXPECT_EQ(text(*rs, "Code"), "ÄÖÜäöüßé");
+}
+
+TEST_F(FieldKinds, WholeNumbersHoldSixteenBits) {
+    auto rs = open("Sets");
+    rs->Edit();
+    EXPECT_EQ(errorOf([&] { rs->Fields("Cards").setValue(32768); }), err::ConversionError);
+    EXPECT_EQ(errorOf([&] { rs->Fields("Cards").setValue("many"); }), err::ConversionError);
+    rs->Fields("Cards").setValue(-32768);
+    rs->Fields("Cards").setValue("2.5"); // a tie rounds to the even number
+    EXPECT_EQ(rs->Fields("Cards").value().asInteger(), 2);
+    rs->Fields("Cards").setValue(Money::parse("3.5").value());
+    EXPECT_EQ(rs->Fields("Cards").value().asInteger(), 4);
+}
+
+TEST_F(FieldKinds, MoneyIsStoredExactly) {
+    auto rs = open("Sets");
+    rs->Edit();
+    rs->Fields("Value").setValue("12.3456");
+    rs->Update();
+    EXPECT_EQ(catalogue.scalar("SELECT Value FROM Sets WHERE Code = 'A01'").toLongLong(), 123456);
+    rs->Edit();
+    EXPECT_EQ(errorOf([&] { rs->Fields("Value").setValue("1,5"); }), err::ConversionError);
+}
+
+TEST_F(FieldKinds, EmptyTextStoresNull) {
+    auto rs = open("Sets");
+    rs->Edit();
+    rs->Fields("Desc").setValue("");
+    rs->Fields("Value").setValue("");
+    rs->Update();
+    EXPECT_FALSE(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'A01'").isValid());
+    EXPECT_EQ(catalogue.scalar("SELECT count(*) FROM Sets WHERE Code = 'A01' AND Value IS NULL").toLongLong(),
+              1);
+}
+
+TEST_F(FieldKinds, BinaryFieldsKeepBytesAndReportTheirSize) {
+    auto rs = open(RecordSource("SELECT * FROM Basics WHERE Code = ? ORDER BY Card_Num", {Value("A01")}));
+    EXPECT_EQ(rs->Fields("Front").FieldSize(), 0);
+    EXPECT_TRUE(rs->Fields("Front").value().isNull());
+    Bytes picture{0xFF, 0xD8, 0x00, 0x01, 0x02, 0x00, 0xFF, 0xD9, 0x10};
+    rs->Edit();
+    rs->Fields("Front").setValue(picture);
+    rs->Fields("Back").setValue(""); // a clear: the empty value, not Null
+    EXPECT_EQ(rs->Fields("Front").FieldSize(), 9);
+    rs->Update();
+    EXPECT_EQ(rs->Fields("Front").FieldSize(), 9);
+    EXPECT_EQ(rs->Fields("Front").value().asBytes(), picture);
+    EXPECT_EQ(rs->Fields("Back").FieldSize(), 0);
+    EXPECT_FALSE(rs->Fields("Back").value().isNull());
+    EXPECT_EQ(catalogue.scalar("SELECT count(*) FROM Basics WHERE Back IS NOT NULL").toLongLong(), 1);
+}
+
+} // namespace
+} // namespace pellimo

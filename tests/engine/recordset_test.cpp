@@ -1,0 +1,154 @@
+#include "engine_fixture.h"
+
+namespace pellimo {
+namespace {
+
+using RecordsetMoves = CatalogueTest;
+
+TEST_F(RecordsetMoves, TableNamePresentsSetsByCodeWithoutRegardToCase) {
+    auto rs = open("Sets");
+    EXPECT_EQ(text(*rs, "Code"), "A01");
+    rs->MoveNext();
+    EXPECT_EQ(text(*rs, "Code"), "b02");
+    rs->MoveNext();
+    EXPECT_EQ(text(*rs, "Code"), "c03");
+    EXPECT_EQ(rs->RecordCount(), 3);
+}
+
+TEST_F(RecordsetMoves, MovingPastEitherEndSetsBofOrEof) {
+    auto rs = open("Sets");
+    EXPECT_FALSE(rs->BOF());
+    rs->MovePrevious();
+    EXPECT_TRUE(rs->BOF());
+    EXPECT_EQ(errorOf([&] { rs->MovePrevious(); }), err::NoCurrentRecord);
+    EXPECT_EQ(errorOf([&] { rs->Fields("Code").value(); }), err::NoCurrentRecord);
+    rs->MoveLast();
+    EXPECT_FALSE(rs->EOF_());
+    rs->MoveNext();
+    EXPECT_TRUE(rs->EOF_());
+    EXPECT_EQ(errorOf([&] { rs->MoveNext(); }), err::NoCurrentRecord);
+    EXPECT_EQ(errorOf([&] { rs->Edit(); }), err::NoCurrentRecord);
+    rs->MoveLast();
+    EXPECT_EQ(text(*rs, "Code"), "c03");
+}
+
+TEST_F(RecordsetMoves, EmptyRecordSetFailsFirstAndLastWith3021) {
+    auto rs = open(RecordSource("SELECT * FROM Basics WHERE Code = ? ORDER BY Card_Num", {Value("none")}));
+    EXPECT_TRUE(rs->BOF());
+    EXPECT_TRUE(rs->EOF_());
+    EXPECT_EQ(rs->RecordCount(), 0);
+    EXPECT_EQ(errorOf([&] { rs->MoveFirst(); }), err::NoCurrentRecord);
+    EXPECT_EQ(errorOf([&] { rs->MoveLast(); }), err::NoCurrentRecord);
+    EXPECT_EQ(errorOf([&] { rs->Edit(); }), err::NoCurrentRecord);
+}
+
+TEST_F(RecordsetMoves, BookmarksReturnToTheirRecord) {
+    auto rs = open("Sets");
+    rs->MoveLast();
+    BookmarkId last = rs->Bookmark();
+    rs->MoveFirst();
+    rs->SetBookmark(last);
+    EXPECT_EQ(text(*rs, "Code"), "c03");
+    EXPECT_EQ(errorOf([&] { rs->SetBookmark(987654); }), err::RecordDeleted);
+}
+
+TEST_F(RecordsetMoves, QueryWithBoundParameterAndOrder) {
+    auto rs = open(RecordSource("SELECT Code, Card_Num, Section, Desc, Value, Front, Back FROM Basics "
+                                "WHERE code =? ORDER BY Code, Card_Num",
+                                {Value("a01")}));
+    EXPECT_EQ(rs->FieldCount(), 7);
+    EXPECT_EQ(rs->RecordCount(), 3);
+    rs->MoveLast();
+    EXPECT_EQ(text(*rs, "Desc"), "Card 3");
+    EXPECT_TRUE(rs->Fields("value").value().isNull());
+    EXPECT_EQ(rs->Fields(1).value().asInteger(), 3);
+    EXPECT_EQ(rs->Fields(1).Name(), "Card_Num");
+    EXPECT_EQ(errorOf([&] { rs->Fields(7); }), err::ItemNotFound);
+    EXPECT_EQ(errorOf([&] { rs->Fields("Nope"); }), err::ItemNotFound);
+}
+
+TEST_F(RecordsetMoves, ReportQueryColumnsByPosition) {
+    auto rs = open(
+        RecordSource("SELECT Type,Card_Num,Desc,Value FROM Specials WHERE Code = ? ORDER BY Type,Card_Num",
+                     {Value("A01")}));
+    EXPECT_EQ(rs->FieldCount(), 4);
+    EXPECT_EQ(rs->Fields(0).value().toString(), "Foil");
+    EXPECT_EQ(rs->Fields(3).value().asMoney().toPlainString(), "0.5");
+}
+
+TEST_F(RecordsetMoves, ViewOfSpecialCardsIsReadable) {
+    auto rs = open("SpecialCards");
+    EXPECT_EQ(rs->RecordCount(), 1);
+    EXPECT_EQ(text(*rs, "Desc"), "Shiny");
+}
+
+TEST_F(RecordsetMoves, AggregateQueryIsReadOnly) {
+    auto rs = open(RecordSource("SELECT sum(value) as BasTot FROM Basics where Code=?", {Value("A01")}));
+    EXPECT_EQ(rs->Fields(0).value().asInteger(), 40000);
+    EXPECT_EQ(rs->Fields("bastot").Name(), "BasTot");
+    EXPECT_EQ(errorOf([&] { rs->Edit(); }), err::ReadOnly);
+    EXPECT_EQ(errorOf([&] { rs->AddNew(); }), err::ReadOnly);
+}
+
+using RecordsetFind = CatalogueTest;
+
+TEST_F(RecordsetFind, FindsTheFirstMatchInTheRecordSetsOrder) {
+    auto rs = open("Sets");
+    rs->FindFirst(Criterion::like("Code", "*0*"));
+    EXPECT_FALSE(rs->NoMatch());
+    EXPECT_EQ(text(*rs, "Code"), "A01");
+    rs->FindFirst(Criterion::like("Desc", "*IRD"));
+    EXPECT_EQ(text(*rs, "Code"), "c03");
+}
+
+TEST_F(RecordsetFind, NoMatchLeavesThePosition) {
+    auto rs = open("Sets");
+    rs->MoveNext();
+    rs->FindFirst(Criterion::like("Code", "*zz*"));
+    EXPECT_TRUE(rs->NoMatch());
+    EXPECT_EQ(text(*rs, "Code"), "b02");
+}
+
+TEST_F(RecordsetFind, LiteralCriterionTreatsPatternCharactersAsText) {
+    catalogue.exec("INSERT INTO Sets VALUES ('d04', 'Star*', 0, 0), ('e05', 'Quote \"''', 0, 0)");
+    auto rs = open("Sets");
+    rs->FindFirst(Criterion::equals("Desc", "STAR*"));
+    EXPECT_EQ(text(*rs, "Code"), "d04");
+    rs->FindFirst(Criterion::equals("Desc", "Quote \"'"));
+    EXPECT_EQ(text(*rs, "Code"), "e05");
+    rs->FindFirst(Criterion::equals("Desc", "Star"));
+    EXPECT_TRUE(rs->NoMatch());
+}
+
+TEST_F(RecordsetFind, NumberFieldsMatchByTheirDigits) {
+    auto rs = open(RecordSource("SELECT * FROM Basics WHERE Code = ? ORDER BY Card_Num", {Value("A01")}));
+    rs->FindFirst(Criterion::like("Card_Num", "3"));
+    EXPECT_EQ(text(*rs, "Desc"), "Card 3");
+}
+
+TEST_F(RecordsetFind, MalformedPatternFailsAndKeepsThePosition) {
+    auto rs = open("Sets");
+    rs->MoveLast();
+    EXPECT_EQ(errorOf([&] { rs->FindFirst(Criterion::like("Desc", "[abc")); }), err::InvalidCriterion);
+    EXPECT_EQ(text(*rs, "Code"), "c03");
+    EXPECT_EQ(errorOf([&] { rs->FindFirst(Criterion::like("Nope", "a")); }), err::ItemNotFound);
+}
+
+TEST_F(RecordsetFind, FindsRowsAddedSinceTheQueryRan) {
+    auto rs = open(RecordSource("SELECT * FROM Basics WHERE Code = ? ORDER BY Card_Num", {Value("A01")}));
+    rs->AddNew();
+    rs->Fields("Code").setValue("b02");
+    rs->Fields("Card_Num").setValue(9);
+    rs->Fields("Desc").setValue("Late");
+    rs->Update();
+    rs->FindFirst(Criterion::equals("Desc", "late"));
+    EXPECT_FALSE(rs->NoMatch());
+    EXPECT_EQ(rs->Fields("Card_Num").value().asInteger(), 9);
+    auto values = rs->ColumnValues("Desc");
+    ASSERT_EQ(values.size(), 4u);
+    EXPECT_EQ(values.back().second.toString(), "Late");
+    EXPECT_EQ(values.back().first, *rs->LastModified());
+}
+
+} // namespace
+} // namespace pellimo

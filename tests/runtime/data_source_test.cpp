@@ -1,0 +1,138 @@
+#include "data_source.h"
+#include "engine_error.h"
+#include "temp_catalogue.h"
+
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+namespace pellimo {
+namespace {
+
+// datSets over a catalogue of two sets, with a count of every write to Sets.
+class DataSourceRule : public ::testing::Test {
+protected:
+    void SetUp() override {
+        catalogue.exec(
+            "INSERT INTO Sets VALUES ('A1', 'Alpha', 3, 15000), ('B2', 'Beta', 0, 0);"
+            "CREATE TABLE Writes (n INTEGER);"
+            "CREATE TRIGGER CountWrites AFTER UPDATE ON Sets BEGIN INSERT INTO Writes VALUES (1); END;");
+        datSets.setDatabaseName(catalogue.dbPath().toStdString());
+        datSets.setRecordSource(RecordSource("Sets"));
+        datSets.bind(&txtCode, "Code");
+        datSets.bind(&txtDesc, "Desc");
+        datSets.bind(&txtTot, "Cards");
+        datSets.bind(&txtvalue, "Value");
+        datSets.Refresh();
+    }
+
+    QString stored(const char* column, const char* code) const {
+        return catalogue.scalar(QString("SELECT %1 FROM Sets WHERE Code = '%2'").arg(column, code))
+            .toString();
+    }
+    long long writes() const { return catalogue.scalar("SELECT count(*) FROM Writes").toLongLong(); }
+
+    TempCatalogue catalogue;
+    DataSource datSets{"datSets"};
+    QLineEdit txtCode, txtDesc, txtTot, txtvalue;
+};
+
+TEST_F(DataSourceRule, BoxesShowTheCurrentRecord) {
+    EXPECT_EQ(txtCode.text(), "A1");
+    EXPECT_EQ(txtDesc.text(), "Alpha");
+    EXPECT_EQ(txtTot.text(), "3");
+    EXPECT_EQ(txtvalue.text(), "1.5");
+    datSets.Recordset().MoveNext();
+    EXPECT_EQ(txtCode.text(), "B2");
+    EXPECT_EQ(txtvalue.text(), "0");
+}
+
+TEST_F(DataSourceRule, EditTypedIntoABoxIsStoredAtAMove) {
+    datSets.Recordset().Edit();
+    txtDesc.setText("Alpha renamed");
+    txtvalue.setText("$1,234.50"); // the program's own currency text
+    datSets.Recordset().MoveNext();
+    EXPECT_EQ(stored("Desc", "A1"), "Alpha renamed");
+    EXPECT_EQ(stored("Value", "A1"), "12345000");
+    EXPECT_EQ(txtCode.text(), "B2");
+}
+
+TEST_F(DataSourceRule, UnchangedRecordIsNotWritten) {
+    datSets.Recordset().Edit();
+    datSets.Recordset().MoveNext();
+    datSets.Recordset().Edit();
+    datSets.Recordset().Update();
+    EXPECT_EQ(writes(), 0);
+}
+
+TEST_F(DataSourceRule, RefusedStoreKeepsTheRecordAndItsEdit) {
+    datSets.Recordset().Edit();
+    txtTot.setText("many");
+    try {
+        datSets.Recordset().MoveNext();
+        ADD_FAILURE() << "the move should have been refused";
+    } catch (const EngineError& error) {
+        EXPECT_EQ(error.number(), err::ConversionError);
+    }
+    EXPECT_EQ(txtCode.text(), "A1");
+    EXPECT_EQ(txtTot.text(), "many");
+    EXPECT_EQ(datSets.Recordset().EditMode(), dbEditInProgress);
+    EXPECT_EQ(stored("Cards", "A1"), "3");
+    txtTot.setText("4");
+    datSets.Recordset().MoveNext();
+    EXPECT_EQ(stored("Cards", "A1"), "4");
+}
+
+TEST_F(DataSourceRule, EditsAreStoredBeforeRefreshAndClose) {
+    datSets.Recordset().Edit();
+    txtDesc.setText("Before refresh");
+    datSets.Refresh();
+    EXPECT_EQ(stored("Desc", "A1"), "Before refresh");
+    datSets.Recordset().Edit();
+    txtDesc.setText("Before close");
+    datSets.Close();
+    EXPECT_EQ(stored("Desc", "A1"), "Before close");
+}
+
+TEST_F(DataSourceRule, EditsWithoutEditModeAreNotStored) {
+    txtDesc.setText("Typed while browsing");
+    datSets.Recordset().MoveNext();
+    EXPECT_EQ(stored("Desc", "A1"), "Alpha");
+}
+
+TEST_F(DataSourceRule, PendingAdditionIsStoredOnlyByUpdate) {
+    datSets.Recordset().AddNew();
+    EXPECT_EQ(txtCode.text(), "");
+    txtCode.setText("C3");
+    txtDesc.setText("Gamma");
+    datSets.Recordset().MoveFirst();
+    EXPECT_EQ(catalogue.scalar("SELECT count(*) FROM Sets").toLongLong(), 2);
+
+    datSets.Recordset().AddNew();
+    txtCode.setText("C3");
+    txtDesc.setText("Gamma");
+    txtTot.setText("");
+    datSets.Recordset().Update();
+    EXPECT_EQ(stored("Desc", "C3"), "Gamma");
+    EXPECT_FALSE(catalogue.scalar("SELECT Cards FROM Sets WHERE Code = 'C3'").isValid());
+    EXPECT_EQ(txtCode.text(), "A1"); // back on the record current before AddNew
+}
+
+TEST_F(DataSourceRule, DeletedRecordLeavesTheBoxesEmpty) {
+    datSets.Recordset().Delete();
+    EXPECT_EQ(txtCode.text(), "");
+    datSets.Recordset().MoveNext();
+    EXPECT_EQ(txtCode.text(), "B2");
+}
+
+TEST_F(DataSourceRule, ListenersHearOfRowChanges) {
+    int changes = 0;
+    QObject::connect(&datSets, &DataSource::recordsChanged, [&] { ++changes; });
+    datSets.Recordset().Edit();
+    txtDesc.setText("Changed");
+    datSets.Recordset().Update();
+    datSets.Refresh();
+    EXPECT_EQ(changes, 2);
+}
+
+} // namespace
+} // namespace pellimo
