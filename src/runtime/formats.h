@@ -21,4 +21,18 @@ std::optional<std::int16_t> parseWholeNumberText(const QString& text);
 // The plain form in which a bound box shows a stored amount: "25", "1.5", with the locale's decimal point.
 QString moneyToPlainText(Money amount);
 
+// The named format "Currency": the locale's currency form, rounded to its currency digits, a half away
+// from zero ("$1,234.50", "($2.00)" in en_US).
+QString formatCurrency(Money amount);
+
+// "Currency" applied to a box's text: a number, plain or in currency form, becomes its currency form;
+// any other text, empty text included, stays as it is.
+QString formatCurrencyText(const QString& text);
+
+// The number test of the field checks: the forms parseMoneyText accepts, without its range limit.
+std::optional<double> parseNumberText(const QString& text);
+
+// A double to a 16-bit whole number, a half to the even one; nullopt out of range.
+std::optional<std::int16_t> roundToWholeNumber(double value);
+
 } // namespace pellimo

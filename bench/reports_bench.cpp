@@ -1,0 +1,129 @@
+// The basic cards report of a set of 9,999 cards written to a file, measured beside writing the same bytes
+// from lines computed beforehand.
+#include "bench_catalogue.h"
+#include "data_source.h"
+#include "dialogs.h"
+#include "reports.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <vector>
+
+namespace pellimo {
+namespace {
+
+const BenchCatalogue& catalogue() {
+    static BenchCatalogue instance;
+    return instance;
+}
+
+// Every save dialog chooses `path`; the offer to view the report is declined.
+class SavingDialogs : public Dialogs {
+public:
+    explicit SavingDialogs(QString path) : path_(std::move(path)) {}
+    int MsgBox(const QString&, int, const QString&) override { return vbNo; }
+    QString InputBox(const QString&, const QString&) override { return {}; }
+    void ShowOpen(CommonDialog&) override {}
+    void ShowSave(CommonDialog& dialog) override { dialog.fileName = path_; }
+    void Beep() override {}
+    void setMousePointer(int pointer) override { pointer_ = pointer; }
+    int mousePointer() const override { return pointer_; }
+
+private:
+    QString path_;
+    int pointer_ = MousePointerDefault;
+};
+
+// A window's reports over the bench catalogue, writing to one file in a folder of their own.
+struct BenchReports {
+    BenchReports() : dialogs(folder.filePath("report.HTM")) { datrep.setDatabaseName(catalogue().path()); }
+    void report() { reports.Report(2, BenchCatalogue::BigSet, "Big Set", RepSQL); }
+
+    QTemporaryDir folder;
+    SavingDialogs dialogs;
+    CommonDialog cd1;
+    DataSource datrep{"datrep"};
+    Reports reports{dialogs, cd1, datrep, folder.path()};
+    QString RepSQL;
+};
+
+void ReportCommand(benchmark::State& state) {
+    BenchReports bench;
+    for (auto _ : state)
+        bench.report();
+}
+
+void BasicCardsWriter(benchmark::State& state) {
+    BenchReports bench;
+    bench.report();
+    for (auto _ : state)
+        bench.reports.html2("Big Set"); // datrep holds the set's cards from the command above
+}
+
+void PrecomputedLines(benchmark::State& state) {
+    BenchReports bench;
+    bench.report();
+    QFile report(bench.folder.filePath("report.HTM"));
+    report.open(QIODevice::ReadOnly);
+    std::vector<QByteArray> lines;
+    for (const QByteArray& line : report.readAll().split('\n'))
+        if (!line.isEmpty())
+            lines.push_back(line + '\n');
+    report.close();
+    for (auto _ : state) {
+        QFile file(bench.folder.filePath("copy.HTM"));
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        for (const QByteArray& line : lines)
+            file.write(line);
+        file.close();
+    }
+    state.counters["lines"] = static_cast<double>(lines.size());
+}
+
+BENCHMARK(ReportCommand)->Unit(benchmark::kMillisecond);
+BENCHMARK(BasicCardsWriter)->Unit(benchmark::kMillisecond);
+BENCHMARK(PrecomputedLines)->Unit(benchmark::kMillisecond);
+
+// Keeps each benchmark's time per iteration, in milliseconds, for the summary.
+class RecordingReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration)
+                milliseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> milliseconds;
+};
+
+void printSummary(std::map<std::string, double>& ms) {
+    const double lines = ms["PrecomputedLines"];
+    std::printf("\nSummary: basic cards report of %d cards written to a file\n", BenchCatalogue::BigSetCards);
+    std::printf("%-40s %8.3f ms  (target under 50 ms)\n", "Report command (query and writer)",
+                ms["ReportCommand"]);
+    std::printf("%-40s %8.3f ms\n", "writer alone (html2)", ms["BasicCardsWriter"]);
+    std::printf("%-40s %8.3f ms\n", "same bytes from precomputed lines", lines);
+    if (lines > 0)
+        std::printf("%-40s %8.2f  (target within 2x)\n", "ratio, Report command / precomputed",
+                    ms["ReportCommand"] / lines);
+}
+
+} // namespace
+} // namespace pellimo
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    benchmark::Initialize(&argc, argv);
+    pellimo::catalogue(); // made before the clock starts
+    pellimo::RecordingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    pellimo::printSummary(reporter.milliseconds);
+    benchmark::Shutdown();
+    return 0;
+}

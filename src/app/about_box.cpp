@@ -1,0 +1,91 @@
+#include "about_box.h"
+
+#include "resources.h"
+#include "twips.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QVersionNumber>
+
+namespace pellimo {
+
+namespace {
+
+constexpr int kMajor = 1;
+constexpr int kMinor = 0;
+constexpr int kRevision = 0;
+
+void centreOnScreen(QWidget* window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen != nullptr)
+        window->move(screen->availableGeometry().center() - window->rect().center());
+}
+
+} // namespace
+
+QString versionLine() {
+    const QVersionNumber version = QVersionNumber::fromString(QCoreApplication::applicationVersion());
+    const bool known = !version.isNull();
+    return QStringLiteral("Version: %1.%2.%3\r\n")
+        .arg(known ? version.majorVersion() : kMajor)
+        .arg(known ? version.minorVersion() : kMinor)
+        .arg(known ? version.microVersion() : kRevision);
+}
+
+FrmAbout::FrmAbout() {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    buildControls();
+    formLoad();
+    centreOnScreen(this);
+}
+
+void FrmAbout::buildControls() {
+    setFixedSize(twipsToPixels(5745), twipsToPixels(2865));
+
+    // Created first so that the label and the button are drawn over it.
+    imgAbout_ = new QLabel(this);
+    imgAbout_->setObjectName(QStringLiteral("imgAbout"));
+    imgAbout_->setScaledContents(true);
+    imgAbout_->setGeometry(twipsToRect(0, 0, 5760, 2880));
+
+    // A label paints no background of its own, so the picture shows behind the text.
+    lblDetails_ = new QLabel(this);
+    lblDetails_->setObjectName(QStringLiteral("lblDetails"));
+    lblDetails_->setTextFormat(Qt::PlainText);
+    lblDetails_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblDetails_->setGeometry(twipsToRect(3360, 1440, 2316, 972));
+
+    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdOK->setGeometry(twipsToRect(4608, 2496, 1068, 300));
+    cmdOK->setFocus();
+    // Escape and the close button reject the dialog, which unloads it just as OK does.
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void FrmAbout::formLoad() {
+    initResources();
+    imgAbout_->setPixmap(QPixmap(QStringLiteral(":/about/102.png")));
+    lblDetails_->setText(versionLine());
+}
+
+FrmAbout* showAboutBox() {
+    static QPointer<FrmAbout> box;
+    if (box.isNull())
+        box = new FrmAbout;
+    box->show();
+    box->raise();
+    box->activateWindow();
+    return box;
+}
+
+} // namespace pellimo

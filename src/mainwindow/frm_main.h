@@ -1,0 +1,195 @@
+#pragma once
+
+#include "data_source.h"
+#include "dialogs.h"
+#include "set_totals.h"
+
+#include <QIcon>
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QToolBar;
+class QToolButton;
+class QWindow;
+
+namespace pellimo {
+
+class TabStrip;
+
+// The main window: the toolbar, the tab strip with the Sets, Basics and Specials pages, and the Fast Find
+// row. Its controls, data sources and page state are public, as the window's procedures and the start-up
+// code share them; the procedures live in one file per concern.
+class FrmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Creating the window loads it: the controls are built and the load handler runs.
+    FrmMain(QString programFolder, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~FrmMain() override;
+
+    // What lives outside the window, installed by the start-up code.
+    void setShowAbout(std::function<void()> showAbout) { showAbout_ = std::move(showAbout); }
+    void setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
+
+    // Toolbar buttons 1 to 10; each carries its key in the property "key".
+    QToolButton& Buttons(int index) const;
+
+    // Runs when the window becomes the program's active window at start-up and on each return from the
+    // About box.
+    void Form_Activate();
+    // Add mode for the record just begun with AddNew on the page that TabMode names.
+    void cmdNew();
+    void mnuFileExit_Click();
+    void mnuHelpAbout_Click();
+    // F1: the help file in the program folder, opened in its associated program.
+    void showHelp();
+
+    // Page state.
+    std::int16_t TabMode = 0;
+    DataSource* CurData = nullptr;
+    QString OldDesc;
+    QString NewDesc;
+    QString FindCrit;
+    std::int16_t BasRecCount = 0;
+    bool PrevOn = false;
+    bool NextOn = false;
+    QString CardSQL;
+    QString RepSQL;
+    QString MsgText;
+    QString LogoPath;
+    // Picture slots 1 to 4 (basic front, basic back, special front, special back); index 0 is unused.
+    std::array<QString, 5> PicFile;
+    std::array<QString, 5> PicChanged;
+
+    // Data sources, the file dialog and the toolbar's images.
+    DataSource datSets{"datSets"};
+    DataSource datBasics{"datBasics"};
+    DataSource DatSpecials{"DatSpecials"};
+    DataSource datrep{"datrep"};
+    CommonDialog cd1;
+    std::vector<QIcon> ImageList1;
+
+    // Window controls.
+    QToolBar* Toolbar1 = nullptr;
+    TabStrip* TabStrip1 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QLabel* Label8 = nullptr;
+    QComboBox* DBCombo1 = nullptr;
+    QComboBox* DBCombo2 = nullptr;
+    QComboBox* DBCombo3 = nullptr;
+    QLabel* Label13 = nullptr;
+
+    // Sets page.
+    QLabel* lblSet = nullptr;
+    QLineEdit* txtCode = nullptr;
+    QLabel* lblDesc = nullptr;
+    QLineEdit* txtDesc = nullptr;
+    QLabel* lblCards = nullptr;
+    QLineEdit* txtTot = nullptr;
+    QLabel* lblSetVal = nullptr;
+    QLineEdit* txtvalue = nullptr;
+    QLabel* Logo1 = nullptr;
+
+    // Basics page.
+    QLabel* lblBasSet = nullptr;
+    QLineEdit* txtBasSet = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* txtBasName = nullptr;
+    QLabel* lblBasCardNum = nullptr;
+    QLineEdit* txtBasCardNum = nullptr;
+    QLabel* lblBasSect = nullptr;
+    QLineEdit* txtBasSect = nullptr;
+    QLabel* lblBasDesc = nullptr;
+    QLineEdit* txtBasDesc = nullptr;
+    QLabel* lblBasVal = nullptr;
+    QLineEdit* txtBasValue = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* picBasFront = nullptr;
+    QLabel* Label10 = nullptr;
+    QLabel* picBasBack = nullptr;
+
+    // Specials page.
+    QLabel* Label7 = nullptr;
+    QLineEdit* txtSpecCode = nullptr;
+    QLabel* Label6 = nullptr;
+    QLineEdit* txtSpecName = nullptr;
+    QLabel* Label5 = nullptr;
+    QLineEdit* txtSpecCardNum = nullptr;
+    QLabel* Label4 = nullptr;
+    QLineEdit* txtSpecType = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* txtSpecDesc = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* txtSpecValue = nullptr;
+    QLabel* Label12 = nullptr;
+    QLabel* picSpecFront = nullptr;
+    QLabel* Label11 = nullptr;
+    QLabel* picSpecBack = nullptr;
+
+    // Menus.
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QMenu* mnuPic = nullptr;
+    QAction* mnuPicFront = nullptr;
+    QAction* mnuPicBack = nullptr;
+    QAction* mnuPicClrFront = nullptr;
+    QAction* mnuPicClrBack = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class TooltipWording { Sets, Card };
+
+    void buildWindow();
+    void buildToolbar();
+    void buildTabStrip();
+    void buildFastFindRow();
+    void buildMenus();
+    void buildSetsPage();
+    void buildBasicsPage();
+    void buildSpecialsPage();
+    void buildDataSources();
+    void fitWindowFont();
+    void setFocusOrder();
+    void keepExitShortcutWindowWide();
+
+    void Form_Load();
+    void loadToolbarImages();
+    void setToolbarTooltips(TooltipWording wording);
+    void moveToClientArea(QGroupBox* frame) const;
+    void loadLogo();
+    QString programFile(const QString& name) const;
+
+    void focusWindowChanged(QWindow* window);
+    void closeDataSources();
+    // Runs an event handler; a failure that escapes it is shown in a message box.
+    void guardHandler(const std::function<void()>& handler);
+
+    QString programFolder_;
+    Dialogs& dialogs_;
+    SetTotals totals_;
+    QString helpFile_;
+    std::array<QToolButton*, 10> buttons_{};
+    std::function<void()> showAbout_;
+    std::function<void()> endProgram_;
+    bool activatedBefore_ = false;
+    bool lastActiveWasAboutBox_ = false;
+};
+
+} // namespace pellimo

@@ -1,0 +1,76 @@
+#include "frm_main.h"
+#include "tab_strip.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPixmap>
+#include <QWindow>
+
+namespace pellimo {
+
+FrmMain::FrmMain(QString programFolder, Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), programFolder_(std::move(programFolder)), dialogs_(dialogs),
+      totals_(programFolder_.toStdString()) {
+    buildWindow();
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &FrmMain::focusWindowChanged);
+    Form_Load();
+}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::Form_Load() {
+    move(0, 0);
+
+    const std::string database = programFile("Pellimo.mdb").toStdString();
+    for (DataSource* source : {&datSets, &datBasics, &DatSpecials, &datrep})
+        source->setDatabaseName(database);
+    helpFile_ = programFile("PellimoHelp.chm");
+    cd1.initDir = programFolder_;
+    RepSQL = "SELECT * FROM Sets ORDER BY Code ";
+    datrep.setRecordSource(RepSQL.toStdString());
+
+    loadToolbarImages();
+    setToolbarTooltips(TooltipWording::Sets);
+
+    for (QGroupBox* frame : {Frame1, Frame2, Frame3})
+        moveToClientArea(frame);
+    Frame2->hide();
+    Frame3->hide();
+    Frame1->show();
+    DBCombo2->hide();
+    DBCombo3->hide();
+
+    OldDesc = "";
+    LogoPath = programFile("Logo.jpg");
+    loadLogo();
+
+    TabMode = 1;
+    PrevOn = true;
+    NextOn = true;
+    CurData = &datSets;
+}
+
+void FrmMain::moveToClientArea(QGroupBox* frame) const {
+    frame->setGeometry(TabStrip1->clientArea());
+}
+
+void FrmMain::loadLogo() {
+    if (!QFileInfo::exists(LogoPath))
+        return;
+    const QPixmap logo(LogoPath);
+    // A file that holds no readable picture leaves the box empty.
+    if (logo.isNull())
+        return;
+    Logo1->setPixmap(logo);
+    Logo1->resize(logo.deviceIndependentSize().toSize());
+}
+
+// The program's fixed files all live in its folder, joined as they stand.
+QString FrmMain::programFile(const QString& name) const {
+    return programFolder_ + '/' + name;
+}
+
+} // namespace pellimo

@@ -1,0 +1,130 @@
+#include "card_pictures.h"
+
+#include "engine_error.h"
+#include "picture_box.h"
+#include "picture_errors.h"
+#include "picture_fit.h"
+#include "picture_reader.h"
+#include "temporary_picture.h"
+
+#include <QFile>
+#include <QLabel>
+#include <exception>
+
+namespace pellimo {
+
+namespace {
+
+// Seven bytes or fewer is no picture: Null, the empty value a clear stores, or a stub.
+constexpr std::int64_t LargestNonPicture = 7;
+
+[[noreturn]] void invalidPicture() {
+    throw EngineError(picture_err::InvalidPicture, "Invalid picture");
+}
+
+// What a box shows when its picture could not be: nothing, visible and stretching.
+void blankFailedBox(QLabel& box) {
+    blankBox(box);
+    box.setScaledContents(true);
+    box.setVisible(true);
+}
+
+} // namespace
+
+QLabel& CardPictures::boxOf(int slot) const {
+    switch (slot) {
+    case 1:
+        return *host_.picBasFront;
+    case 2:
+        return *host_.picBasBack;
+    case 3:
+        return *host_.picSpecFront;
+    default:
+        return *host_.picSpecBack;
+    }
+}
+
+DataSource& CardPictures::receiverOf(int slot) const {
+    return slot <= 2 ? host_.datBasics : host_.DatSpecials;
+}
+
+void CardPictures::GetPicture(std::int16_t Index) {
+    if (Index != 1 && Index != 2)
+        return;
+    const QString temporaryPath = temporaryPicturePath();
+    const int frontSlot = Index == 1 ? 1 : 3;
+    showStored(frontSlot, temporaryPath);
+    showStored(frontSlot + 1, temporaryPath);
+}
+
+void CardPictures::showStored(int slot, const QString& temporaryPath) {
+    QLabel& box = boxOf(slot);
+    const std::string field = pictureFieldOf(slot);
+    try {
+        if (host_.CurData->Recordset().Fields(field).FieldSize() <= LargestNonPicture) {
+            blankBox(box);
+            return;
+        }
+        const TemporaryPictureCleanup cleanup(temporaryPath);
+        ReadPicturefromDatabase(*host_.CurData, field, temporaryPath);
+        SizePicture(box, temporaryPath);
+    } catch (const std::exception&) {
+        // The card is shown all the same; only this picture is missing from it.
+        blankFailedBox(box);
+    }
+}
+
+void CardPictures::PutPicture(std::int16_t Index) {
+    if (Index < 1 || Index > 4)
+        return;
+    const QString& pending = host_.PicFile[Index];
+    if (pending.isEmpty())
+        return;
+    if (pending == QStringLiteral("NULL"))
+        host_.CurData->Recordset().Fields(pictureFieldOf(Index)).setValue(Value(""));
+    else
+        WritePicturetoDatabase(receiverOf(Index), pictureFieldOf(Index), pending);
+}
+
+void CardPictures::WritePicturetoDatabase(DataSource& Table, const std::string& Fieldname,
+                                          const QString& FileName) {
+    QFile file(FileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EngineError(picture_err::FileCouldNotBeOpened, "File could not be opened.");
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw EngineError(picture_err::FileCouldNotBeOpened, "File could not be opened.");
+    Table.Recordset().Fields(Fieldname).setValue(Value(Bytes(bytes.begin(), bytes.end())));
+}
+
+void CardPictures::ReadPicturefromDatabase(DataSource& Table, const std::string& Fieldname,
+                                           const QString& File) {
+    const Value stored = Table.Recordset().Fields(Fieldname).value();
+    writeOwnerOnlyFile(File, stored.isNull() ? Bytes() : stored.asBytes());
+}
+
+void CardPictures::SizePicture(QLabel& box, const QString& fileName) {
+    box.setVisible(false);
+    box.setScaledContents(false);
+    // With Stretch off the box would take the picture's natural size; only that size is read here, and the
+    // picture itself is decoded once the box has its final size.
+    PictureReader picture(fileName);
+    const QSize natural = picture.naturalSize();
+    if (natural.isEmpty()) // no picture, or one without width or height
+        invalidPicture();
+    const TwipsSize shown = fitToBound({pixelsToTwips(natural.width()), pixelsToTwips(natural.height())});
+    box.setScaledContents(true);
+    setBoxHeight(box, shown.height);
+    setBoxWidth(box, shown.width);
+    if (!showPictureStretched(box, picture))
+        invalidPicture();
+    box.setVisible(true);
+}
+
+void CardPictures::discardPending(std::int16_t TabMode) {
+    for (PictureSide side : {PictureSide::Front, PictureSide::Back})
+        if (const std::optional<int> slot = pictureSlotOn(TabMode, side))
+            host_.PicChanged[*slot].clear();
+}
+
+} // namespace pellimo

@@ -1,0 +1,94 @@
+#include "temporary_picture.h"
+
+#include "engine_error.h"
+#include "picture_errors.h"
+
+#include <QFile>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace pellimo {
+
+namespace {
+
+[[noreturn]] void writeFailed() {
+    throw EngineError(picture_err::WriteToFileFailed, "Write to file failed.");
+}
+
+// Closes the descriptor on every path; close() reports the last chance of a write error.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+    int get() const { return fd_; }
+    bool close() { return ::close(std::exchange(fd_, -1)) == 0; }
+
+private:
+    int fd_;
+};
+
+bool isOurRegularFile(int fd) {
+    struct stat status {};
+    // A second name for the file would let the picture land in a file someone else chose.
+    return ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::geteuid() &&
+           status.st_nlink == 1;
+}
+
+void writeAll(int fd, const Bytes& bytes) {
+    const unsigned char* next = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, next, left);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            writeFailed();
+        }
+        next += written;
+        left -= static_cast<std::size_t>(written);
+    }
+}
+
+} // namespace
+
+QString temporaryPicturePath() {
+    for (const char* variable : {"TEMP", "TMPDIR"}) {
+        const QString folder = qEnvironmentVariable(variable);
+        if (!folder.isEmpty())
+            return folder + QStringLiteral("/picture.tmp");
+    }
+    return QStringLiteral("/tmp/picture.tmp");
+}
+
+void writeOwnerOnlyFile(const QString& path, const Bytes& bytes) {
+    // No O_TRUNC: the file is emptied only once it is known to be ours. O_NONBLOCK keeps a pipe left at the
+    // path from blocking the open.
+    FileDescriptor file(::open(QFile::encodeName(path).constData(),
+                               O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, S_IRUSR | S_IWUSR));
+    if (file.get() < 0 || !isOurRegularFile(file.get()))
+        writeFailed();
+    // A file left by an earlier run may have been given wider permissions since.
+    if (::fchmod(file.get(), S_IRUSR | S_IWUSR) != 0 || ::ftruncate(file.get(), 0) != 0)
+        writeFailed();
+    writeAll(file.get(), bytes);
+    if (!file.close())
+        writeFailed();
+}
+
+void removeTemporaryPicture(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::lstat(name.constData(), &status) == 0 && S_ISREG(status.st_mode))
+        ::unlink(name.constData());
+}
+
+} // namespace pellimo

@@ -1,0 +1,174 @@
+#include "formats.h"
+
+#include <QLocale>
+#include <QStringView>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <string>
+
+namespace pellimo {
+
+namespace {
+
+// Some locales wrap signs and symbols in direction marks; they carry nothing of the number.
+QString withoutFormatMarks(QString text) {
+    text.removeIf([](QChar c) { return c.category() == QChar::Other_Format; });
+    return text;
+}
+
+// Removes `part` and the blanks after it from the front of `text`; false when `text` does not start with it.
+bool takePrefix(QString& text, const QString& part) {
+    if (part.isEmpty() || !text.startsWith(part))
+        return false;
+    text = text.mid(part.size()).trimmed();
+    return true;
+}
+
+bool takeSuffix(QString& text, const QString& part) {
+    if (part.isEmpty() || !text.endsWith(part))
+        return false;
+    text.chop(part.size());
+    text = text.trimmed();
+    return true;
+}
+
+// A leading sign, the locale's or the ASCII one: true for minus, false for plus, nullopt for none.
+std::optional<bool> takeSign(QString& text, const QLocale& locale) {
+    if (takePrefix(text, withoutFormatMarks(locale.negativeSign())) || takePrefix(text, QStringLiteral("-")))
+        return true;
+    if (takePrefix(text, withoutFormatMarks(locale.positiveSign())) || takePrefix(text, QStringLiteral("+")))
+        return false;
+    return std::nullopt;
+}
+
+// Digits with group separators between them, then optionally the decimal point and more digits, as plain
+// C text ("1234.5"); nullopt for anything else.
+std::optional<std::string> plainDigits(QStringView body, const QLocale& locale) {
+    const QString group = withoutFormatMarks(locale.groupSeparator());
+    const QString point = withoutFormatMarks(locale.decimalPoint());
+    // Where the locale groups with a blank, any blank the user types will do.
+    const bool blankGroups = group.size() == 1 && group.front().isSpace();
+    std::string plain;
+    bool inFraction = false;
+    int digits = 0;
+    for (qsizetype at = 0; at < body.size(); ++at) {
+        const QChar c = body.at(at);
+        const QStringView rest = body.mid(at);
+        if (c.isDigit()) {
+            plain += static_cast<char>('0' + c.digitValue());
+            ++digits;
+        } else if (!inFraction && !point.isEmpty() && rest.startsWith(point)) {
+            inFraction = true;
+            plain += '.';
+            at += point.size() - 1;
+        } else if (!inFraction && at > 0 && body.at(at - 1).isDigit() &&
+                   ((!group.isEmpty() && rest.startsWith(group)) || (blankGroups && c.isSpace()))) {
+            const qsizetype length = rest.startsWith(group) ? group.size() : 1;
+            if (at + length >= body.size() || !body.at(at + length).isDigit())
+                return std::nullopt;
+            at += length - 1;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0)
+        return std::nullopt;
+    return plain;
+}
+
+// The number in `text` as plain C text with its sign ("-1234.5"): the plain form, or the currency form with
+// its symbol before or after the number and a sign or parentheses for a negative amount.
+std::optional<std::string> plainNumber(const QString& text) {
+    const QLocale locale;
+    QString rest = withoutFormatMarks(text).trimmed();
+    const bool bracketed = rest.size() >= 2 && rest.startsWith(u'(') && rest.endsWith(u')');
+    if (bracketed)
+        rest = rest.mid(1, rest.size() - 2).trimmed();
+    const QString symbol = withoutFormatMarks(locale.currencySymbol());
+    const bool symbolFirst = takePrefix(rest, symbol);
+    const std::optional<bool> minus = takeSign(rest, locale);
+    if (!symbolFirst && !takePrefix(rest, symbol))
+        takeSuffix(rest, symbol);
+    if (bracketed && minus)
+        return std::nullopt;
+    std::optional<std::string> digits = plainDigits(rest, locale);
+    if (!digits)
+        return std::nullopt;
+    return (bracketed || minus.value_or(false)) ? "-" + *digits : *digits;
+}
+
+// How many decimals the locale's currency shows (2 for the dollar, 0 for the yen).
+int currencyDigits(const QLocale& locale) {
+    const QString zero = withoutFormatMarks(locale.toCurrencyString(0.0));
+    const QString point = withoutFormatMarks(locale.decimalPoint());
+    // The decimal point that follows a digit: a symbol such as "Rs." may hold the same character.
+    for (qsizetype at = zero.indexOf(point); at > 0; at = zero.indexOf(point, at + 1)) {
+        if (!zero.at(at - 1).isDigit())
+            continue;
+        int digits = 0;
+        for (qsizetype next = at + point.size(); next < zero.size() && zero.at(next).isDigit(); ++next)
+            ++digits;
+        return digits;
+    }
+    return 0;
+}
+
+} // namespace
+
+std::optional<Money> parseMoneyText(const QString& text) {
+    const std::optional<std::string> plain = plainNumber(text);
+    return plain ? Money::parse(*plain) : std::nullopt;
+}
+
+std::optional<double> parseNumberText(const QString& text) {
+    const std::optional<std::string> plain = plainNumber(text);
+    if (!plain)
+        return std::nullopt;
+    double value = 0;
+    const auto [end, failure] = std::from_chars(plain->data(), plain->data() + plain->size(), value);
+    if (failure != std::errc() || end != plain->data() + plain->size())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<std::int16_t> roundToWholeNumber(double value) {
+    const double whole = std::nearbyint(value); // the default rounding mode ties to even
+    // Written so that NaN fails too.
+    if (!(whole >= std::numeric_limits<std::int16_t>::min() &&
+          whole <= std::numeric_limits<std::int16_t>::max()))
+        return std::nullopt;
+    return static_cast<std::int16_t>(whole);
+}
+
+std::optional<std::int16_t> parseWholeNumberText(const QString& text) {
+    const std::optional<double> value = parseNumberText(text);
+    return value ? roundToWholeNumber(*value) : std::nullopt;
+}
+
+QString moneyToPlainText(Money amount) {
+    return QString::fromStdString(amount.toPlainString()).replace(u'.', QLocale().decimalPoint());
+}
+
+QString formatCurrency(Money amount) {
+    const QLocale locale;
+    const int digits = std::min(currencyDigits(locale), 4);
+    std::int64_t step = 1; // ten-thousandths per last shown digit
+    for (int place = digits; place < 4; ++place)
+        step *= 10;
+    // Rounded here, on the exact amount: the double handed to QLocale is then already at its last digit.
+    const std::int64_t units = amount.tenThousandths();
+    std::int64_t shown = units / step;
+    if (2 * std::llabs(units % step) >= step)
+        shown += units < 0 ? -1 : 1; // a half away from zero
+    return locale.toCurrencyString(static_cast<double>(shown) / std::pow(10.0, digits), QString(), digits);
+}
+
+QString formatCurrencyText(const QString& text) {
+    const std::optional<Money> amount = parseMoneyText(text);
+    return amount ? formatCurrency(*amount) : text;
+}
+
+} // namespace pellimo

@@ -1,0 +1,107 @@
+#include "about_box.h"
+#include "frm_main_fixture.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWindow>
+
+namespace pellimo {
+namespace {
+
+class FrmMainActivationTest : public FrmMainTest {
+protected:
+    void SetUp() override {
+        catalogue.exec("INSERT INTO Sets VALUES ('S1', 'First Set', 0, 0), ('S2', 'Second Set', 0, 0);"
+                       "INSERT INTO Basics (Code, Card_Num, Value) VALUES ('S1', 1, 30000);");
+    }
+
+    // Makes `other` the active window, then the main window again.
+    void activateThroughAndBack(QWidget& other) {
+        activate(other);
+        activate(*window);
+    }
+
+    static void activate(QWidget& target) {
+        target.show();
+        target.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&target));
+        settle();
+    }
+
+    // Moves the Sets data source to its second set, as browsing would.
+    void browseToSecondSet() {
+        window->datSets.Recordset().MoveNext();
+        ASSERT_EQ(window->txtCode->text(), "S2");
+    }
+};
+
+TEST_F(FrmMainActivationTest, ReturnFromAnOrdinaryWindowIsNoActivation) {
+    start();
+    browseToSecondSet();
+    QDialog box;
+    box.setObjectName("msgBox");
+    activateThroughAndBack(box);
+    EXPECT_EQ(window->txtCode->text(), "S2");
+}
+
+TEST_F(FrmMainActivationTest, ReturnFromTheAboutBoxGoesBackToTheFirstSetWhateverThePage) {
+    FrmMain& w = start();
+    w.TabMode = 2;
+    w.CurData = &w.datBasics;
+    browseToSecondSet();
+    w.txtvalue->clear();
+
+    activateThroughAndBack(*showAboutBox());
+
+    EXPECT_EQ(w.txtCode->text(), "S1");
+    EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
+    EXPECT_EQ(w.OldDesc, "First Set");
+    EXPECT_EQ(w.txtvalue->text(), "$3.00");
+    EXPECT_EQ(w.TabMode, 2);
+    EXPECT_EQ(w.CurData, &w.datBasics);
+}
+
+TEST_F(FrmMainActivationTest, ClosingTheAboutBoxHandsBackAnActivation) {
+    FrmMain& w = start();
+    FrmAbout* about = showAboutBox();
+    activate(*about);
+    browseToSecondSet();
+    about->close();
+    activate(w);
+    EXPECT_EQ(w.txtCode->text(), "S1");
+}
+
+TEST_F(FrmMainActivationTest, ComingBackFromAnotherApplicationIsNoActivation) {
+    FrmMain& w = start();
+    browseToSecondSet();
+    emit qApp->focusWindowChanged(nullptr);
+    emit qApp->focusWindowChanged(w.windowHandle());
+    settle();
+    EXPECT_EQ(w.txtCode->text(), "S2");
+}
+
+TEST_F(FrmMainActivationTest, NewSetBeingAddedStaysPendingWithWhatWasTyped) {
+    FrmMain& w = start();
+    w.datSets.Recordset().AddNew();
+    w.cmdNew();
+    QTest::keyClicks(w.txtCode, "NEW1");
+
+    activateThroughAndBack(*showAboutBox());
+
+    EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditAdd);
+    EXPECT_EQ(w.txtCode->text(), "NEW1");
+    EXPECT_EQ(w.lblSetVal->text(), "Basic Card Value");
+}
+
+TEST_F(FrmMainActivationTest, EditTypedBeforeTheActivationIsStored) {
+    FrmMain& w = start();
+    w.txtDesc->setText("Renamed Set");
+    w.Form_Activate();
+    EXPECT_EQ(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'S1'").toString(), "Renamed Set");
+    EXPECT_EQ(w.OldDesc, "Renamed Set");
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+} // namespace
+} // namespace pellimo

@@ -1,0 +1,78 @@
+#include "about_box.h"
+#include "frm_main_fixture.h"
+
+#include <QLineEdit>
+
+namespace pellimo {
+namespace {
+
+class FrmMainExitTest : public FrmMainTest {
+protected:
+    void SetUp() override { catalogue.exec("INSERT INTO Sets VALUES ('S1', 'First Set', 5, 0)"); }
+
+    QString storedName() const {
+        return catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'S1'").toString();
+    }
+
+    bool mainWindowGone() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return window.isNull();
+    }
+};
+
+TEST_F(FrmMainExitTest, ExitWhileEditingEndsAtOnceAndKeepsTheEdit) {
+    FrmMain& w = start();
+    FrmAbout* about = showAboutBox();
+    w.txtDesc->setText("Edited Name");
+
+    w.mnuFileExit->trigger();
+
+    EXPECT_TRUE(mainWindowGone());
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_EQ(storedName(), "Edited Name");
+    EXPECT_TRUE(dialogs.calls.empty());
+}
+
+TEST_F(FrmMainExitTest, ExitDropsAnEditTheCatalogueRefusesWithoutAWord) {
+    FrmMain& w = start();
+    w.txtDesc->setText("Edited Name");
+    w.txtTot->setText("many");
+    w.mnuFileExit_Click();
+    EXPECT_TRUE(mainWindowGone());
+    EXPECT_EQ(storedName(), "First Set");
+    EXPECT_TRUE(dialogs.calls.empty());
+}
+
+TEST_F(FrmMainExitTest, ExitWhileAddingStoresNothing) {
+    FrmMain& w = start();
+    w.datSets.Recordset().AddNew();
+    w.cmdNew();
+    w.txtCode->setText("NEW1");
+    w.mnuFileExit_Click();
+    EXPECT_TRUE(mainWindowGone());
+    EXPECT_EQ(catalogue.scalar("SELECT count(*) FROM Sets").toInt(), 1);
+}
+
+TEST_F(FrmMainExitTest, CtrlXInATextBoxIsExitNotCut) {
+    FrmMain& w = start();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.txtDesc->setFocus();
+    w.txtDesc->selectAll();
+    QTest::keyClick(w.txtDesc, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(mainWindowGone());
+    EXPECT_EQ(storedName(), "First Set");
+}
+
+TEST_F(FrmMainExitTest, ClosingTheWindowLeavesTheAboutBoxOpen) {
+    FrmMain& w = start();
+    FrmAbout* about = showAboutBox();
+    w.txtDesc->setText("Edited Name");
+    w.close();
+    EXPECT_TRUE(mainWindowGone());
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(storedName(), "Edited Name");
+}
+
+} // namespace
+} // namespace pellimo

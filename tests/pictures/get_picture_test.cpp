@@ -1,0 +1,97 @@
+#include "picture_files.h"
+#include "picture_fixture.h"
+
+#include <QFile>
+#include <QPixmap>
+
+namespace pellimo {
+namespace {
+
+using GetPicture = PictureFixture;
+
+bool showsPicture(const QLabel* box) {
+    return !box->pixmap().isNull() && box->pixmap().deviceIndependentSize().toSize() == box->contentsRect().size();
+}
+
+TEST_F(GetPicture, FitsTheStoredPictureKeepsTheCornerAndLeavesNoFile) {
+    store("Basics", "Front", jpegOf({400, 300}, Qt::blue));
+    picBasBack->resize(20, 30);
+    const QPoint corner = picBasFront->pos();
+    pictures.GetPicture(1);
+    EXPECT_EQ(picBasFront->pos(), corner);
+    EXPECT_EQ(picBasFront->size(), boxPixels(2172, 1629));
+    EXPECT_TRUE(showsPicture(picBasFront));
+    EXPECT_TRUE(picBasFront->hasScaledContents());
+    EXPECT_FALSE(picBasFront->isHidden());
+    const QColor centre = picBasFront->pixmap().toImage().pixelColor(70, 50);
+    EXPECT_GT(centre.blue(), 200);
+    EXPECT_LT(centre.red(), 50);
+    // A Null back is a blank box at the full size.
+    EXPECT_TRUE(picBasBack->pixmap().isNull());
+    EXPECT_EQ(picBasBack->size(), boxPixels(2172, 2532));
+    EXPECT_TRUE(temporaryFiles().isEmpty());
+    EXPECT_EQ(datBasics.Recordset().EditMode(), dbEditNone);
+    EXPECT_EQ(datBasics.Recordset().Fields("Card_Num").value(), Value(1));
+}
+
+TEST_F(GetPicture, SpecialsBoxesWidenToTheFullBound) {
+    store("Specials", "Front", gifOf({300, 400}));
+    CurData = &DatSpecials;
+    pictures.GetPicture(2);
+    EXPECT_EQ(picSpecFront->size(), boxPixels(1899, 2532));
+    EXPECT_TRUE(showsPicture(picSpecFront));
+    EXPECT_EQ(picSpecBack->size(), boxPixels(2172, 2532));
+    EXPECT_TRUE(picBasFront->pixmap().isNull()); // the Basics boxes are not touched
+}
+
+TEST_F(GetPicture, SevenBytesAreNoPictureAndEightGoThroughTheLoader) {
+    store("Basics", "Back", jpegOf({64, 48}, Qt::red));
+    for (int bytes : {7, 8}) {
+        store("Basics", "Front", QByteArray(bytes, 'x'));
+        picBasFront->hide();
+        picBasFront->setScaledContents(false);
+        pictures.GetPicture(1);
+        // A blank box keeps Visible and Stretch; only a picture that failed to load comes back shown.
+        EXPECT_EQ(picBasFront->isHidden(), bytes == 7);
+        EXPECT_EQ(picBasFront->hasScaledContents(), bytes == 8);
+        EXPECT_TRUE(picBasFront->pixmap().isNull());
+        EXPECT_EQ(picBasFront->size(), boxPixels(2172, 2532));
+        EXPECT_TRUE(showsPicture(picBasBack)); // the other side is still shown
+        EXPECT_TRUE(temporaryFiles().isEmpty());
+    }
+}
+
+TEST_F(GetPicture, WithNoCurrentRecordBothBoxesAreBlank) {
+    datBasics.setRecordSource(RecordSource("SELECT * FROM Basics WHERE Code = ?", {"none"}));
+    datBasics.Refresh();
+    picBasFront->setPixmap(QPixmap(10, 10));
+    pictures.GetPicture(1);
+    EXPECT_TRUE(picBasFront->pixmap().isNull());
+    EXPECT_EQ(picBasBack->size(), boxPixels(2172, 2532));
+}
+
+TEST_F(GetPicture, ALinkAtTheTemporaryPathIsNeverWrittenThrough) {
+    store("Basics", "Front", jpegOf({64, 48}, Qt::red));
+    const QString victim = writeFile("victim", "keep");
+    ASSERT_TRUE(QFile::link(victim, temp.filePath("picture.tmp")));
+    pictures.GetPicture(1);
+    EXPECT_TRUE(picBasFront->pixmap().isNull());
+    EXPECT_EQ(picBasFront->size(), boxPixels(2172, 2532));
+    QFile kept(victim);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "keep");
+}
+
+TEST_F(GetPicture, AnyOtherIndexTouchesNoBox) {
+    store("Basics", "Front", jpegOf({64, 48}, Qt::red));
+    picBasFront->setPixmap(QPixmap(10, 10));
+    const QRect before = picBasFront->geometry();
+    for (std::int16_t index : {0, 3})
+        pictures.GetPicture(index);
+    EXPECT_FALSE(picBasFront->pixmap().isNull());
+    EXPECT_EQ(picBasFront->geometry(), before);
+    EXPECT_EQ(picSpecFront->size(), boxPixels(1692, 2532));
+}
+
+} // namespace
+} // namespace pellimo

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "card_pictures.h"
+#include "fake_dialogs.h"
+#include "temp_catalogue.h"
+
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace pellimo {
+
+// Set S1 with basic cards 1 and 2 and one special card, none with pictures; the four picture boxes laid
+// out as the window lays them out; the pictures over them, with TEMP pointing at a folder of the test's own.
+class PictureFixture : public ::testing::Test {
+protected:
+    PictureFixture();
+    ~PictureFixture() override;
+
+    // A file in the test's own folder; returns its full path.
+    QString writeFile(const QString& name, const QByteArray& bytes) const;
+    // Stores a picture field of the first card of "Basics" or "Specials" and shows the cards again.
+    void store(const QString& table, const QString& field, const QByteArray& bytes);
+    QVariant stored(const QString& sql) const { return catalogue.scalar(sql); }
+    // What is left in the TEMP folder.
+    QStringList temporaryFiles() const;
+    // Stores what a save of the page's card would: each slot written while the record is in edit mode.
+    void saveSlots(DataSource& page, std::initializer_list<std::int16_t> slotNumbers);
+
+    TempCatalogue catalogue;
+    QTemporaryDir files;
+    QTemporaryDir temp;
+    QByteArray savedTemp;
+    QWidget window;
+    QLabel* picBasFront = nullptr;
+    QLabel* picBasBack = nullptr;
+    QLabel* picSpecFront = nullptr;
+    QLabel* picSpecBack = nullptr;
+    DataSource datBasics{"datBasics"};
+    DataSource DatSpecials{"DatSpecials"};
+    DataSource* CurData = &datBasics;
+    std::array<QString, 5> PicFile{};
+    std::array<QString, 5> PicChanged{};
+    FakeDialogs dialogs;
+    CommonDialog cd1;
+    CardPictures pictures{{picBasFront, picBasBack, picSpecFront, picSpecBack, CurData, datBasics, DatSpecials,
+                           PicFile, PicChanged, dialogs, cd1}};
+};
+
+// The pixels of a box given this size in twips.
+QSize boxPixels(int widthTwips, int heightTwips);
+
+} // namespace pellimo

@@ -1,0 +1,60 @@
+#include "engine_error.h"
+#include "picture_files.h"
+#include "picture_fixture.h"
+
+#include <QCryptographicHash>
+
+namespace pellimo {
+namespace {
+
+using PutPicture = PictureFixture;
+
+QByteArray sha1(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+}
+
+TEST_F(PutPicture, APathStoresTheFilesBytesThroughTheSlotsOwnDataSource) {
+    const QByteArray jpeg = jpegOf({120, 90}, Qt::green);
+    const QByteArray gif = gifOf({30, 20});
+    PicFile[1] = writeFile("front.jpg", jpeg);
+    PicFile[4] = writeFile("back.gif", gif);
+    saveSlots(datBasics, {1});
+    CurData = &datBasics; // a path does not go through CurData
+    saveSlots(DatSpecials, {4});
+    EXPECT_EQ(sha1(stored("SELECT Front FROM Basics WHERE Card_Num = 1").toByteArray()), sha1(jpeg));
+    EXPECT_EQ(sha1(stored("SELECT Back FROM Specials").toByteArray()), sha1(gif));
+    EXPECT_FALSE(stored("SELECT Back FROM Basics WHERE Card_Num = 1").isValid());
+}
+
+TEST_F(PutPicture, NullStoresTheEmptyValueThroughCurDataAndShowsBlank) {
+    store("Specials", "Front", jpegOf({64, 48}, Qt::red));
+    PicFile[3] = "NULL";
+    CurData = &DatSpecials;
+    saveSlots(DatSpecials, {3});
+    EXPECT_EQ(stored("SELECT typeof(Front) || length(Front) FROM Specials").toString(), "blob0");
+    pictures.GetPicture(2);
+    EXPECT_TRUE(picSpecFront->pixmap().isNull());
+    EXPECT_EQ(picSpecFront->size(), boxPixels(2172, 2532));
+}
+
+TEST_F(PutPicture, NothingPendingOrAMissingFileLeavesTheFieldAsItWas) {
+    store("Basics", "Front", "stored picture");
+    PicFile[2] = "";
+    PicFile[1] = "null"; // only "NULL" clears: this is a file name, and there is no such file
+    datBasics.Recordset().Edit();
+    for (std::int16_t slot : {0, 2, 5})
+        pictures.PutPicture(slot);
+    EXPECT_EQ(datBasics.Recordset().Fields("Back").FieldSize(), 0);
+    try {
+        pictures.PutPicture(1);
+        ADD_FAILURE() << "a missing file was stored";
+    } catch (const EngineError& failure) {
+        EXPECT_EQ(failure.number(), 3002);
+    }
+    datBasics.Recordset().Update();
+    EXPECT_EQ(stored("SELECT Front FROM Basics WHERE Card_Num = 1").toByteArray(), "stored picture");
+    EXPECT_FALSE(stored("SELECT Back FROM Basics WHERE Card_Num = 1").isValid());
+}
+
+} // namespace
+} // namespace pellimo
