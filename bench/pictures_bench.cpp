@@ -11,8 +11,6 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
-#include <cstdio>
-#include <map>
 #include <random>
 #include <sqlite3.h>
 #include <stdexcept>
@@ -48,8 +46,8 @@ class PictureCard {
 public:
     PictureCard() : front(noisyJpeg({4000, 3000}, 28)), back(noisyJpeg({640, 480}, 28)) {
         sqlite3* db = nullptr;
-        check(db, sqlite3_open_v2(path().toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                                  nullptr));
+        check(db, sqlite3_open_v2(path().toUtf8().constData(), &db,
+                                  SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr));
         check(db, sqlite3_exec(db,
                                "CREATE TABLE Basics (Code TEXT(8), Card_Num SMALLINT, Desc TEXT(50), "
                                "Front LONGBINARY, Back LONGBINARY)",
@@ -100,46 +98,26 @@ void GetPictureOfTheCard(benchmark::State& state) {
     std::array<QString, 5> PicChanged;
     QtDialogs dialogs;
     CommonDialog cd1;
-    CardPictures pictures({picBasFront, picBasBack, picSpecFront, picSpecBack, CurData, datBasics, DatSpecials,
-                           PicFile, PicChanged, dialogs, cd1});
+    CardPictures pictures({picBasFront, picBasBack, picSpecFront, picSpecBack, CurData, datBasics,
+                           DatSpecials, PicFile, PicChanged, dialogs, cd1});
     for (auto _ : state) {
         pictures.GetPicture(1);
         benchmark::DoNotOptimize(picBasFront->pixmap().cacheKey());
     }
     if (picBasFront->pixmap().isNull() || picBasBack->pixmap().isNull())
         state.SkipWithError("a picture was not shown");
+    state.SetLabel(QString("front %1 MB; target under 80 ms")
+                       .arg(static_cast<double>(card().front.size()) / (1024 * 1024), 0, 'f', 1)
+                       .toStdString());
 }
 BENCHMARK(GetPictureOfTheCard)->Unit(benchmark::kMillisecond);
 
 void FullDecodeOfTheFront(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(QImage::fromData(card().front).width());
+    state.SetLabel("the same front, decoded whole");
 }
 BENCHMARK(FullDecodeOfTheFront)->Unit(benchmark::kMillisecond);
-
-// Keeps each benchmark's time per iteration, in milliseconds, for the summary.
-class RecordingReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                milliseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> milliseconds;
-};
-
-void printSummary(const std::map<std::string, double>& ms) {
-    auto at = [&](const char* name) {
-        auto found = ms.find(name);
-        return found == ms.end() ? 0.0 : found->second;
-    };
-    std::printf("\nSummary\n");
-    std::printf("GetPicture, 4000 x 3000 JPEG front (%.1f MB) + 640 x 480 back  %8.3f ms  (target under 80 ms)\n",
-                static_cast<double>(card().front.size()) / (1024 * 1024), at("GetPictureOfTheCard"));
-    std::printf("full decode of the same front alone                          %8.3f ms\n",
-                at("FullDecodeOfTheFront"));
-}
 
 } // namespace
 } // namespace pellimo
@@ -149,9 +127,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     pellimo::card(); // made before the clock starts
-    pellimo::RecordingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    pellimo::printSummary(reporter.milliseconds);
+    benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
 }

@@ -26,6 +26,9 @@ FrmMain* Main(const QString& programFolder, Dialogs& dialogs) {
     frmMain = window;
 
     window->show();
+    // A program's first window becomes the active one, which brings its first activation; without a
+    // window manager to grant it, nothing else would.
+    window->activateWindow();
     window->txtDesc->setFocus();
     try {
         window->datSets.Refresh();

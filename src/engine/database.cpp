@@ -12,9 +12,9 @@ Connection& Database::connection() {
     return *connection_;
 }
 
-std::unique_ptr<Recordset> Database::OpenRecordset(const RecordSource& source) {
+std::unique_ptr<Recordset> Database::OpenRecordset(const RecordSource& source, RecordsetType type) {
     connection();
-    return std::make_unique<Recordset>(connection_, source);
+    return std::make_unique<Recordset>(connection_, source, type);
 }
 
 void Database::BeginTrans() {

@@ -17,7 +17,8 @@ public:
     explicit Database(std::shared_ptr<Connection> connection) : connection_(std::move(connection)) {}
 
     // Record sets keep the connection open until they are closed too.
-    std::unique_ptr<Recordset> OpenRecordset(const RecordSource& source);
+    std::unique_ptr<Recordset> OpenRecordset(const RecordSource& source,
+                                             RecordsetType type = RecordsetType::Dynaset);
     void BeginTrans();
     void CommitTrans();
     void Rollback();

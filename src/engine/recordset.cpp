@@ -36,8 +36,8 @@ std::int64_t Field::FieldSize() const {
     return recordset_->fieldSize(index_);
 }
 
-Recordset::Recordset(std::shared_ptr<Connection> connection, const RecordSource& source)
-    : rows_(openRowSource(std::move(connection), source)) {}
+Recordset::Recordset(std::shared_ptr<Connection> connection, const RecordSource& source, RecordsetType type)
+    : rows_(openRowSource(std::move(connection), source, type)) {}
 
 Recordset::~Recordset() = default;
 

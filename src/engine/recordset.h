@@ -58,7 +58,7 @@ private:
 // field values are read when a record becomes current, a picture's bytes only when asked for.
 class Recordset {
 public:
-    Recordset(std::shared_ptr<Connection> connection, const RecordSource& source);
+    Recordset(std::shared_ptr<Connection> connection, const RecordSource& source, RecordsetType type);
     ~Recordset();
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;

@@ -301,8 +301,12 @@ private:
 
 } // namespace
 
-std::unique_ptr<RowSource> openRowSource(std::shared_ptr<Connection> connection, const RecordSource& source) {
+std::unique_ptr<RowSource> openRowSource(std::shared_ptr<Connection> connection, const RecordSource& source,
+                                         RecordsetType type) {
     std::optional<SourceQuery> query = parseSourceQuery(source.text);
+    if (type == RecordsetType::Snapshot)
+        return std::make_unique<SnapshotRows>(
+            connection, query && query->bareName ? RecordSource("SELECT * FROM " + quoteIdentifier(query->table)) : source);
     if (query && query->bareName) {
         const TableInfo& named = connection->table(query->table);
         if (named.viewSelect.empty())

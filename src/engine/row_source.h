@@ -35,6 +35,7 @@ public:
     virtual std::vector<std::pair<BookmarkId, Value>> column(int field) = 0;
 };
 
-std::unique_ptr<RowSource> openRowSource(std::shared_ptr<Connection> connection, const RecordSource& source);
+std::unique_ptr<RowSource> openRowSource(std::shared_ptr<Connection> connection, const RecordSource& source,
+                                         RecordsetType type);
 
 } // namespace pellimo

@@ -12,6 +12,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
@@ -74,18 +75,13 @@ void FrmMain::buildToolbar() {
         Toolbar1->addWidget(button);
         buttons_[i] = button;
     }
-    // The 32-pixel images shrink as far as the caption needs to keep its line under them.
-    int iconSide = 32;
-    while (iconSide > 8) {
-        buttons_[0]->setIconSize(QSize(iconSide, iconSide));
-        if (buttons_[0]->sizeHint().height() <= buttonSize.height())
-            break;
-        --iconSide;
-    }
-    for (QToolButton* button : buttons_) {
-        button->setIconSize(QSize(iconSide, iconSide));
+    // The 32-pixel images shrink to leave the caption its line under them, inside the button's frame and
+    // the gap the style keeps below an image. Buttons on a toolbar take the toolbar's icon size.
+    const int frame = Toolbar1->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, buttons_[0]);
+    const int side = std::min(32, buttonSize.height() - 2 * frame - 4 - Toolbar1->fontMetrics().height());
+    Toolbar1->setIconSize(QSize(side, side));
+    for (QToolButton* button : buttons_)
         button->setFixedSize(buttonSize);
-    }
     // Save serves only a record being added.
     Buttons(9).setEnabled(false);
 }

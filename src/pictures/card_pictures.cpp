@@ -22,6 +22,10 @@ constexpr std::int64_t LargestNonPicture = 7;
     throw EngineError(picture_err::InvalidPicture, "Invalid picture");
 }
 
+[[noreturn]] void fileNotOpened() {
+    throw EngineError(picture_err::FileCouldNotBeOpened, "File could not be opened.");
+}
+
 // What a box shows when its picture could not be: nothing, visible and stretching.
 void blankFailedBox(QLabel& box) {
     blankBox(box);
@@ -90,17 +94,18 @@ void CardPictures::WritePicturetoDatabase(DataSource& Table, const std::string& 
                                           const QString& FileName) {
     QFile file(FileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw EngineError(picture_err::FileCouldNotBeOpened, "File could not be opened.");
+        fileNotOpened();
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw EngineError(picture_err::FileCouldNotBeOpened, "File could not be opened.");
+        fileNotOpened();
     Table.Recordset().Fields(Fieldname).setValue(Value(Bytes(bytes.begin(), bytes.end())));
 }
 
 void CardPictures::ReadPicturefromDatabase(DataSource& Table, const std::string& Fieldname,
                                            const QString& File) {
+    static const Bytes none;
     const Value stored = Table.Recordset().Fields(Fieldname).value();
-    writeOwnerOnlyFile(File, stored.isNull() ? Bytes() : stored.asBytes());
+    writeOwnerOnlyFile(File, stored.isNull() ? none : stored.asBytes()); // no copy of a large picture
 }
 
 void CardPictures::SizePicture(QLabel& box, const QString& fileName) {

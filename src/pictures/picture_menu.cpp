@@ -1,6 +1,5 @@
 // The Picture menu: load or clear the front or back picture of the card shown.
 #include "card_pictures.h"
-
 #include "engine_error.h"
 #include "picture_box.h"
 #include "picture_reader.h"
@@ -32,6 +31,7 @@ void CardPictures::loadPicture(std::int16_t TabMode, PictureSide side) {
     if (!choosePictureFile()) {
         dialogs.setMousePointer(MousePointerDefault);
         dialogs.Beep();
+        // The box has always carried the report dialog's title.
         dialogs.MsgBox("The Picture operation was cancelled", vbOKOnly + vbInformation, "HTML Export File");
         return;
     }

@@ -30,7 +30,10 @@ void closeWritten(QFile& file) {
 } // namespace
 
 Reports::Reports(Dialogs& dialogs, CommonDialog& cd1, DataSource& datrep, QString programFolder)
-    : dialogs_(dialogs), cd1_(cd1), datrep_(datrep), programFolder_(std::move(programFolder)) {}
+    : dialogs_(dialogs), cd1_(cd1), datrep_(datrep), programFolder_(std::move(programFolder)) {
+    // A report reads its rows once, from first to last.
+    datrep_.setRecordsetType(RecordsetType::Snapshot);
+}
 
 void Reports::html() {
     write(reportLayout(ReportKind::Sets));

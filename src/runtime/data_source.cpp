@@ -67,7 +67,7 @@ void DataSource::Refresh() {
         database_ = OpenDatabase(databaseName_);
         openedName_ = databaseName_;
     }
-    std::unique_ptr<pellimo::Recordset> fresh = database_.OpenRecordset(recordSource_);
+    std::unique_ptr<pellimo::Recordset> fresh = database_.OpenRecordset(recordSource_, recordsetType_);
     if (recordset_)
         recordset_->setObserver(nullptr);
     recordset_ = std::move(fresh);

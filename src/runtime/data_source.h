@@ -30,6 +30,8 @@ public:
     // Takes effect at the next Refresh.
     void setRecordSource(pellimo::RecordSource source) { recordSource_ = std::move(source); }
     const pellimo::RecordSource& RecordSource() const { return recordSource_; }
+    // Takes effect at the next Refresh.
+    void setRecordsetType(pellimo::RecordsetType type) { recordsetType_ = type; }
 
     // Runs the record source again; the first record, if any, becomes current with nothing pending.
     void Refresh();
@@ -66,6 +68,7 @@ private:
     std::string databaseName_;
     std::string openedName_;
     pellimo::RecordSource recordSource_;
+    pellimo::RecordsetType recordsetType_ = pellimo::RecordsetType::Dynaset;
     Database database_;
     std::unique_ptr<pellimo::Recordset> recordset_;
     std::vector<Binding> bindings_;

@@ -90,6 +90,18 @@ TEST_F(RecordsetMoves, AggregateQueryIsReadOnly) {
     EXPECT_EQ(errorOf([&] { rs->AddNew(); }), err::ReadOnly);
 }
 
+TEST_F(RecordsetMoves, SnapshotReadsTheRowsWithTheirKindsAndCannotChange) {
+    auto rs = db.OpenRecordset(
+        RecordSource("SELECT Card_Num,Section,Desc,Value FROM Basics WHERE Code = ? ORDER BY Card_Num", {Value("A01")}),
+        RecordsetType::Snapshot);
+    EXPECT_EQ(rs->RecordCount(), 3);
+    EXPECT_EQ(rs->Fields(3).value().asMoney().toPlainString(), "1.5");
+    EXPECT_TRUE(rs->Fields(1).value().isNull());
+    rs->MoveLast();
+    EXPECT_EQ(rs->Fields(0).value().asInteger(), 3);
+    EXPECT_EQ(errorOf([&] { rs->Edit(); }), err::ReadOnly);
+}
+
 using RecordsetFind = CatalogueTest;
 
 TEST_F(RecordsetFind, FindsTheFirstMatchInTheRecordSetsOrder) {

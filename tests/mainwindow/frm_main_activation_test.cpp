@@ -1,9 +1,11 @@
 #include "about_box.h"
 #include "frm_main_fixture.h"
+#include "qt_dialogs.h"
 
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QWindow>
 
 namespace pellimo {
@@ -36,15 +38,6 @@ protected:
     }
 };
 
-TEST_F(FrmMainActivationTest, ReturnFromAnOrdinaryWindowIsNoActivation) {
-    start();
-    browseToSecondSet();
-    QDialog box;
-    box.setObjectName("msgBox");
-    activateThroughAndBack(box);
-    EXPECT_EQ(window->txtCode->text(), "S2");
-}
-
 TEST_F(FrmMainActivationTest, ReturnFromTheAboutBoxGoesBackToTheFirstSetWhateverThePage) {
     FrmMain& w = start();
     w.TabMode = 2;
@@ -70,6 +63,28 @@ TEST_F(FrmMainActivationTest, ClosingTheAboutBoxHandsBackAnActivation) {
     about->close();
     activate(w);
     EXPECT_EQ(w.txtCode->text(), "S1");
+}
+
+TEST_F(FrmMainActivationTest, ClosingARealMessageBoxIsNoActivation) {
+    QtDialogs realDialogs;
+    int boxesShown = 0;
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            ++boxesShown;
+            box->accept();
+        }
+    });
+    answerer.start(5);
+    window = Main(catalogue.folder(), realDialogs);
+    ASSERT_NE(window, nullptr);
+    settle();
+    browseToSecondSet();
+
+    window->showHelp(); // no help file: a message box
+    activate(*window);
+    EXPECT_EQ(boxesShown, 1);
+    EXPECT_EQ(window->txtCode->text(), "S2");
 }
 
 TEST_F(FrmMainActivationTest, ComingBackFromAnotherApplicationIsNoActivation) {

@@ -43,6 +43,7 @@ TEST_F(FrmMainLayoutTest, ToolbarHasTenButtonsWithKeysCaptionsImagesAndSetsToolt
         EXPECT_EQ(button.size(), twipsToRect(0, 0, 720, 540).size());
         EXPECT_EQ(button.toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
         EXPECT_FALSE(button.icon().isNull());
+        EXPECT_LE(button.fontMetrics().horizontalAdvance(button.text()), button.width());
         EXPECT_EQ(button.isEnabled(), i != 9) << keys[i - 1];
     }
     EXPECT_EQ(w.Buttons(1).toolTip(), "Create a New Set of Cards");

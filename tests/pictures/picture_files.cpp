@@ -25,8 +25,8 @@ QByteArray gifOf(QSize size) {
     };
     word(size.width());
     word(size.height());
-    gif.append("\x81\0\0", 3);                                       // a global table of four colours
-    gif.append("\0\0\0" "\0\x80\0" "\0\0\0" "\0\0\0", 12);
+    gif.append("\x81\0\0", 3); // a global table of four colours, colour 1 dark green
+    gif.append(QByteArray::fromHex("000000008000000000000000"));
     gif.append(',');
     word(0);
     word(0);

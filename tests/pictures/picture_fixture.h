@@ -44,8 +44,8 @@ protected:
     std::array<QString, 5> PicChanged{};
     FakeDialogs dialogs;
     CommonDialog cd1;
-    CardPictures pictures{{picBasFront, picBasBack, picSpecFront, picSpecBack, CurData, datBasics, DatSpecials,
-                           PicFile, PicChanged, dialogs, cd1}};
+    CardPictures pictures{{picBasFront, picBasBack, picSpecFront, picSpecBack, CurData, datBasics,
+                           DatSpecials, PicFile, PicChanged, dialogs, cd1}};
 };
 
 // The pixels of a box given this size in twips.

@@ -5,7 +5,14 @@
 namespace pellimo {
 namespace {
 
-using ReportFailures = ReportTest;
+class ReportFailures : public ReportTest {
+protected:
+    // A failure after the dialog shows its own description and nothing else.
+    void expectOnlyFailure(const QString& description) const {
+        expectOneMessage(description, vbOKOnly, "Pellimo");
+        EXPECT_EQ(dialogs.mousePointer(), MousePointerDefault);
+    }
+};
 
 QStringList reportFiles(const QString& folder) {
     return QDir(folder).entryList({QStringLiteral("*.HTM")}, QDir::Files);
@@ -36,28 +43,14 @@ TEST_F(ReportFailures, CancelledDialogBeepsAndWritesNothing) {
     dialogs.queueCancel();
     reports.Report(2, "A1", "Alpha", RepSQL);
     EXPECT_EQ(dialogs.beeps, 1);
-    const std::vector<DialogCall> boxes = dialogs.messages();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "The report operation was cancelled");
-    EXPECT_EQ(boxes[0].flags, vbInformation);
-    EXPECT_EQ(boxes[0].title, "HTML Report File");
+    expectOneMessage("The report operation was cancelled", vbInformation, "HTML Report File");
     EXPECT_TRUE(reportFiles(catalogue.folder()).isEmpty());
     EXPECT_EQ(dialogs.pointerHistory, (std::vector<int>{MousePointerDefault, MousePointerDefault}));
 }
 
-// A failure after the dialog shows its own description and nothing else.
-void expectOnlyFailure(const FakeDialogs& dialogs, const QString& description) {
-    const std::vector<DialogCall> boxes = dialogs.messages();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, description);
-    EXPECT_EQ(boxes[0].flags, vbOKOnly);
-    EXPECT_EQ(boxes[0].title, "Pellimo");
-    EXPECT_EQ(dialogs.mousePointer(), MousePointerDefault);
-}
-
 TEST_F(ReportFailures, AFileThatCannotBeCreatedShowsTheDescription) {
     reportTo(inFolder("missing folder/sets.HTM"), 1);
-    expectOnlyFailure(dialogs, "No such file or directory");
+    expectOnlyFailure("No such file or directory");
 }
 
 TEST_F(ReportFailures, AFailedWriteShowsTheDescription) {
@@ -65,13 +58,13 @@ TEST_F(ReportFailures, AFailedWriteShowsTheDescription) {
     if (!QFile::exists("/dev/full") || !QFile::link("/dev/full", inFolder("full.HTM")))
         GTEST_SKIP() << "no /dev/full here";
     reportTo(inFolder("full.HTM"), 1);
-    expectOnlyFailure(dialogs, "No space left on device");
+    expectOnlyFailure("No space left on device");
 }
 
 TEST_F(ReportFailures, AMissingValueStopsTheReportAndKeepsTheLinesWritten) {
     catalogue.exec("UPDATE Basics SET Value = NULL WHERE Card_Num = 2");
     reportTo(inFolder("basic.HTM"), 2, "A1", QStringLiteral("Café Stars"));
-    expectOnlyFailure(dialogs, "Invalid use of Null");
+    expectOnlyFailure("Invalid use of Null");
     const std::string expected = golden("basic.txt");
     const std::string upToNull = expected.substr(0, expected.find("$1.00")) + "Null\r\n";
     EXPECT_EQ(fileText(inFolder("basic.HTM")), upToNull);
@@ -80,7 +73,7 @@ TEST_F(ReportFailures, AMissingValueStopsTheReportAndKeepsTheLinesWritten) {
 TEST_F(ReportFailures, ATotalBeyondTheCurrencyRangeOverflows) {
     catalogue.exec("UPDATE Sets SET Value = 9223372036854775807 WHERE Code = 'C3'");
     reportTo(inFolder("sets.HTM"), 1);
-    expectOnlyFailure(dialogs, "Overflow");
+    expectOnlyFailure("Overflow");
 }
 
 TEST_F(ReportFailures, AQueryThatCannotBeReadLeavesTheRowsDatrepHeld) {

@@ -49,6 +49,15 @@ protected:
             .toStdString();
     }
 
+    // The one message box shown.
+    void expectOneMessage(const QString& text, int flags, const QString& title) const {
+        const std::vector<DialogCall> boxes = dialogs.messages();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, text);
+        EXPECT_EQ(boxes[0].flags, flags);
+        EXPECT_EQ(boxes[0].title, title);
+    }
+
     TempCatalogue catalogue;
     DataSource datrep{"datrep"};
     FakeDialogs dialogs;

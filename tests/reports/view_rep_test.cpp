@@ -53,21 +53,13 @@ TEST_F(ViewRep, AnsweringYesOpensTheReportWithItsPathAsOneArgument) {
 TEST_F(ViewRep, NoOpenerMeansNoBrowser) {
     qputenv("PATH", QFile::encodeName(bin.path()));
     reports.viewRep(inFolder("sets.HTM"));
-    const std::vector<DialogCall> boxes = dialogs.messages();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Could not find associated Browser");
-    EXPECT_EQ(boxes[0].flags, vbExclamation);
-    EXPECT_EQ(boxes[0].title, "Browser Not Found");
+    expectOneMessage("Could not find associated Browser", vbExclamation, "Browser Not Found");
 }
 
 TEST_F(ViewRep, AnOpenerThatCannotStartMeansThePageWasNotOpened) {
     useOpener("#!/nonexistent/interpreter\n");
     reports.viewRep(inFolder("sets.HTM"));
-    const std::vector<DialogCall> boxes = dialogs.messages();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Web Page not Opened");
-    EXPECT_EQ(boxes[0].flags, vbExclamation);
-    EXPECT_EQ(boxes[0].title, "URL Failed");
+    expectOneMessage("Web Page not Opened", vbExclamation, "URL Failed");
 }
 
 } // namespace
