@@ -26,6 +26,17 @@ void bindAll(sqlite3_stmt* statement, const std::vector<Value>& values, int firs
         bindValue(statement, first + static_cast<int>(i), values[i]);
 }
 
+std::int64_t storedSize(const Value& value) {
+    switch (value.type()) {
+    case Value::Type::Binary:
+        return static_cast<std::int64_t>(value.asBytes().size());
+    case Value::Type::Text:
+        return static_cast<std::int64_t>(value.asText().size());
+    default:
+        return static_cast<std::int64_t>(value.toString().size());
+    }
+}
+
 void requireSearchable(const FieldInfo& field) {
     if (field.kind != FieldKind::Text && field.kind != FieldKind::Integer)
         throw EngineError(err::InvalidCriterion,
@@ -256,9 +267,7 @@ public:
         values = rows_.at(static_cast<std::size_t>(key));
         sizes.assign(values.size(), 0);
         for (std::size_t i = 0; i < values.size(); ++i)
-            sizes[i] = static_cast<std::int64_t>(values[i].type() == Value::Type::Binary
-                                                     ? values[i].asBytes().size()
-                                                     : values[i].toString().size());
+            sizes[i] = storedSize(values[i]);
     }
 
     Value readBinary(BookmarkId key, int field) override {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "card_pictures.h"
 #include "data_source.h"
 #include "dialogs.h"
+#include "reports.h"
 #include "set_totals.h"
 
 #include <QIcon>
@@ -54,6 +56,52 @@ public:
     // F1: the help file in the program folder, opened in its associated program.
     void showHelp();
 
+    // Saving and deleting records.
+    void CardUpdate();
+    void BasCreate();
+    void cmdDel();
+
+    // Pages.
+    void TabStrip1_Click();
+    void SaveNav();
+    void cmdSets();
+    void cmdBasics();
+    void cmdSpecials();
+    void EmptySpec();
+
+    // The toolbar: every click, whatever its key, under the handler's error mode and ended by its common tail.
+    void Toolbar1_ButtonClick(QToolButton& Button);
+    // Branches of the toolbar handler for Find, Cancel and Save (they run under its error mode).
+    void cmdFind();
+    void cmdCancel();
+    void cmdSave();
+
+    // Fast Find boxes: Area 0 the drop-down button, 1 the text part, 2 the list.
+    void DBCombo1_Click(std::int16_t& Area);
+    void DBCombo2_Click(std::int16_t& Area);
+    void DBCombo3_Click(std::int16_t& Area);
+    void DBCombo1_GotFocus();
+    void DBCombo2_GotFocus();
+    void DBCombo3_GotFocus();
+
+    // Field checks and keystroke filters.
+    void txtCode_Validate(bool& Cancel);
+    void txtDesc_Validate(bool& Cancel);
+    void txtBasCardNum_Validate(bool& Cancel);
+    void txtSpecCardNum_Validate(bool& Cancel);
+    void txtSpecType_Validate(bool& Cancel);
+    void txtvalue_Validate(bool& Cancel);
+    void txtBasValue_Validate(bool& Cancel);
+    void txtSpecValue_Validate(bool& Cancel);
+    void txtTot_Validate(bool& Cancel);
+    void txtTot_LostFocus();
+    void txtvalue_KeyPress(std::int16_t& KeyAscii);
+    void txtBasValue_KeyPress(std::int16_t& KeyAscii);
+    void txtSpecValue_KeyPress(std::int16_t& KeyAscii);
+    void txtTot_KeyPress(std::int16_t& KeyAscii);
+    bool CheckNumeric(QLineEdit& box);
+    void ValidateInputCharset(QLineEdit& objControl, std::int16_t& intASCII, const QString& strValType = QString());
+
     // Page state.
     std::int16_t TabMode = 0;
     DataSource* CurData = nullptr;
@@ -66,6 +114,7 @@ public:
     QString CardSQL;
     QString RepSQL;
     QString MsgText;
+    double NewSetValue = 0;
     QString LogoPath;
     // Picture slots 1 to 4 (basic front, basic back, special front, special back); index 0 is unused.
     std::array<QString, 5> PicFile;
@@ -78,6 +127,10 @@ public:
     DataSource datrep{"datrep"};
     CommonDialog cd1;
     std::vector<QIcon> ImageList1;
+
+    // The card pictures and the reports, lent what they use of the window.
+    CardPictures pictures;
+    Reports reports;
 
     // Window controls.
     QToolBar* Toolbar1 = nullptr;

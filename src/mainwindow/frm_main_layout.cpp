@@ -171,6 +171,14 @@ void FrmMain::buildMenus() {
     mnuPicBack = item(mnuPic, "mnuPicBack", "Load &Back...");
     mnuPicClrFront = item(mnuPic, "mnuPicClrFront", "&Clear Front");
     mnuPicClrBack = item(mnuPic, "mnuPicClrBack", "C&lear Back");
+    const auto pictureCommand = [this](QAction* action, void (CardPictures::*command)(std::int16_t)) {
+        connect(action, &QAction::triggered, this,
+                [this, command] { guardHandler([this, command] { (pictures.*command)(TabMode); }); });
+    };
+    pictureCommand(mnuPicFront, &CardPictures::mnuPicFront_Click);
+    pictureCommand(mnuPicBack, &CardPictures::mnuPicBack_Click);
+    pictureCommand(mnuPicClrFront, &CardPictures::mnuPicClrFront_Click);
+    pictureCommand(mnuPicClrBack, &CardPictures::mnuPicClrBack_Click);
     // The Sets page comes first, and it has no pictures.
     mnuPic->setEnabled(false);
 
