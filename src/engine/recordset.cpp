@@ -32,6 +32,9 @@ Value Field::value() const {
 void Field::setValue(const Value& value) {
     recordset_->setFieldValue(index_, value);
 }
+void Field::revert() {
+    recordset_->revertField(index_);
+}
 std::int64_t Field::FieldSize() const {
     return recordset_->fieldSize(index_);
 }
@@ -319,6 +322,11 @@ void Recordset::setFieldValue(int index, const Value& value) {
     if (editMode_ == dbEditNone)
         nothingPending();
     pending_[index] = valueForField(rows().fields()[index], value);
+}
+
+void Recordset::revertField(int index) {
+    if (editMode_ != dbEditNone)
+        pending_[index].reset();
 }
 
 std::int64_t Recordset::fieldSize(int index) {

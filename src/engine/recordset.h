@@ -46,6 +46,8 @@ public:
     const std::string& Name() const { return info().name; }
     Value value() const;
     void setValue(const Value& value);
+    // Drops a pending change of this field: the record keeps the value it holds.
+    void revert();
     // The bytes a binary field holds (a text field: its UTF-8 bytes), read without loading them.
     std::int64_t FieldSize() const;
 
@@ -112,6 +114,7 @@ private:
     void notifyRowsChanged();
     Value fieldValue(int index);
     void setFieldValue(int index, const Value& value);
+    void revertField(int index);
     std::int64_t fieldSize(int index);
     void updateEdit();
     void updateAddition();

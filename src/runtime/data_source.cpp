@@ -125,10 +125,12 @@ void DataSource::recordShown(pellimo::Recordset& recordset) {
 void DataSource::preparingUpdate(pellimo::Recordset& recordset) {
     for (const Binding& binding : bindings_) {
         QString text = binding.box->text();
-        if (text == binding.shown)
-            continue;
         Field field = recordset.Fields(binding.field);
-        field.setValue(fieldValueOf(field.info(), text));
+        // A box put back to what was read also takes back what an earlier, refused store set.
+        if (text == binding.shown)
+            field.revert();
+        else
+            field.setValue(fieldValueOf(field.info(), text));
     }
 }
 

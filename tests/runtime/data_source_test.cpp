@@ -82,6 +82,17 @@ TEST_F(DataSourceRule, RefusedStoreKeepsTheRecordAndItsEdit) {
     EXPECT_EQ(stored("Cards", "A1"), "4");
 }
 
+TEST_F(DataSourceRule, BoxPutBackAfterARefusedStoreStoresWhatItShows) {
+    datSets.Recordset().Edit();
+    txtCode.setText("B2"); // another set's code
+    EXPECT_THROW(datSets.Recordset().MoveNext(), EngineError);
+    txtCode.setText("A1");
+    txtDesc.setText("Alpha again");
+    datSets.Recordset().MoveNext();
+    EXPECT_EQ(stored("Desc", "A1"), "Alpha again");
+    EXPECT_EQ(txtCode.text(), "B2");
+}
+
 TEST_F(DataSourceRule, EditsAreStoredBeforeRefreshAndClose) {
     datSets.Recordset().Edit();
     txtDesc.setText("Before refresh");
