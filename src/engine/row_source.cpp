@@ -5,6 +5,9 @@
 #include "pattern.h"
 #include "source_query.h"
 
+#include <charconv>
+#include <stdexcept>
+
 namespace pellimo {
 
 namespace {
@@ -32,9 +35,17 @@ std::int64_t storedSize(const Value& value) {
         return static_cast<std::int64_t>(value.asBytes().size());
     case Value::Type::Text:
         return static_cast<std::int64_t>(value.asText().size());
-    default:
-        return static_cast<std::int64_t>(value.toString().size());
+    case Value::Type::Null:
+        return 0;
+    case Value::Type::Integer: {
+        // The length of its decimal text, measured without making a string: every move asks for it.
+        char digits[24];
+        return std::to_chars(digits, digits + sizeof digits, value.asInteger()).ptr - digits;
     }
+    case Value::Type::Money:
+        break;
+    }
+    return static_cast<std::int64_t>(value.toString().size());
 }
 
 void requireSearchable(const FieldInfo& field) {
@@ -244,35 +255,31 @@ public:
                 applyDeclaredType(field, declared);
             fields_.push_back(std::move(field));
         }
-        while (stepRow(*connection, statement.get())) {
-            std::vector<Value> row;
+        while (stepRow(*connection, statement.get()))
             for (int i = 0; i < count; ++i)
-                row.push_back(declaredKinds_[i] ? columnValue(statement.get(), i, fields_[i].kind)
-                                                : columnValueByStorage(statement.get(), i));
-            rows_.push_back(std::move(row));
-        }
+                values_.push_back(declaredKinds_[i] ? columnValue(statement.get(), i, fields_[i].kind)
+                                                    : columnValueByStorage(statement.get(), i));
     }
 
     const std::vector<FieldInfo>& fields() const override { return fields_; }
     bool updatable() const override { return false; }
 
     std::vector<BookmarkId> loadKeys() override {
-        std::vector<BookmarkId> keys(rows_.size());
+        std::vector<BookmarkId> keys(rowCount());
         for (std::size_t i = 0; i < keys.size(); ++i)
             keys[i] = static_cast<BookmarkId>(i);
         return keys;
     }
 
     void readRow(BookmarkId key, std::vector<Value>& values, std::vector<std::int64_t>& sizes) override {
-        values = rows_.at(static_cast<std::size_t>(key));
-        sizes.assign(values.size(), 0);
+        const auto row = values_.begin() + static_cast<std::ptrdiff_t>(rowStart(key));
+        values.assign(row, row + static_cast<std::ptrdiff_t>(fields_.size()));
+        sizes.resize(values.size());
         for (std::size_t i = 0; i < values.size(); ++i)
             sizes[i] = storedSize(values[i]);
     }
 
-    Value readBinary(BookmarkId key, int field) override {
-        return rows_.at(static_cast<std::size_t>(key))[field];
-    }
+    Value readBinary(BookmarkId key, int field) override { return values_[rowStart(key) + field]; }
     void update(BookmarkId, const PendingValues&) override { readOnly(); }
     BookmarkId insert(const PendingValues&) override { readOnly(); }
     void remove(BookmarkId) override { readOnly(); }
@@ -284,8 +291,8 @@ public:
         if (!criterion.literal)
             pattern.emplace(criterion.pattern);
         std::vector<BookmarkId> keys;
-        for (std::size_t i = 0; i < rows_.size(); ++i) {
-            const Value& value = rows_[i][field];
+        for (std::size_t i = 0; i < rowCount(); ++i) {
+            const Value& value = values_[i * fields_.size() + field];
             if (value.isNull())
                 continue;
             std::string text = value.toString();
@@ -297,15 +304,23 @@ public:
 
     std::vector<std::pair<BookmarkId, Value>> column(int field) override {
         std::vector<std::pair<BookmarkId, Value>> values;
-        for (std::size_t i = 0; i < rows_.size(); ++i)
-            values.emplace_back(static_cast<BookmarkId>(i), rows_[i][field]);
+        for (std::size_t i = 0; i < rowCount(); ++i)
+            values.emplace_back(static_cast<BookmarkId>(i), values_[i * fields_.size() + field]);
         return values;
     }
 
 private:
+    std::size_t rowCount() const { return fields_.empty() ? 0 : values_.size() / fields_.size(); }
+
+    std::size_t rowStart(BookmarkId key) const {
+        if (key < 0 || static_cast<std::size_t>(key) >= rowCount())
+            throw std::out_of_range("no row " + std::to_string(key));
+        return static_cast<std::size_t>(key) * fields_.size();
+    }
+
     std::vector<FieldInfo> fields_;
     std::vector<bool> declaredKinds_;
-    std::vector<std::vector<Value>> rows_;
+    std::vector<Value> values_; // the rows one after the other, each a value a field
 };
 
 } // namespace
@@ -315,7 +330,9 @@ std::unique_ptr<RowSource> openRowSource(std::shared_ptr<Connection> connection,
     std::optional<SourceQuery> query = parseSourceQuery(source.text);
     if (type == RecordsetType::Snapshot)
         return std::make_unique<SnapshotRows>(
-            connection, query && query->bareName ? RecordSource("SELECT * FROM " + quoteIdentifier(query->table)) : source);
+            connection, query && query->bareName
+                            ? RecordSource("SELECT * FROM " + quoteIdentifier(query->table))
+                            : source);
     if (query && query->bareName) {
         const TableInfo& named = connection->table(query->table);
         if (named.viewSelect.empty())

@@ -234,6 +234,22 @@ private:
     // Runs an event handler; a failure that escapes it is shown in a message box.
     void guardHandler(const std::function<void()>& handler);
 
+    // Toolbar moves and page switches.
+    enum class RecordMove { First, Previous, Next, Last };
+    void connectToolbar();
+    void connectTabStrip();
+    void beginNewRecord();
+    void moveRecord(RecordMove move);
+    bool leaveRecord();
+    void arriveAtRecord();
+    void runCommonTail();
+    bool storeRecordShown(const std::function<void()>& store);
+    void showSetValue();
+    void showSetCardCount();
+    bool endCardEdit(int editMode);
+    void showPageFrame(QGroupBox* frame);
+    void openCardQuery(std::int16_t page);
+
     QString programFolder_;
     Dialogs& dialogs_;
     SetTotals totals_;
@@ -243,6 +259,22 @@ private:
     std::function<void()> endProgram_;
     bool activatedBefore_ = false;
     bool lastActiveWasAboutBox_ = false;
+
+    // Saving records and the Find, Cancel and Save commands.
+    void showStoredPictures();
+    void saveNewCard();
+    void saveNewSet();
+    bool showSet(const QString& code);
+    void endAddModeToolbar();
+    int basicCardsCreated_ = 0; // by the last BasCreate
+
+    // Fast Find boxes and field checks.
+    void connectFastFind();
+    void connectFieldChecks();
+    void jumpToChosenEntry(QComboBox& box);
+    void refuseFastFindWhileAdding(QLineEdit& firstField);
+    bool valueMissing(QLineEdit& box, const QString& title);
+    void setFocusBack(QLineEdit& box);
 };
 
 } // namespace pellimo

@@ -19,6 +19,10 @@ FrmMain::FrmMain(QString programFolder, Dialogs& dialogs, QWidget* parent)
       totals_(programFolder_.toStdString()) {
     buildWindow();
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &FrmMain::focusWindowChanged);
+    connectToolbar();
+    connectTabStrip();
+    connectFastFind();
+    connectFieldChecks();
     Form_Load();
 }
 

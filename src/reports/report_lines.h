@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QStringEncoder>
 #include <QStringView>
+#include <string_view>
 
 class QIODevice;
 
@@ -20,12 +21,19 @@ public:
     ReportLines& operator=(const ReportLines&) = delete;
 
     void write(QStringView line);
+    // A line in UTF-8, as the engine holds text; bytes that are no UTF-8 write as the replacement character.
+    void writeUtf8(std::string_view line);
     void flush();
 
 private:
+    char* roomFor(qsizetype bytes);
+    void endLine(char* end);
+
     QIODevice& device_;
     QStringEncoder encoder_{QStringConverter::System};
-    QByteArray pending_;
+    QByteArray pending_; // room for the next piece; its first used_ bytes are the lines not yet handed over
+    qsizetype used_ = 0;
+    bool encoderHoldsSurrogate_ = false;
 };
 
 } // namespace pellimo

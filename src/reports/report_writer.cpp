@@ -34,12 +34,13 @@ void writeHeaderRow(ReportLines& out, const ReportLayout& layout, int columns) {
     out.write(u"</TR>");
 }
 
-QString cellValueLine(const ReportLayout& layout, int column, const Value& value) {
+void writeCellValue(ReportLines& out, const ReportLayout& layout, int column, const Value& value) {
     if (column == MoneyColumn)
-        return moneyLine(value);
-    if (column == 1 && layout.nbspForNullColumn1 && value.isNull())
-        return QStringLiteral("&nbsp");
-    return printedValue(value);
+        out.write(moneyLine(value));
+    else if (column == 1 && layout.nbspForNullColumn1 && value.isNull())
+        out.write(u"&nbsp");
+    else
+        writePrintedValue(out, value);
 }
 
 // One row block; returns the total with the row's money cell added.
@@ -49,7 +50,7 @@ Money writeRow(ReportLines& out, const ReportLayout& layout, Recordset& rows, in
         if (j < DescribedColumns) {
             const Value value = rows.Fields(j).value();
             out.write(layout.cellOpenings[j]);
-            out.write(cellValueLine(layout, j, value));
+            writeCellValue(out, layout, j, value);
             if (j == MoneyColumn)
                 total = addedToTotal(total, currencyAmount(value));
         }

@@ -3,6 +3,9 @@
 #include "engine_error.h"
 #include "formats.h"
 
+#include <array>
+#include <charconv>
+
 namespace pellimo {
 
 namespace {
@@ -12,25 +15,38 @@ constexpr int Overflow = 6;
 constexpr int TypeMismatch = 13;
 constexpr int InvalidUseOfNull = 94;
 
+// A number as the print statement writes it: a blank before it unless it is negative, and one after it.
 QString printedNumber(bool negative, const QString& digits) {
     return (negative ? QString() : QStringLiteral(" ")) + digits + u' ';
 }
 
 } // namespace
 
-QString printedValue(const Value& value) {
+void writePrintedValue(ReportLines& out, const Value& value) {
     switch (value.type()) {
     case Value::Type::Null:
-        return QStringLiteral("Null");
-    case Value::Type::Integer:
-        return printedNumber(value.asInteger() < 0, QString::number(value.asInteger()));
-    case Value::Type::Money:
-        return printedNumber(value.asMoney() < Money(), moneyToPlainText(value.asMoney()));
-    case Value::Type::Text:
-    case Value::Type::Binary:
-        break;
+        out.write(u"Null");
+        return;
+    case Value::Type::Integer: {
+        // The line printedNumber makes, without building a string for it.
+        const std::int64_t number = value.asInteger();
+        std::array<char, 24> line{' '};
+        char* end =
+            std::to_chars(line.data() + (number < 0 ? 0 : 1), line.data() + line.size() - 1, number).ptr;
+        *end++ = ' ';
+        out.writeUtf8(std::string_view(line.data(), static_cast<std::size_t>(end - line.data())));
+        return;
     }
-    return QString::fromStdString(value.toString());
+    case Value::Type::Money:
+        out.write(printedNumber(value.asMoney() < Money(), moneyToPlainText(value.asMoney())));
+        return;
+    case Value::Type::Text:
+        out.writeUtf8(value.asText());
+        return;
+    case Value::Type::Binary:
+        out.writeUtf8(value.toString());
+        return;
+    }
 }
 
 QString moneyLine(const Value& value) {

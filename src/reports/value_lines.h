@@ -1,15 +1,17 @@
 #pragma once
 
 #include "money.h"
+#include "report_lines.h"
 #include "value.h"
 
 #include <QString>
 
 namespace pellimo {
 
-// The line a column value makes, as the print-to-file statement writes a value: text unchanged; a number
-// in plain decimal form with a blank before it unless it is negative and a blank after it; Null as "Null".
-QString printedValue(const Value& value);
+// Writes the line a column value makes, as the print-to-file statement writes a value: text unchanged; a
+// number in plain decimal form with a blank before it unless it is negative and a blank after it; Null as
+// "Null".
+void writePrintedValue(ReportLines& out, const Value& value);
 
 // The money cell's line: the value in the "Currency" format, Null as "Null".
 QString moneyLine(const Value& value);

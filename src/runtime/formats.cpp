@@ -116,6 +116,129 @@ int currencyDigits(const QLocale& locale) {
     return 0;
 }
 
+// The amount in whole units of the currency's last shown digit, rounded on the exact amount, a half away
+// from zero.
+std::int64_t shownUnits(Money amount, int digits) {
+    std::int64_t step = 1; // ten-thousandths per last shown digit
+    for (int place = digits; place < 4; ++place)
+        step *= 10;
+    const std::int64_t units = amount.tenThousandths();
+    std::int64_t shown = units / step;
+    if (2 * std::llabs(units % step) >= step)
+        shown += units < 0 ? -1 : 1;
+    return shown;
+}
+
+// The locale's own currency form of `shown` last digits. The double it is handed is already at its last
+// digit, so the locale rounds nothing.
+QString localeCurrency(const QLocale& locale, std::int64_t shown, int digits) {
+    return locale.toCurrencyString(static_cast<double>(shown) / std::pow(10.0, digits), QString(), digits);
+}
+
+// Up to this many last digits the double handed to the locale is within half a last digit of the amount,
+// so its digits are the amount's own.
+constexpr std::int64_t LargestExact = (std::int64_t{1} << 52) - 1;
+
+// Amounts, in last shown digits, that a locale's taken-apart form must write as the locale does: both signs,
+// decimals with and without leading zeros, every count of groups up to the largest amount it may write.
+constexpr std::int64_t RebuildChecks[] = {
+    0, 1, -1, 5, -50, 99, -100, 12345, -999999, 1000000, -4567890123, -LargestExact, LargestExact};
+
+// The locale's currency form taken apart once, since asking the locale costs far more than the report line
+// it makes: the texts around the digits of an amount from zero up and of one below zero, and the digits'
+// separators. The parts serve only when they rebuild what the locale itself writes for a range of amounts.
+class CurrencyForm {
+public:
+    explicit CurrencyForm(const QLocale& locale)
+        : locale_(locale), digits_(std::min(currencyDigits(locale), 4)),
+          group_(locale.numberOptions().testFlag(QLocale::OmitGroupSeparator) ? QString()
+                                                                              : locale.groupSeparator()),
+          point_(locale.decimalPoint()) {
+        const QString zero = locale.zeroDigit();
+        if (zero.size() != 1)
+            return;
+        zero_ = zero.front();
+        const std::int64_t probe = 1234567;
+        rebuilds_ = splitAround(localeCurrency(locale, probe, digits_), magnitude(probe), positivePrefix_,
+                                positiveSuffix_) &&
+                    splitAround(localeCurrency(locale, -probe, digits_), magnitude(probe), negativePrefix_,
+                                negativeSuffix_);
+        for (const std::int64_t shown : RebuildChecks)
+            rebuilds_ = rebuilds_ && rebuilt(shown) == localeCurrency(locale, shown, digits_);
+    }
+
+    const QLocale& locale() const { return locale_; }
+
+    QString format(Money amount) const {
+        const std::int64_t shown = shownUnits(amount, digits_);
+        if (rebuilds_ && shown >= -LargestExact && shown <= LargestExact)
+            return rebuilt(shown);
+        return localeCurrency(locale_, shown, digits_);
+    }
+
+private:
+    QString rebuilt(std::int64_t shown) const {
+        const bool below = shown < 0;
+        const QString& prefix = below ? negativePrefix_ : positivePrefix_;
+        const QString& suffix = below ? negativeSuffix_ : positiveSuffix_;
+        QString text;
+        text.reserve(prefix.size() + 32 + suffix.size());
+        text += prefix;
+        appendMagnitude(text, below ? -shown : shown);
+        text += suffix;
+        return text;
+    }
+
+    QString magnitude(std::int64_t shown) const {
+        QString text;
+        appendMagnitude(text, shown);
+        return text;
+    }
+
+    // The digits of a magnitude of `shown` last digits, grouped by thousands, the decimals after the point.
+    void appendMagnitude(QString& text, std::int64_t shown) const {
+        char plain[24];
+        const qsizetype length = std::to_chars(plain, plain + sizeof plain, shown).ptr - plain;
+        const qsizetype whole = std::max<qsizetype>(length - digits_, 1);
+        for (qsizetype at = 0; at < whole + digits_; ++at) {
+            if (at == whole)
+                text += point_;
+            else if (at > 0 && at < whole && (whole - at) % 3 == 0)
+                text += group_;
+            // Zeros stand in front of digits the amount does not have ("0.05").
+            const qsizetype from = at - (whole + digits_ - length);
+            const int digit = from < 0 ? 0 : plain[from] - '0';
+            text += QChar(zero_.unicode() + digit);
+        }
+    }
+
+    static bool splitAround(const QString& text, const QString& middle, QString& before, QString& after) {
+        const qsizetype at = text.indexOf(middle);
+        if (at < 0)
+            return false;
+        before = text.left(at);
+        after = text.mid(at + middle.size());
+        return true;
+    }
+
+    QLocale locale_;
+    int digits_;
+    QString group_;
+    QString point_;
+    QChar zero_;
+    QString positivePrefix_, positiveSuffix_, negativePrefix_, negativeSuffix_;
+    bool rebuilds_ = false;
+};
+
+// The form of the locale in use, taken apart again whenever another locale is in use.
+const CurrencyForm& currencyForm() {
+    thread_local std::optional<CurrencyForm> form;
+    const QLocale locale;
+    if (!form || form->locale() != locale)
+        form.emplace(locale);
+    return *form;
+}
+
 } // namespace
 
 std::optional<Money> parseMoneyText(const QString& text) {
@@ -153,17 +276,7 @@ QString moneyToPlainText(Money amount) {
 }
 
 QString formatCurrency(Money amount) {
-    const QLocale locale;
-    const int digits = std::min(currencyDigits(locale), 4);
-    std::int64_t step = 1; // ten-thousandths per last shown digit
-    for (int place = digits; place < 4; ++place)
-        step *= 10;
-    // Rounded here, on the exact amount: the double handed to QLocale is then already at its last digit.
-    const std::int64_t units = amount.tenThousandths();
-    std::int64_t shown = units / step;
-    if (2 * std::llabs(units % step) >= step)
-        shown += units < 0 ? -1 : 1; // a half away from zero
-    return locale.toCurrencyString(static_cast<double>(shown) / std::pow(10.0, digits), QString(), digits);
+    return currencyForm().format(amount);
 }
 
 QString formatCurrencyText(const QString& text) {

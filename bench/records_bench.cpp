@@ -1,0 +1,89 @@
+// Creating the basic cards of a new set, as Save of a set does, in a catalogue the size of a large
+// collection.
+#include "bench_catalogue.h"
+#include "dialogs.h"
+#include "frm_main.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+
+namespace pellimo {
+namespace {
+
+// Any box shown during a run is a failure of the run: the cards are made without a word.
+class SilentDialogs : public Dialogs {
+public:
+    int MsgBox(const QString& prompt, int = vbOKOnly, const QString& = {}) override {
+        lastMessage = prompt;
+        return vbOK;
+    }
+    QString InputBox(const QString&, const QString&) override { return {}; }
+    void ShowOpen(CommonDialog&) override {}
+    void ShowSave(CommonDialog&) override {}
+    void Beep() override {}
+    void setMousePointer(int) override {}
+    int mousePointer() const override { return MousePointerDefault; }
+
+    QString lastMessage;
+};
+
+constexpr int NewSetCards = 9999;
+
+// Made once, before the clock starts.
+const BenchCatalogue& catalogue() {
+    static BenchCatalogue instance;
+    return instance;
+}
+
+void BasCreateNewSet(benchmark::State& state) {
+    sqlite3* db = openRaw(catalogue().path());
+    execRaw(db, "INSERT OR IGNORE INTO Sets (Code, Desc) VALUES ('NEW', 'New Set')");
+    SilentDialogs dialogs;
+    FrmMain window(QString::fromStdString(catalogue().folder()), dialogs);
+    window.txtCode->setText("NEW");
+    window.txtTot->setText(QString::number(NewSetCards));
+    window.txtvalue->setText("1.50");
+    for (auto _ : state) {
+        window.BasCreate();
+        state.PauseTiming();
+        if (!dialogs.lastMessage.isEmpty()) {
+            state.SkipWithError(dialogs.lastMessage.toUtf8().constData());
+            break;
+        }
+        execRaw(db, "DELETE FROM Basics WHERE Code = 'NEW'");
+        state.ResumeTiming();
+    }
+    sqlite3_close(db);
+}
+
+BENCHMARK(BasCreateNewSet)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+// Keeps the time per run, in milliseconds, for the summary.
+class SummaryReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+                milliseconds = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    double milliseconds = 0;
+};
+
+} // namespace
+} // namespace pellimo
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    pellimo::catalogue();
+    pellimo::SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("\nSummary\n%-44s %8.3f ms  (target under 100 ms)\n",
+                "BasCreate of 9,999 cards, own connection", reporter.milliseconds);
+    benchmark::Shutdown();
+    return 0;
+}

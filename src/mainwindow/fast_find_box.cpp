@@ -1,0 +1,97 @@
+#include "fast_find_box.h"
+
+#include "fast_find_list.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QListView>
+
+namespace pellimo {
+
+namespace {
+
+// Keys with which a closed combo box picks an entry of its own accord.
+bool picksEntry(const QKeyEvent& key) {
+    switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        // Alt+Down opens the list; Ctrl with the arrows steps through the completions of the text.
+        return !(key.modifiers() & (Qt::AltModifier | Qt::ControlModifier));
+    default:
+        return false;
+    }
+}
+
+class FastFindEvents : public QObject {
+public:
+    FastFindEvents(QComboBox& box, std::function<void()> gotFocus)
+        : QObject(&box), gotFocus_(std::move(gotFocus)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            return picksEntry(*static_cast<QKeyEvent*>(event));
+        case QEvent::Wheel:
+            return true;
+        case QEvent::FocusIn: {
+            // Coming back from another window or from the box's own list is no entry into the box.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                gotFocus_();
+            break;
+        }
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> gotFocus_;
+};
+
+FastFindList& listOf(QComboBox& box) {
+    return *static_cast<FastFindList*>(box.model());
+}
+
+} // namespace
+
+void makeFastFindBox(QComboBox& box, std::function<void()> gotFocus) {
+    auto* list = new FastFindList(&box);
+    box.setModel(list);
+    box.setInsertPolicy(QComboBox::NoInsert);
+    // The box has a fixed size: measuring thousands of descriptions would cost more than reading them.
+    box.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    if (auto* view = qobject_cast<QListView*>(box.view()))
+        view->setUniformItemSizes(true);
+    auto* completer = new QCompleter(list, &box);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setCompletionMode(QCompleter::InlineCompletion);
+    box.setCompleter(completer);
+    box.installEventFilter(new FastFindEvents(box, std::move(gotFocus)));
+}
+
+void fillFastFind(QComboBox& box, const std::vector<std::pair<BookmarkId, Value>>& descriptions) {
+    std::vector<FastFindList::Entry> entries;
+    entries.reserve(descriptions.size());
+    for (const auto& [bookmark, desc] : descriptions)
+        entries.push_back({bookmark, QString::fromStdString(desc.toString())});
+    // A refilled combo box shows its first entry; the box shows only what the user typed.
+    const QString typed = box.currentText();
+    listOf(box).setEntries(std::move(entries));
+    box.setEditText(typed);
+}
+
+BookmarkId selectedBookmark(QComboBox& box) {
+    return listOf(box).bookmark(box.currentIndex());
+}
+
+} // namespace pellimo

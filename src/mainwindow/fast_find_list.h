@@ -1,0 +1,35 @@
+#pragma once
+
+#include "record_source.h"
+
+#include <QAbstractListModel>
+#include <QString>
+#include <vector>
+
+namespace pellimo {
+
+// The drop-down list of a Fast Find box: one entry per record of its data source, in the data source's
+// order, showing the record's description and carrying its bookmark. A plain vector, so that a set of
+// thousands of cards fills at once.
+class FastFindList : public QAbstractListModel {
+    Q_OBJECT
+
+public:
+    struct Entry {
+        BookmarkId bookmark;
+        QString desc;
+    };
+
+    using QAbstractListModel::QAbstractListModel;
+
+    void setEntries(std::vector<Entry> entries);
+    BookmarkId bookmark(int row) const { return entries_.at(static_cast<std::size_t>(row)).bookmark; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+private:
+    std::vector<Entry> entries_;
+};
+
+} // namespace pellimo

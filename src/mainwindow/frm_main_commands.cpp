@@ -1,0 +1,144 @@
+#include "edit_mode.h"
+#include "formats.h"
+#include "frm_main.h"
+#include "resume_next.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace pellimo {
+
+namespace {
+
+// What a Find asks, where it searches and what it answers, on the Sets page or on a card page.
+struct FindWording {
+    const char* prompt;
+    const char* title;
+    const char* field;
+    const char* found;
+    const char* notFound;
+};
+
+constexpr FindWording SetFind{"Enter the set ID you wish to find", "Find Set", "Code", "Set Found",
+                              "Set Not Found"};
+constexpr FindWording CardFind{"Enter the card description you wish to find", "Find Card", "Desc",
+                               "Card Found", "Card Not Found"};
+
+} // namespace
+
+void FrmMain::cmdFind() {
+    const FindWording& wording = TabMode == 1 ? SetFind : CardFind;
+    ResumeNext step;
+    QString answer;
+    step([&] { answer = dialogs_.InputBox(wording.prompt, wording.title); });
+    if (answer.isEmpty())
+        return;
+    // The answer's pattern characters stay patterns; a quote is an ordinary character, as the answer is
+    // never pasted into a query.
+    const Criterion criterion = Criterion::like(wording.field, ("*" + answer + "*").toStdString());
+    // A find that fails has found nothing.
+    const bool found = step([&] { CurData->Recordset().FindFirst(criterion); }) == 0 &&
+                       !step.test([&] { return CurData->Recordset().NoMatch(); });
+    if (found)
+        step([&] { dialogs_.MsgBox(wording.found, vbInformation, wording.title); });
+    else
+        step([&] { dialogs_.MsgBox(wording.notFound, vbCritical, "Find Error"); });
+    if (TabMode != 2 && TabMode != 3)
+        return;
+    // Pictures chosen for the card shown before the find never reach the card found.
+    step([&] { pictures.discardPending(TabMode); });
+    step([&] { showStoredPictures(); });
+    step([&] { OldDesc = (TabMode == 2 ? txtBasDesc : txtSpecDesc)->text(); });
+}
+
+void FrmMain::cmdCancel() {
+    ResumeNext step;
+    // Takes back the card number that New proposed.
+    if (editModeOf(datBasics) == dbEditAdd)
+        --BasRecCount;
+    step([&] { CurData->Recordset().CancelUpdate(); });
+    step([&] { CurData->Recordset().Edit(); });
+    step([&] { pictures.discardPending(TabMode); });
+    step([&] { showStoredPictures(); });
+    if (TabMode == 1) {
+        step([&] { lblSetVal->setText("Total Value"); });
+        step([&] { txtCode->setReadOnly(true); });
+        step([&] { txtDesc->setFocus(); });
+    }
+    step([&] { endAddModeToolbar(); });
+}
+
+void FrmMain::cmdSave() {
+    // Only a record being added is saved: on a set shown, Save would make its cards again.
+    if (editModeOf(*CurData) != dbEditAdd)
+        return;
+    if (TabMode == 1)
+        saveNewSet();
+    else
+        saveNewCard();
+}
+
+void FrmMain::saveNewCard() {
+    ResumeNext step;
+    if (!storeRecordShown([&] { CardUpdate(); }))
+        return;
+    step([&] { endAddModeToolbar(); });
+    step([&] { MsgText = "Record Added"; });
+    step([&] { dialogs_.MsgBox(MsgText, vbOKOnly, "Card Add"); });
+    step([&] { CurData->Recordset().Edit(); });
+}
+
+void FrmMain::saveNewSet() {
+    // Text that is no number stops the save before anything is stored.
+    if (!CheckNumeric(*txtvalue) || !CheckNumeric(*txtTot))
+        return;
+    ResumeNext step;
+    const QString code = txtCode->text();
+    step([&] { NewDesc = txtDesc->text(); });
+    step([&] {
+        NewSetValue = parseNumberText(txtvalue->text()).value() * parseNumberText(txtTot->text()).value();
+    });
+    if (!storeRecordShown([&] { CurData->Recordset().Update(); }))
+        return;
+    step([&] { FindCrit = "Desc like '" + NewDesc + "'"; });
+    // By its code, which no other set has: the steps below act on the new set alone.
+    const bool shown = showSet(code);
+    step([&] { DBCombo1->setEditText(""); });
+    step([&] { endAddModeToolbar(); });
+    step([&] { lblSetVal->setText("Total Value"); });
+    if (shown)
+        step([&] { BasCreate(); });
+    const int created = shown ? basicCardsCreated_ : 0;
+    step([&] {
+        MsgText = "Set record has been added\r\n" + QString::number(created) +
+                  " Basic Cards records has been created.";
+    });
+    step([&] { dialogs_.MsgBox(MsgText, vbOKOnly, "Set Added"); });
+    step([&] { txtCode->setReadOnly(true); });
+    if (shown) {
+        step([&] { datSets.Recordset().Edit(); });
+        step([&] { txtvalue->setText(moneyToPlainText(Money::fromDouble(NewSetValue).value())); });
+        step([&] { datSets.Recordset().Update(); });
+        step([&] { showSet(code); });
+    }
+    step([&] { CurData->Recordset().Edit(); });
+}
+
+// Refreshes the Sets data source and makes the set with `code` current; false when it is not there.
+bool FrmMain::showSet(const QString& code) {
+    ResumeNext step;
+    step([&] { datSets.Refresh(); });
+    return step([&] { datSets.Recordset().FindFirst(Criterion::equals("Code", code.toStdString())); }) == 0 &&
+           !datSets.Recordset().NoMatch();
+}
+
+// Save and Cancel end add mode; Cancel's own button keeps its state.
+void FrmMain::endAddModeToolbar() {
+    Buttons(9).setEnabled(false);
+    for (int index : {1, 2, 3, 4, 5, 6, 7, 10})
+        Buttons(index).setEnabled(true);
+}
+
+} // namespace pellimo

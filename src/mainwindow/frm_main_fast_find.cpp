@@ -1,0 +1,94 @@
+#include "fast_find_box.h"
+#include "formats.h"
+#include "frm_main.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <exception>
+
+namespace pellimo {
+
+void FrmMain::connectFastFind() {
+    const struct {
+        QComboBox* box;
+        DataSource* source;
+        void (FrmMain::*click)(std::int16_t&);
+        void (FrmMain::*gotFocus)();
+    } boxes[] = {{DBCombo1, &datSets, &FrmMain::DBCombo1_Click, &FrmMain::DBCombo1_GotFocus},
+                 {DBCombo2, &datBasics, &FrmMain::DBCombo2_Click, &FrmMain::DBCombo2_GotFocus},
+                 {DBCombo3, &DatSpecials, &FrmMain::DBCombo3_Click, &FrmMain::DBCombo3_GotFocus}};
+    for (const auto& [box, source, click, gotFocus] : boxes) {
+        makeFastFindBox(*box, [this, gotFocus = gotFocus] { guardHandler([&] { (this->*gotFocus)(); }); });
+        connect(source, &DataSource::recordsChanged, box, [box = box, source = source] {
+            // Nothing may escape into the data source's signal: a list that cannot be read stays empty.
+            std::vector<std::pair<BookmarkId, Value>> descriptions;
+            try {
+                descriptions = source->Recordset().ColumnValues("Desc");
+            } catch (const std::exception&) {
+            }
+            fillFastFind(*box, descriptions);
+        });
+        connect(box, &QComboBox::activated, this, [this, click = click] {
+            guardHandler([&] {
+                std::int16_t Area = 2;
+                (this->*click)(Area);
+            });
+        });
+    }
+}
+
+void FrmMain::DBCombo1_Click(std::int16_t& Area) {
+    if (Area != 2)
+        return;
+    jumpToChosenEntry(*DBCombo1);
+    txtDesc->setFocus();
+    DBCombo1->setEditText("");
+    txtvalue->setText(formatCurrencyText(txtvalue->text()));
+}
+
+void FrmMain::DBCombo2_Click(std::int16_t& Area) {
+    if (Area != 2)
+        return;
+    jumpToChosenEntry(*DBCombo2);
+    pictures.GetPicture(1);
+    txtBasCardNum->setFocus();
+    txtBasValue->setText(formatCurrencyText(txtBasValue->text()));
+    DBCombo2->setEditText("");
+}
+
+void FrmMain::DBCombo3_Click(std::int16_t& Area) {
+    if (Area != 2)
+        return;
+    jumpToChosenEntry(*DBCombo3);
+    pictures.GetPicture(2);
+    txtSpecCardNum->setFocus();
+    DBCombo3->setEditText("");
+    txtSpecValue->setText(formatCurrencyText(txtSpecValue->text()));
+}
+
+void FrmMain::jumpToChosenEntry(QComboBox& box) {
+    CurData->Recordset().SetBookmark(selectedBookmark(box));
+    // A picture chosen for the card left must never be saved into the card shown now.
+    pictures.discardPending(TabMode);
+}
+
+void FrmMain::DBCombo1_GotFocus() {
+    refuseFastFindWhileAdding(*txtCode);
+}
+
+void FrmMain::DBCombo2_GotFocus() {
+    refuseFastFindWhileAdding(*txtBasCardNum);
+}
+
+void FrmMain::DBCombo3_GotFocus() {
+    refuseFastFindWhileAdding(*txtSpecCardNum);
+}
+
+void FrmMain::refuseFastFindWhileAdding(QLineEdit& firstField) {
+    if (CurData->Recordset().EditMode() != dbEditAdd)
+        return;
+    dialogs_.MsgBox("You cannot use Fast Find when adding a new record", vbCritical, "Select Error");
+    firstField.setFocus();
+}
+
+} // namespace pellimo

@@ -1,0 +1,220 @@
+#include "edit_mode.h"
+#include "formats.h"
+#include "frm_main.h"
+#include "picture_box.h"
+#include "resume_next.h"
+#include "tab_strip.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QToolButton>
+#include <algorithm>
+#include <exception>
+#include <initializer_list>
+#include <limits>
+
+namespace pellimo {
+
+namespace {
+
+void setButtonsEnabled(FrmMain& window, std::initializer_list<int> buttons, bool enabled) {
+    for (int index : buttons)
+        window.Buttons(index).setEnabled(enabled);
+}
+
+// The Fast Find boxes lie in one place: only the page's own is shown, and it starts empty.
+void showFastFindBox(FrmMain& window, QComboBox* shown) {
+    for (QComboBox* box : {window.DBCombo1, window.DBCombo2, window.DBCombo3})
+        if (box != shown)
+            box->hide();
+    shown->show();
+    shown->setEditText(QString());
+}
+
+} // namespace
+
+void FrmMain::connectTabStrip() {
+    connect(TabStrip1, &QTabBar::currentChanged, this,
+            [this] { guardHandler([this] { TabStrip1_Click(); }); });
+    // A refused switch leaves the clicked tab selected: clicking it again asks for the switch again.
+    connect(TabStrip1, &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index == TabStrip1->currentIndex())
+            guardHandler([this] { TabStrip1_Click(); });
+    });
+}
+
+void FrmMain::TabStrip1_Click() {
+    const auto selected = static_cast<std::int16_t>(TabStrip1->currentIndex() + 1);
+    if (selected == TabMode)
+        return;
+    const int editMode = editModeOf(*CurData);
+    if (TabMode == 1 && editMode == dbEditAdd) {
+        dialogs_.MsgBox("You must save the set record first\r\nbefore selecting Basics or Specials",
+                        vbCritical, "Select Error");
+        return;
+    }
+    if (TabMode == 1)
+        SaveNav();
+    if ((TabMode == 2 || TabMode == 3) && editMode != dbEditNone) {
+        if (!endCardEdit(editMode))
+            return;
+    } else {
+        setButtonsEnabled(*this, {1, 2, 3, 4, 5, 6, 7, 8, 10}, true);
+    }
+
+    switch (selected) {
+    case 1:
+        cmdSets();
+        break;
+    case 2:
+        cmdBasics();
+        break;
+    case 3:
+        cmdSpecials();
+        break;
+    default:
+        break;
+    }
+    TabMode = selected;
+}
+
+// The card being left is saved, or dropped when it is a new special card without a description. False
+// when the catalogue refused it: the page stays with the card pending.
+bool FrmMain::endCardEdit(int editMode) {
+    if (TabMode == 3 && editMode == dbEditAdd && txtSpecDesc->text().isEmpty()) {
+        CurData->Recordset().CancelUpdate();
+        pictures.discardPending(TabMode);
+    } else if (!storeRecordShown([this] { CardUpdate(); })) {
+        return false;
+    }
+    // The add is over: the next page must not offer Save, which would take its record for a new one.
+    if (editMode == dbEditAdd)
+        endAddModeToolbar();
+    return true;
+}
+
+void FrmMain::SaveNav() {
+    PrevOn = Buttons(3).isEnabled();
+    NextOn = Buttons(4).isEnabled();
+}
+
+// Each set-up passes over a failing step, so that a page without records, or whose query fails, is still
+// shown whole: its frame, TabMode and CurData always name the same page.
+void FrmMain::cmdSets() {
+    ResumeNext step;
+    step([&] { setToolbarTooltips(TooltipWording::Sets); });
+    step([&] { mnuPic->setEnabled(false); });
+    step([&] { showPageFrame(Frame1); });
+    step([&] { Buttons(3).setEnabled(PrevOn); });
+    step([&] { Buttons(4).setEnabled(NextOn); });
+    step([&] { CurData = &datSets; });
+    step([&] { showFastFindBox(*this, DBCombo1); });
+    step([&] { CurData->Recordset().Edit(); });
+    step([&] { OldDesc = txtDesc->text(); });
+    step([&] { showSetValue(); });
+    step([&] { showSetCardCount(); });
+    step([&] { txtDesc->setFocus(); });
+    step([&] { txtvalue->setText(formatCurrencyText(txtvalue->text())); });
+}
+
+void FrmMain::cmdBasics() {
+    ResumeNext step;
+    step([&] { setToolbarTooltips(TooltipWording::Card); });
+    step([&] { mnuPic->setEnabled(true); });
+    step([&] { CurData = &datBasics; });
+    step([&] { txtBasName->setText(txtDesc->text()); });
+    step([&] {
+        CardSQL = "SELECT Code, Card_Num, Section, Desc, Value, Front, Back FROM Basics WHERE code =? "
+                  "ORDER BY Code, Card_Num";
+    });
+    step([&] { openCardQuery(2); });
+    step([&] { datBasics.Recordset().MoveLast(); });
+    step([&] {
+        const long count = datBasics.Recordset().RecordCount();
+        BasRecCount =
+            static_cast<std::int16_t>(std::min<long>(count, std::numeric_limits<std::int16_t>::max()));
+    });
+    step([&] { datBasics.Recordset().MoveFirst(); });
+    step([&] { CurData->Recordset().Edit(); });
+    step([&] { OldDesc = txtBasDesc->text(); });
+    step([&] { pictures.GetPicture(1); });
+    step([&] { showPageFrame(Frame2); });
+    step([&] { Buttons(3).setEnabled(true); });
+    step([&] { Buttons(4).setEnabled(true); });
+    step([&] { txtBasCardNum->setFocus(); });
+    step([&] { txtBasValue->setText(formatCurrencyText(txtBasValue->text())); });
+    step([&] { showFastFindBox(*this, DBCombo2); });
+}
+
+void FrmMain::cmdSpecials() {
+    ResumeNext step;
+    step([&] { setToolbarTooltips(TooltipWording::Card); });
+    step([&] { mnuPic->setEnabled(true); });
+    step([&] { txtSpecName->setText(txtDesc->text()); });
+    step([&] { CardSQL = "SELECT * FROM Specials WHERE code =? ORDER BY Code, Card_Num"; });
+    step([&] { openCardQuery(3); });
+    if (step([&] { DatSpecials.Recordset().MoveLast(); }) == err::NoCurrentRecord) {
+        step([&] { CurData = &DatSpecials; });
+        // Without a record begun, EmptySpec would offer Save with nothing to save.
+        if (step([&] { CurData->Recordset().AddNew(); }) == 0)
+            step([&] { EmptySpec(); });
+    } else {
+        step([&] { DatSpecials.Recordset().MoveFirst(); });
+        step([&] { CurData = &DatSpecials; });
+        step([&] { CurData->Recordset().Edit(); });
+        step([&] { OldDesc = txtSpecDesc->text(); });
+        step([&] { pictures.GetPicture(2); });
+        step([&] { Buttons(3).setEnabled(true); });
+        step([&] { Buttons(4).setEnabled(true); });
+    }
+    step([&] { showFastFindBox(*this, DBCombo3); });
+    step([&] { showPageFrame(Frame3); });
+    step([&] { txtSpecCardNum->setFocus(); });
+    step([&] { txtSpecValue->setText(formatCurrencyText(txtSpecValue->text())); });
+}
+
+void FrmMain::EmptySpec() {
+    dialogs_.MsgBox("Currently there are no specials cards for this set", vbCritical, "New Set of Specials");
+    setButtonsEnabled(*this, {1, 2, 3, 4, 5, 6, 7}, false);
+    setButtonsEnabled(*this, {8, 9}, true);
+    Buttons(10).setEnabled(false);
+    txtSpecCode->setText(txtCode->text());
+    blankBox(*picSpecFront);
+    blankBox(*picSpecBack);
+}
+
+void FrmMain::showPageFrame(QGroupBox* frame) {
+    for (QGroupBox* other : {Frame1, Frame2, Frame3})
+        if (other != frame)
+            other->hide();
+    moveToClientArea(frame);
+    frame->show();
+}
+
+// The card page's query, with the set's code bound to it. A query that fails is reported and leaves the
+// page empty, never on the cards of the set shown before.
+void FrmMain::openCardQuery(std::int16_t page) {
+    const bool basics = page == 2;
+    DataSource& source = basics ? datBasics : DatSpecials;
+    try {
+        source.setRecordSource(RecordSource(CardSQL.toStdString(), {Value(txtCode->text().toStdString())}));
+        source.Refresh();
+        // The rows are read at the first need: read them here, where a failing query is dealt with.
+        source.Recordset().RecordCount();
+    } catch (const std::exception& failure) {
+        dialogs_.MsgBox(QString::fromUtf8(failure.what()), vbOKOnly, "Pellimo");
+        ResumeNext step;
+        step([&] { source.Close(); });
+        const QLineEdit* setName = basics ? txtBasName : txtSpecName;
+        for (QLineEdit* box : (basics ? Frame2 : Frame3)->findChildren<QLineEdit*>())
+            if (box != setName)
+                box->clear();
+        blankBox(basics ? *picBasFront : *picSpecFront);
+        blankBox(basics ? *picBasBack : *picSpecBack);
+    }
+}
+
+} // namespace pellimo

@@ -1,0 +1,150 @@
+#include "database.h"
+#include "engine_error.h"
+#include "formats.h"
+#include "frm_main.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <exception>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace pellimo {
+
+namespace {
+
+// The numbers of the platform's own conversion failures.
+constexpr int OverflowError = 6;
+constexpr int TypeMismatchError = 13;
+
+// The number of cards read as a number, counted on from the first card number and rounded to a 16-bit
+// whole number, a half to the even one.
+int lastCardNumber(int first, const QString& cards) {
+    const std::optional<double> count = parseNumberText(cards);
+    if (!count)
+        throw EngineError(TypeMismatchError, "Type mismatch");
+    const std::optional<std::int16_t> last = roundToWholeNumber(first + *count - 1);
+    if (!last)
+        throw EngineError(OverflowError, "Overflow");
+    return *last;
+}
+
+// A money box's text as Update stores it: empty text is Null.
+Value moneyValueOf(const QString& text) {
+    if (text.isEmpty())
+        return Value();
+    const std::optional<Money> amount = parseMoneyText(text);
+    if (!amount)
+        throw EngineError(err::ConversionError, "The field 'Value' holds an amount of money; '" +
+                                                    text.toStdString() + "' is not one.");
+    return Value(*amount);
+}
+
+// Stores basic card `number`; false when the set already has it, once the user has been told.
+bool addBasicCard(Recordset& basics, Dialogs& dialogs, const Value& code, int number, const Value& value) {
+    basics.AddNew();
+    basics.Fields("Code").setValue(code);
+    basics.Fields("Card_Num").setValue(Value(number));
+    basics.Fields("Desc").setValue(Value("Card " + std::to_string(number)));
+    basics.Fields("value").setValue(value);
+    try {
+        basics.Update();
+        return true;
+    } catch (const EngineError& failure) {
+        if (failure.number() != err::DuplicateKey)
+            throw;
+        dialogs.MsgBox(QString::fromStdString(failure.what()));
+        dialogs.MsgBox("You have already added cards in this range. Please change your starting point",
+                       vbCritical, "Duplicate Record");
+        return false;
+    }
+}
+
+} // namespace
+
+void FrmMain::CardUpdate() {
+    if (TabMode == 2 || TabMode == 3) {
+        const bool basics = TabMode == 2;
+        const int front = basics ? 1 : 3;
+        for (int slot : {front, front + 1}) {
+            if (PicChanged[slot] == "Y") {
+                pictures.PutPicture(static_cast<std::int16_t>(slot));
+                PicChanged[slot] = "";
+            }
+        }
+        NewDesc = (basics ? txtBasDesc : txtSpecDesc)->text();
+        (basics ? DBCombo2 : DBCombo3)->setEditText("");
+    }
+    CurData->Recordset().Update();
+    if (NewDesc != OldDesc) {
+        FindCrit = "Desc Like \"" + NewDesc + "\"";
+        CurData->Refresh();
+        // Literal: a quote or a pattern character in a description is an ordinary character.
+        CurData->Recordset().FindFirst(Criterion::equals("Desc", NewDesc.toStdString()));
+    }
+}
+
+void FrmMain::BasCreate() {
+    basicCardsCreated_ = 0;
+    try {
+        Database database = OpenDatabase(programFile("Pellimo.mdb").toStdString());
+        std::unique_ptr<Recordset> basics = database.OpenRecordset("Basics");
+        const int first = 1;
+        const int last = lastCardNumber(first, txtTot->text());
+        const Value code(txtCode->text().toStdString());
+        // Converted once; a set of no cards never reads it.
+        const Value value = last >= first ? moneyValueOf(txtvalue->text()) : Value();
+        // One transaction rather than a disk flush per card; the cards made before a failure stay.
+        database.BeginTrans();
+        try {
+            for (int number = first; number <= last && addBasicCard(*basics, dialogs_, code, number, value);
+                 ++number)
+                ++basicCardsCreated_;
+        } catch (const std::exception&) {
+            database.CommitTrans();
+            throw;
+        }
+        database.CommitTrans();
+        basics->Close();
+    } catch (const std::exception& failure) {
+        dialogs_.MsgBox(QString::fromStdString(failure.what()));
+    }
+}
+
+void FrmMain::cmdDel() {
+    if (TabMode == 1)
+        MsgText = "This will delete the following related to " + txtCode->text() +
+                  "\r\n\r\n1. This Set Record\r\n2: All Basic Cards for this set\r\n"
+                  "3: All Special Cards for this set (If Created)\r\n\r\n\r\n"
+                  "Please confirm you wish to delete the record";
+    else
+        MsgText = "Do you wish to delete the current Record?";
+    if (dialogs_.MsgBox(MsgText, vbOKCancel | vbQuestion, "Delete Record") == vbOK) {
+        CurData->Recordset().Delete();
+        // A picture chosen for the deleted card must never reach another one.
+        pictures.discardPending(TabMode);
+        CurData->Refresh();
+        dialogs_.MsgBox("Record(s) Deleted", vbOKOnly, "Delete");
+    }
+    if (TabMode == 2) {
+        picBasFront->clear();
+        picBasBack->clear();
+    } else if (TabMode == 3) {
+        picSpecFront->clear();
+        picSpecBack->clear();
+    }
+    showStoredPictures();
+    CurData->Recordset().Edit();
+}
+
+// The stored pictures of the current card, on the card page shown.
+void FrmMain::showStoredPictures() {
+    if (TabMode == 2)
+        pictures.GetPicture(1);
+    else if (TabMode == 3)
+        pictures.GetPicture(2);
+}
+
+} // namespace pellimo

@@ -1,0 +1,204 @@
+#include "criterion.h"
+#include "edit_mode.h"
+#include "formats.h"
+#include "frm_main.h"
+#include "resume_next.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QToolButton>
+#include <exception>
+#include <utility>
+
+namespace pellimo {
+
+namespace {
+
+// The box whose text is the description of the record shown on the page.
+const QLineEdit* descriptionBox(const FrmMain& window) {
+    switch (window.TabMode) {
+    case 1:
+        return window.txtDesc;
+    case 2:
+        return window.txtBasDesc;
+    case 3:
+        return window.txtSpecDesc;
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+void FrmMain::connectToolbar() {
+    for (int index = 1; index <= 10; ++index) {
+        QToolButton* button = &Buttons(index);
+        connect(button, &QToolButton::clicked, this,
+                [this, button] { guardHandler([this, button] { Toolbar1_ButtonClick(*button); }); });
+    }
+}
+
+// Every step of a click is skipped when it fails; the click always ends with the common tail.
+void FrmMain::Toolbar1_ButtonClick(QToolButton& Button) {
+    ResumeNext step;
+    QString key;
+    step([&] { key = Button.property("key").toString(); });
+
+    const std::pair<const char*, std::function<void()>> commands[] = {
+        {"New", [&] { beginNewRecord(); }},
+        {"First", [&] { moveRecord(RecordMove::First); }},
+        {"Prev", [&] { moveRecord(RecordMove::Previous); }},
+        {"Next", [&] { moveRecord(RecordMove::Next); }},
+        {"Last", [&] { moveRecord(RecordMove::Last); }},
+        {"Delete", [&] { step([&] { cmdDel(); }); }},
+        {"Find", [&] { step([&] { cmdFind(); }); }},
+        {"Cancel", [&] { step([&] { cmdCancel(); }); }},
+        {"Save", [&] { step([&] { cmdSave(); }); }},
+        {"Report", [&] { step([&] { reports.Report(TabMode, txtCode->text(), txtDesc->text(), RepSQL); }); }},
+    };
+    for (const auto& [commandKey, command] : commands) {
+        if (key == QLatin1String(commandKey)) {
+            command();
+            break;
+        }
+    }
+    runCommonTail();
+}
+
+// Beginning the new record stores what was typed into the record shown, which the catalogue may refuse.
+// Add mode follows only a record actually begun, so Save is never offered while nothing is being added.
+void FrmMain::beginNewRecord() {
+    try {
+        CurData->Recordset().AddNew();
+    } catch (const std::exception& failure) {
+        dialogs_.MsgBox(QString::fromUtf8(failure.what()), vbOKOnly, "Pellimo");
+        return;
+    }
+    ResumeNext step;
+    step([&] { pictures.discardPending(TabMode); });
+    step([&] { cmdNew(); });
+}
+
+void FrmMain::moveRecord(RecordMove move) {
+    if (!leaveRecord())
+        return;
+    ResumeNext step;
+    const auto records = [this]() -> Recordset& { return CurData->Recordset(); };
+    // Prev and Next: the way back becomes available; running past the end comes back to the end record
+    // and makes the way on unavailable.
+    const auto stepOne = [&](void (Recordset::*oneOn)(), bool (Recordset::*pastEnd)(),
+                             void (Recordset::*backToEnd)(), int wayBack, int wayOn) {
+        step([&] { (records().*oneOn)(); });
+        step([&] { Buttons(wayBack).setEnabled(true); });
+        if (step.test([&] { return (records().*pastEnd)(); })) {
+            step([&] { (records().*backToEnd)(); });
+            step([&] { Buttons(wayOn).setEnabled(false); });
+        }
+    };
+    switch (move) {
+    case RecordMove::First:
+        if (TabMode == 1)
+            step([&] { showSetValue(); });
+        step([&] { records().MoveFirst(); });
+        step([&] { Buttons(3).setEnabled(false); });
+        step([&] { Buttons(4).setEnabled(true); });
+        break;
+    case RecordMove::Previous:
+        stepOne(&Recordset::MovePrevious, &Recordset::BOF, &Recordset::MoveFirst, 4, 3);
+        break;
+    case RecordMove::Next:
+        stepOne(&Recordset::MoveNext, &Recordset::EOF_, &Recordset::MoveLast, 3, 4);
+        break;
+    case RecordMove::Last:
+        step([&] { records().MoveLast(); });
+        step([&] { Buttons(4).setEnabled(false); });
+        step([&] { Buttons(3).setEnabled(true); });
+        break;
+    }
+    arriveAtRecord();
+}
+
+// Stores the record shown before a move; false when the catalogue refused it, and the move is off.
+bool FrmMain::leaveRecord() {
+    if (TabMode == 2 || TabMode == 3)
+        return storeRecordShown([this] { CardUpdate(); });
+    if (TabMode != 1)
+        return true;
+
+    if (!storeRecordShown([this] { CurData->Recordset().Update(); }))
+        return false;
+    ResumeNext step;
+    step([&] { NewDesc = txtDesc->text(); });
+    // A renamed set is found again by its new name, compared as it stands, before the move starts from it.
+    if (NewDesc != OldDesc) {
+        step([&] { FindCrit = "Desc like '" + NewDesc + "'"; });
+        step([&] { CurData->Refresh(); });
+        step([&] { CurData->Recordset().FindFirst(Criterion::equals("Desc", NewDesc.toStdString())); });
+    }
+    step([&] { DBCombo1->setEditText(QString()); });
+    return true;
+}
+
+// A store the catalogue refuses is reported, and the record stays pending with what the user typed. A
+// failure that leaves nothing pending (there was nothing to store, or only the re-find after the store
+// failed) is passed over.
+bool FrmMain::storeRecordShown(const std::function<void()>& store) {
+    try {
+        store();
+    } catch (const std::exception& failure) {
+        if (editModeOf(*CurData) == dbEditNone)
+            return true;
+        dialogs_.MsgBox(QString::fromUtf8(failure.what()), vbOKOnly, "Pellimo");
+        return false;
+    }
+    return true;
+}
+
+void FrmMain::arriveAtRecord() {
+    ResumeNext step;
+    step([&] { CurData->Recordset().Edit(); });
+    step([&] { showStoredPictures(); });
+    step([&] {
+        if (const QLineEdit* box = descriptionBox(*this))
+            OldDesc = box->text();
+    });
+}
+
+void FrmMain::runCommonTail() {
+    ResumeNext step;
+    switch (TabMode) {
+    case 1:
+        if (step.test([&] { return CurData->Recordset().EditMode() == dbEditAdd; }))
+            step([&] { txtCode->setFocus(); });
+        else
+            step([&] { txtDesc->setFocus(); });
+        step([&] { showSetValue(); });
+        step([&] { txtvalue->setText(formatCurrencyText(txtvalue->text())); });
+        step([&] { showSetCardCount(); });
+        break;
+    case 2:
+        step([&] { txtBasCardNum->setFocus(); });
+        step([&] { txtBasValue->setText(formatCurrencyText(txtBasValue->text())); });
+        break;
+    case 3:
+        step([&] { txtSpecCardNum->setFocus(); });
+        step([&] { txtSpecValue->setText(formatCurrencyText(txtSpecValue->text())); });
+        break;
+    default:
+        break;
+    }
+}
+
+// The value and number of cards of the set shown, worked out from its cards. Both boxes are bound, so the
+// set's record takes them at its next store.
+void FrmMain::showSetValue() {
+    const std::string code = txtCode->text().toStdString();
+    txtvalue->setText(moneyToPlainText(totals_.Basvalue(code) + totals_.Specvalue(code)));
+}
+
+void FrmMain::showSetCardCount() {
+    const std::string code = txtCode->text().toStdString();
+    txtTot->setText(QString::number(totals_.Bascount(code) + totals_.Speccount(code)));
+}
+
+} // namespace pellimo

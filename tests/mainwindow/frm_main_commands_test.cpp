@@ -1,0 +1,184 @@
+#include "records_fixture.h"
+
+#include <QLabel>
+
+namespace pellimo {
+namespace {
+
+using FindTest = RecordsTest;
+using CancelTest = RecordsTest;
+using SaveTest = RecordsTest;
+
+TEST_F(FindTest, SetsPageFindsByPartOfTheCodeAndKeepsTheSetShownOtherwise) {
+    catalogue.exec("INSERT INTO Sets (Code, Desc) VALUES ('X01', 'Ex'), ('Y01', 'Why')");
+    FrmMain& w = start();
+    dialogs.inputAnswers = {"01", "zz", ""};
+    w.cmdFind();
+    EXPECT_EQ(w.txtCode->text(), "X01");
+    w.cmdFind();
+    EXPECT_EQ(w.txtCode->text(), "X01");
+    w.cmdFind();
+    EXPECT_EQ(shown(), QStringList({"Set Found|64|Find Set", "Set Not Found|16|Find Error"}));
+    EXPECT_EQ(dialogs.calls.front().text, "Enter the set ID you wish to find");
+    EXPECT_EQ(dialogs.calls.front().title, "Find Set");
+    EXPECT_EQ(w.OldDesc, "First Set");
+}
+
+TEST_F(FindTest, CardPageSearchesTheSetShownAndAlwaysTakesTheCardShown) {
+    storeFront("Basics", "Card_Num = 1");
+    catalogue.exec("UPDATE Basics SET Desc = 'The \"Best\"' WHERE Card_Num = 1");
+    FrmMain& w = showCardPage(2, "S1", 2);
+    w.PicChanged[1] = "Y";
+    dialogs.inputAnswers = {"Delta", "\"best\""};
+    w.cmdFind();
+    EXPECT_EQ(w.txtBasDesc->text(), "Beta");
+    EXPECT_EQ(w.OldDesc, "Beta");
+    EXPECT_EQ(w.PicChanged[1], "") << "a pending picture never reaches the card found";
+    w.cmdFind();
+    EXPECT_EQ(w.txtBasCardNum->text(), "1");
+    EXPECT_EQ(w.OldDesc, "The \"Best\"");
+    EXPECT_FALSE(w.picBasFront->pixmap().isNull());
+    EXPECT_EQ(shown(), QStringList({"Card Not Found|16|Find Error", "Card Found|64|Find Card"}));
+    EXPECT_EQ(dialogs.calls.front().text, "Enter the card description you wish to find");
+}
+
+TEST_F(FindTest, MalformedPatternFindsNothing) {
+    FrmMain& w = showCardPage(3);
+    dialogs.inputAnswers = {"Shiny", "[a"};
+    w.cmdFind();
+    w.cmdFind();
+    EXPECT_EQ(shown(), QStringList({"Card Found|64|Find Card", "Card Not Found|16|Find Error"}));
+}
+
+TEST_F(CancelTest, CancelAfterNewOnTheBasicsPageTakesBackTheCardNumber) {
+    storeFront("Basics", "Card_Num = 1");
+    FrmMain& w = showCardPage(2);
+    w.BasRecCount = 3;
+    w.Buttons(8).setEnabled(false);
+    w.datBasics.Recordset().AddNew();
+    w.cmdNew();
+    w.PicChanged[2] = "Y";
+    w.cmdCancel();
+    EXPECT_EQ(w.BasRecCount, 3);
+    EXPECT_EQ(w.txtBasDesc->text(), "Alpha");
+    EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
+    EXPECT_FALSE(w.picBasFront->pixmap().isNull());
+    EXPECT_EQ(w.PicChanged[2], "");
+    expectToolbarAfterAddMode(w);
+    EXPECT_FALSE(w.Buttons(8).isEnabled());
+}
+
+TEST_F(CancelTest, CancelAfterNewOnTheSetsPageLocksTheCodeAgain) {
+    FrmMain& w = start();
+    w.datSets.Recordset().MoveNext();
+    w.datSets.Recordset().AddNew();
+    w.cmdNew();
+    w.txtCode->setText("NEW");
+    w.cmdCancel();
+    EXPECT_EQ(w.txtCode->text(), "S2");
+    EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
+    EXPECT_TRUE(w.txtCode->isReadOnly());
+    EXPECT_EQ(w.lblSetVal->text(), "Total Value");
+    EXPECT_EQ(w.focusWidget(), w.txtDesc);
+    expectToolbarAfterAddMode(w);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Sets"), 3);
+
+    // Nothing pending: the cancel is passed over and the set shown is edited.
+    w.datSets.Recordset().CancelUpdate();
+    w.cmdCancel();
+    EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
+}
+
+class SaveSetTest : public RecordsTest {
+protected:
+    FrmMain& typeNewSet(const QString& code, const QString& name, const QString& cards,
+                        const QString& value) {
+        FrmMain& w = start();
+        w.datSets.Recordset().AddNew();
+        w.cmdNew();
+        w.txtCode->setText(code);
+        w.txtDesc->setText(name);
+        w.txtTot->setText(cards);
+        w.txtvalue->setText(value);
+        return w;
+    }
+};
+
+TEST_F(SaveSetTest, NewSetGetsItsBasicCardsAndTheirTotalValue) {
+    FrmMain& w = typeNewSet("NEW", "Bob's *", "10", "2.50");
+    w.cmdSave();
+    EXPECT_EQ(shown(),
+              QStringList({"Set record has been added\r\n10 Basic Cards records has been created.|0|Set "
+                           "Added"}));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'NEW' AND Value = 25000"), 10);
+    EXPECT_EQ(count("SELECT Value FROM Sets WHERE Code = 'NEW'"), 250000);
+    EXPECT_EQ(count("SELECT Cards FROM Sets WHERE Code = 'NEW'"), 10);
+    EXPECT_DOUBLE_EQ(w.NewSetValue, 25);
+    EXPECT_EQ(w.FindCrit, "Desc like 'Bob's *'");
+    EXPECT_EQ(w.txtCode->text(), "NEW");
+    EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
+    EXPECT_TRUE(w.txtCode->isReadOnly());
+    EXPECT_EQ(w.lblSetVal->text(), "Total Value");
+    expectToolbarAfterAddMode(w);
+}
+
+TEST_F(SaveSetTest, MessageCountsTheCardsMadeBeforeAFailure) {
+    catalogue.exec("CREATE TRIGGER NoThirdCard BEFORE INSERT ON Basics WHEN NEW.Card_Num = 3"
+                   " BEGIN SELECT RAISE(ABORT, 'no third card'); END");
+    FrmMain& w = typeNewSet("NEW", "New Set", "5", "1");
+    w.cmdSave();
+    EXPECT_EQ(shown(),
+              QStringList({"no third card|0|Pellimo", "Set record has been added\r\n2 Basic Cards records "
+                                                      "has been created.|0|Set Added"}));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'NEW'"), 2);
+}
+
+TEST_F(SaveSetTest, RefusedOrUnnumberedSetStaysInAddModeAndStoresNothing) {
+    FrmMain& w = typeNewSet("s1", "Again", "2", "abc");
+    w.cmdSave();
+    w.txtvalue->setText("1");
+    w.cmdSave();
+    EXPECT_EQ(shown(),
+              QStringList({"You must either enter a number into this field|64|Pellimo",
+                           "The record was not stored because it would duplicate a key: another record "
+                           "already has the same values in its key fields.|0|Pellimo"}));
+    EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditAdd);
+    EXPECT_EQ(w.txtCode->text(), "s1");
+    EXPECT_TRUE(w.Buttons(9).isEnabled());
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'S1'"), 3);
+}
+
+TEST_F(SaveTest, NewCardIsStoredAndEditedAndADuplicateNumberIsRefused) {
+    FrmMain& w = showCardPage(2);
+    w.BasRecCount = 3;
+    w.datBasics.Recordset().AddNew();
+    w.cmdNew();
+    w.txtBasCardNum->setText("2");
+    w.txtBasDesc->setText("Omega");
+    w.cmdSave();
+    EXPECT_EQ(shown(),
+              QStringList({"The record was not stored because it would duplicate a key: another record "
+                           "already has the same values in its key fields.|0|Pellimo"}));
+    EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditAdd);
+    EXPECT_EQ(w.txtBasDesc->text(), "Omega");
+    EXPECT_TRUE(w.Buttons(9).isEnabled());
+
+    w.txtBasCardNum->setText("4");
+    w.cmdSave();
+    EXPECT_EQ(shown().last(), "Record Added|0|Card Add");
+    EXPECT_EQ(basic("Desc", "S1", 4).toString(), "Omega");
+    EXPECT_EQ(w.txtBasCardNum->text(), "4");
+    EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
+    expectToolbarAfterAddMode(w);
+}
+
+TEST_F(SaveTest, SaveOutsideAddModeDoesNothing) {
+    FrmMain& w = start();
+    w.txtTot->setText("4");
+    w.cmdSave();
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'S1'"), 3);
+}
+
+} // namespace
+} // namespace pellimo

@@ -1,0 +1,229 @@
+#include "toolbar_pages_fixture.h"
+#include "twips.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QPixmap>
+
+namespace pellimo {
+namespace {
+
+const char* const selectErrorBox =
+    "You must save the set record first\r\nbefore selecting Basics or Specials|16|"
+    "Select Error";
+const char* const noSpecialsBox = "Currently there are no specials cards for this set|16|New Set of Specials";
+
+class FrmMainPagesTest : public ToolbarPagesTest {
+protected:
+    // Frame, TabMode and CurData all name the page.
+    void expectPage(int page) const {
+        const FrmMain& w = *window;
+        EXPECT_EQ(w.TabMode, page);
+        EXPECT_EQ(w.Frame1->isVisible(), page == 1);
+        EXPECT_EQ(w.Frame2->isVisible(), page == 2);
+        EXPECT_EQ(w.Frame3->isVisible(), page == 3);
+        const QGroupBox* frames[] = {w.Frame1, w.Frame2, w.Frame3};
+        EXPECT_EQ(frames[page - 1]->geometry(), w.TabStrip1->clientArea());
+        const DataSource* sources[] = {&w.datSets, &w.datBasics, &w.DatSpecials};
+        EXPECT_EQ(w.CurData, sources[page - 1]);
+        EXPECT_EQ(w.DBCombo1->isVisible(), page == 1);
+        EXPECT_EQ(w.DBCombo2->isVisible(), page == 2);
+        EXPECT_EQ(w.DBCombo3->isVisible(), page == 3);
+        EXPECT_EQ(w.mnuPic->isEnabled(), page != 1);
+    }
+
+    static bool blankAtEmptySize(const QLabel* box) {
+        return box->pixmap().isNull() && box->size() == QSize(twipsToPixels(2172), twipsToPixels(2532));
+    }
+};
+
+TEST_F(FrmMainPagesTest, ClickingTheTabShownChangesNothing) {
+    FrmMain& w = start();
+    w.Buttons(6).setEnabled(false);
+    w.TabStrip1_Click();
+    EXPECT_FALSE(w.Buttons(6).isEnabled());
+    expectPage(1);
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(FrmMainPagesTest, NewSetMustBeSavedBeforeACardPage) {
+    FrmMain& w = start();
+    press("New");
+    selectTab(2);
+    EXPECT_EQ(shown(), QStringList{selectErrorBox});
+    expectPage(1);
+    EXPECT_EQ(w.TabStrip1->currentIndex(), 1);
+    EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditAdd);
+    selectTab(1);
+    EXPECT_EQ(shown().size(), 1);
+    expectPage(1);
+
+    // Once the add is over, a click on the tab still selected makes the switch.
+    selectTab(2);
+    press("Cancel");
+    QTest::mouseClick(w.TabStrip1, Qt::LeftButton, {}, w.TabStrip1->tabRect(1).center());
+    expectPage(2);
+    EXPECT_EQ(shown().size(), 2);
+}
+
+TEST_F(FrmMainPagesTest, EnteringBasicsShowsTheSetsFirstCardInEditMode) {
+    QImage front(40, 30, QImage::Format_RGB32);
+    front.fill(Qt::green);
+    const QString path = catalogue.folder() + "/front.png";
+    ASSERT_TRUE(front.save(path));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    catalogue.exec(
+        QString("UPDATE Basics SET Front = x'%1' WHERE Desc = 'Alpha'").arg(file.readAll().toHex()));
+
+    FrmMain& w = start();
+    w.Buttons(8).setEnabled(false);
+    selectTab(2);
+    expectPage(2);
+    EXPECT_EQ(w.txtBasDesc->text(), "Alpha");
+    EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
+    EXPECT_EQ(w.OldDesc, "Alpha");
+    EXPECT_EQ(w.txtBasName->text(), "First Set");
+    EXPECT_EQ(w.BasRecCount, 3);
+    EXPECT_FALSE(w.picBasFront->pixmap().isNull());
+    EXPECT_EQ(w.focusWidget(), w.txtBasCardNum);
+    EXPECT_EQ(w.txtBasValue->text(), "$1.00");
+    EXPECT_EQ(w.Buttons(1).toolTip(), "Create a New Card");
+    // Leaving the Sets page enables every button but Save, which keeps its state.
+    EXPECT_EQ(enabledButtons(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 10}));
+}
+
+TEST_F(FrmMainPagesTest, SetsPageGetsBackItsPrevAndNext) {
+    FrmMain& w = start();
+    press("First");
+    selectTab(2);
+    EXPECT_FALSE(w.PrevOn);
+    EXPECT_TRUE(w.NextOn);
+    EXPECT_TRUE(w.Buttons(3).isEnabled());
+    // Between the card pages the kept states stay as they are.
+    w.Buttons(3).setEnabled(true);
+    selectTab(3);
+    selectTab(2);
+    EXPECT_FALSE(w.PrevOn);
+    selectTab(1);
+    expectPage(1);
+    EXPECT_FALSE(w.Buttons(3).isEnabled());
+    EXPECT_TRUE(w.Buttons(4).isEnabled());
+}
+
+TEST_F(FrmMainPagesTest, EnteringSetsWorksOutTheSetsTotalsAgain) {
+    FrmMain& w = start();
+    selectTab(2);
+    catalogue.exec("INSERT INTO Specials (Code, Desc, Value) VALUES ('S1', 'Extra', 25000)");
+    selectTab(1);
+    EXPECT_EQ(w.txtvalue->text(), "$13.50");
+    EXPECT_EQ(w.txtTot->text(), "5");
+    EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
+    EXPECT_EQ(w.OldDesc, "First Set");
+    EXPECT_EQ(w.focusWidget(), w.txtDesc);
+    EXPECT_EQ(w.Buttons(1).toolTip(), "Create a New Set of Cards");
+}
+
+TEST_F(FrmMainPagesTest, SpecialsOfASetWithoutThemStartANewCardEachTime) {
+    FrmMain& w = start();
+    press("Last");
+    w.PicChanged[3] = "Y";
+    selectTab(3);
+    EXPECT_EQ(shown(), QStringList{noSpecialsBox});
+    expectPage(3);
+    EXPECT_EQ(w.DatSpecials.Recordset().EditMode(), dbEditAdd);
+    EXPECT_EQ(w.txtSpecCode->text(), "S3");
+    EXPECT_TRUE(blankAtEmptySize(w.picSpecFront));
+    EXPECT_TRUE(blankAtEmptySize(w.picSpecBack));
+    EXPECT_EQ(enabledButtons(), (QList<int>{8, 9}));
+
+    // Left without a description: nothing is written, and the toolbar is out of add mode.
+    w.PicChanged[3] = "Y";
+    selectTab(1);
+    EXPECT_EQ(count("SELECT count(*) FROM Specials WHERE Code = 'S3'"), 0);
+    EXPECT_EQ(w.PicChanged[3], "");
+    EXPECT_EQ(enabledButtons(), (QList<int>{1, 2, 3, 5, 6, 7, 8, 10}));
+
+    selectTab(3);
+    EXPECT_EQ(shown(), (QStringList{noSpecialsBox, noSpecialsBox}));
+    w.txtSpecDesc->setText("Hologram");
+    selectTab(2);
+    EXPECT_EQ(count("SELECT count(*) FROM Specials WHERE Code = 'S3' AND Desc = 'Hologram'"), 1);
+    EXPECT_FALSE(w.Buttons(9).isEnabled());
+    expectPage(2);
+}
+
+TEST_F(FrmMainPagesTest, LeavingBasicsWhileAddingSavesTheCardWhateverItsDescription) {
+    FrmMain& w = start();
+    selectTab(2);
+    press("New");
+    selectTab(3);
+    EXPECT_EQ(count("SELECT count(*) FROM Basics WHERE Code = 'S1' AND Card_Num = 4 AND Desc IS NULL"), 1);
+    expectPage(3);
+    EXPECT_EQ(w.txtSpecDesc->text(), "Shiny");
+    EXPECT_EQ(enabledButtons(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 10}));
+}
+
+TEST_F(FrmMainPagesTest, RefusedCardStaysOnItsPageWithTheEditPending) {
+    FrmMain& w = start();
+    selectTab(2);
+    w.txtBasCardNum->setText("3");
+    selectTab(1);
+    expectRefusalReported();
+    expectPage(2);
+    EXPECT_EQ(w.txtBasCardNum->text(), "3");
+    EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
+    EXPECT_EQ(w.TabStrip1->currentIndex(), 0);
+}
+
+TEST_F(FrmMainPagesTest, SetWithoutBasicCardsShowsAnEmptyPageThatTakesANewCard) {
+    FrmMain& w = start();
+    selectTab(2);
+    w.picBasFront->setPixmap(QPixmap(5, 5));
+    selectTab(1);
+    press("Last");
+    selectTab(2);
+    expectPage(2);
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(w.txtBasDesc->text(), "");
+    EXPECT_EQ(w.BasRecCount, 0);
+    EXPECT_TRUE(blankAtEmptySize(w.picBasFront));
+    press("New");
+    EXPECT_EQ(w.txtBasCardNum->text(), "1");
+    EXPECT_EQ(w.txtBasSet->text(), "S3");
+    EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditAdd);
+}
+
+TEST_F(FrmMainPagesTest, NoSetLeftStillShowsTheSetsPage) {
+    FrmMain& w = start();
+    catalogue.exec("DELETE FROM Sets WHERE Code <> 'S1'");
+    w.datSets.Refresh();
+    w.datSets.Recordset().Edit();
+    press("Delete");
+    selectTab(2);
+    selectTab(1);
+    expectPage(1);
+    EXPECT_EQ(w.txtCode->text(), "");
+    EXPECT_EQ(w.txtvalue->text(), "$0.00");
+    EXPECT_EQ(shown().size(), 2); // the delete's question and its confirmation
+}
+
+TEST_F(FrmMainPagesTest, FailingCardQueryIsReportedAndShowsNoOtherSetsCards) {
+    FrmMain& w = start();
+    selectTab(3);
+    selectTab(1);
+    catalogue.exec("DROP VIEW SpecialCards; DROP TABLE Specials");
+    selectTab(3);
+    expectRefusalReported();
+    expectPage(3);
+    EXPECT_EQ(w.txtSpecDesc->text(), "");
+    EXPECT_EQ(w.txtSpecName->text(), "First Set");
+    EXPECT_FALSE(w.DatSpecials.hasRecordset());
+}
+
+} // namespace
+} // namespace pellimo

@@ -1,0 +1,221 @@
+#include "engine_error.h"
+#include "records_fixture.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+
+namespace pellimo {
+namespace {
+
+using CardUpdateTest = RecordsTest;
+using BasCreateTest = RecordsTest;
+using CmdDelTest = RecordsTest;
+
+TEST_F(CardUpdateTest, BothPendingPicturesAreStoredWithTheCardAndOnlyOnce) {
+    FrmMain& w = showCardPage(2, "S1", 2);
+    w.PicFile[1] = pictureFile("front.png", Qt::red);
+    w.PicFile[2] = pictureFile("back.png", Qt::blue);
+    w.PicChanged[1] = w.PicChanged[2] = "Y";
+    w.DBCombo2->setEditText("Be");
+
+    w.CardUpdate();
+
+    EXPECT_EQ(basic("Front", "S1", 2).toByteArray(), bytesOf(w.PicFile[1]));
+    EXPECT_EQ(basic("Back", "S1", 2).toByteArray(), bytesOf(w.PicFile[2]));
+    EXPECT_EQ(w.PicChanged[1], "");
+    EXPECT_EQ(w.PicChanged[2], "");
+    EXPECT_EQ(w.DBCombo2->currentText(), "");
+    EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditNone);
+
+    // With the files gone, a second save would fail if it wrote them again.
+    QFile::remove(w.PicFile[1]);
+    QFile::remove(w.PicFile[2]);
+    w.datBasics.Recordset().Edit();
+    EXPECT_NO_THROW(w.CardUpdate());
+}
+
+TEST_F(CardUpdateTest, ChangedDescriptionIsFoundAgainLiterallyAndCaseCounts) {
+    FrmMain& w = showCardPage(2, "S1", 3);
+    w.FindCrit = "earlier";
+    w.txtBasValue->setText("7");
+    w.CardUpdate();
+    EXPECT_EQ(w.FindCrit, "earlier") << "an unchanged description finds nothing";
+    EXPECT_EQ(basic("Value", "S1", 3).toLongLong(), 70000);
+
+    // "A*" would match Alpha as a pattern; compared literally it finds the card saved.
+    w.datBasics.Recordset().Edit();
+    w.txtBasDesc->setText("A*");
+    w.CardUpdate();
+    EXPECT_EQ(w.FindCrit, "Desc Like \"A*\"");
+    EXPECT_EQ(w.txtBasCardNum->text(), "3");
+
+    w.OldDesc = "A*";
+    w.datBasics.Recordset().Edit();
+    w.txtBasDesc->setText("a*");
+    w.CardUpdate();
+    EXPECT_EQ(w.FindCrit, "Desc Like \"a*\"");
+    EXPECT_EQ(w.txtBasCardNum->text(), "3");
+}
+
+TEST_F(CardUpdateTest, EarlierCardWithTheSameDescriptionBecomesCurrent) {
+    FrmMain& w = showCardPage(2, "S1", 3);
+    w.txtBasDesc->setText("alpha");
+    w.CardUpdate();
+    EXPECT_EQ(w.txtBasCardNum->text(), "1");
+    EXPECT_EQ(basic("Desc", "S1", 3).toString(), "alpha");
+}
+
+TEST_F(CardUpdateTest, RefusedStoreGoesToTheCallerWithTheEditKept) {
+    FrmMain& w = showCardPage(2, "S1", 3);
+    w.txtBasCardNum->setText("1");
+    try {
+        w.CardUpdate();
+        FAIL() << "stored a duplicate card number";
+    } catch (const EngineError& failure) {
+        EXPECT_EQ(failure.number(), err::DuplicateKey);
+    }
+    EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
+    EXPECT_EQ(w.txtBasCardNum->text(), "1");
+}
+
+TEST_F(CardUpdateTest, SpecialsPageWritesOnlyItsOwnSlots) {
+    FrmMain& w = showCardPage(3);
+    w.PicFile[1] = "/no/such/picture.png";
+    w.PicChanged[1] = "Y";
+    w.PicFile[4] = pictureFile("back.png", Qt::green);
+    w.PicChanged[4] = "Y";
+    w.CardUpdate();
+    EXPECT_EQ(catalogue.scalar("SELECT Back FROM Specials").toByteArray(), bytesOf(w.PicFile[4]));
+    EXPECT_EQ(w.PicChanged[1], "Y");
+    EXPECT_EQ(w.PicChanged[4], "");
+}
+
+TEST_F(BasCreateTest, MakesTheNumberedCardsOfANewSetAtItsValue) {
+    catalogue.exec("INSERT INTO Sets (Code) VALUES ('AB')");
+    FrmMain& w = start();
+    w.txtCode->setText("AB");
+    w.txtTot->setText("3");
+    w.txtvalue->setText("1.50");
+    w.BasCreate();
+
+    EXPECT_TRUE(dialogs.messages().empty());
+    ASSERT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'AB'"), 3);
+    for (int n = 1; n <= 3; ++n) {
+        EXPECT_EQ(basic("Desc", "AB", n).toString(), QString("Card %1").arg(n));
+        EXPECT_EQ(basic("Value", "AB", n).toLongLong(), 15000);
+    }
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'AB' AND (Section IS NOT NULL OR Front IS NOT "
+                    "NULL OR Back IS NOT NULL)"),
+              0);
+    // The window's data sources see them at their next refresh.
+    showCardPage(2, "AB");
+    EXPECT_EQ(w.datBasics.Recordset().RecordCount(), 3);
+}
+
+TEST_F(BasCreateTest, CountIsRoundedHalfToEvenAndZeroMakesNothing) {
+    catalogue.exec("INSERT INTO Sets (Code) VALUES ('AB')");
+    FrmMain& w = start();
+    w.txtCode->setText("AB");
+    w.txtvalue->setText("not read");
+    w.txtTot->setText("0");
+    w.BasCreate();
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'AB'"), 0);
+    EXPECT_TRUE(dialogs.messages().empty());
+
+    w.txtvalue->setText("");
+    w.txtTot->setText("2.5");
+    w.BasCreate();
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'AB' AND Value IS NULL"), 2);
+}
+
+TEST_F(BasCreateTest, DuplicateStopsWithBothMessagesAndKeepsTheCardsBefore) {
+    FrmMain& w = start();
+    w.txtCode->setText("S1");
+    w.txtTot->setText("5");
+    w.txtvalue->setText("1");
+    w.BasCreate();
+    EXPECT_EQ(shown(),
+              QStringList({"The record was not stored because it would duplicate a key: another record "
+                           "already has the same values in its key fields.|0|Pellimo",
+                           "You have already added cards in this range. Please change your starting "
+                           "point|16|Duplicate Record"}));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'S1'"), 3);
+
+    catalogue.exec(
+        "INSERT INTO Sets (Code) VALUES ('AB'); INSERT INTO Basics (Code, Card_Num) VALUES ('AB', 3)");
+    w.txtCode->setText("AB");
+    w.BasCreate();
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'AB'"), 3);
+    EXPECT_EQ(basic("Desc", "AB", 2).toString(), "Card 2");
+}
+
+TEST_F(BasCreateTest, TextThatIsNoNumberIsReportedAndMakesNothing) {
+    catalogue.exec("INSERT INTO Sets (Code) VALUES ('AB')");
+    FrmMain& w = start();
+    w.txtCode->setText("AB");
+    w.txtvalue->setText("1");
+    w.txtTot->setText("many");
+    w.BasCreate();
+    w.txtTot->setText("2");
+    w.txtvalue->setText("cheap");
+    w.BasCreate();
+    EXPECT_EQ(shown(),
+              QStringList({"Type mismatch|0|Pellimo",
+                           "The field 'Value' holds an amount of money; 'cheap' is not one.|0|Pellimo"}));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'AB'"), 0);
+}
+
+TEST_F(CmdDelTest, ConfirmedSetDeleteTakesItsCardsAndEditsTheNextSet) {
+    FrmMain& w = start();
+    w.cmdDel();
+    EXPECT_EQ(shown(),
+              QStringList({"This will delete the following related to S1\r\n\r\n1. This Set Record\r\n"
+                           "2: All Basic Cards for this set\r\n3: All Special Cards for this set (If "
+                           "Created)\r\n\r\n\r\nPlease confirm you wish to delete the record|33|Delete "
+                           "Record",
+                           "Record(s) Deleted|0|Delete"}));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Sets WHERE Code = 'S1'"), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'S1'"), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Specials"), 0);
+    EXPECT_EQ(w.txtCode->text(), "S2");
+    EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
+
+    // The last set: nothing is left to edit, and the failure goes to the caller.
+    w.cmdDel();
+    EXPECT_THROW(w.cmdDel(), EngineError);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Sets"), 0);
+}
+
+TEST_F(CmdDelTest, CancelledCardDeleteStillShowsTheStoredPicturesAndEdits) {
+    storeFront("Specials", "Card_Num = 1");
+    FrmMain& w = showCardPage(3);
+    w.picSpecFront->clear();
+    w.CurData->Recordset().CancelUpdate();
+    dialogs.msgBoxAnswers = {vbCancel};
+    w.cmdDel();
+    EXPECT_EQ(shown(), QStringList({"Do you wish to delete the current Record?|33|Delete Record"}));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Specials"), 1);
+    EXPECT_FALSE(w.picSpecFront->pixmap().isNull());
+    EXPECT_EQ(w.DatSpecials.Recordset().EditMode(), dbEditInProgress);
+}
+
+TEST_F(CmdDelTest, DeletedCardTakesItsPendingPicturesAndTheOnlyCardLeavesNothingToEdit) {
+    FrmMain& w = showCardPage(2, "S1", 2);
+    w.PicFile[1] = pictureFile("front.png", Qt::red);
+    w.PicChanged[1] = "Y";
+    w.cmdDel();
+    EXPECT_EQ(basic("Desc", "S1", 2), QVariant());
+    EXPECT_EQ(w.PicChanged[1], "");
+    EXPECT_EQ(w.txtBasDesc->text(), "Alpha");
+    EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
+
+    showCardPage(2, "S2");
+    EXPECT_THROW(w.cmdDel(), EngineError);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'S2'"), 0);
+    EXPECT_TRUE(w.picBasFront->pixmap().isNull());
+    EXPECT_EQ(w.txtBasDesc->text(), "");
+}
+
+} // namespace
+} // namespace pellimo

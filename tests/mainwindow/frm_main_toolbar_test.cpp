@@ -1,0 +1,205 @@
+#include "toolbar_pages_fixture.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <algorithm>
+
+namespace pellimo {
+namespace {
+
+class FrmMainToolbarTest : public ToolbarPagesTest {
+protected:
+    // The Basics page of S1 (or of the set reached with `nexts` Next clicks), entered through its tab.
+    FrmMain& basicsPage(int nexts = 0) {
+        FrmMain& w = start();
+        for (int i = 0; i < nexts; ++i)
+            press("Next");
+        selectTab(2);
+        return w;
+    }
+
+    void expectPrevNext(bool prev, bool next) const {
+        EXPECT_EQ(window->Buttons(3).isEnabled(), prev);
+        EXPECT_EQ(window->Buttons(4).isEnabled(), next);
+    }
+};
+
+TEST_F(FrmMainToolbarTest, KeyOfNoCommandRunsOnlyTheCommonTail) {
+    FrmMain& w = start();
+    for (const char* key : {"next", "Next ", ""}) {
+        QToolButton odd;
+        odd.setProperty("key", key);
+        w.txtvalue->setText("99");
+        w.txtTot->setText("7");
+        w.Toolbar1_ButtonClick(odd);
+        EXPECT_EQ(w.txtCode->text(), "S1") << key;
+        EXPECT_EQ(w.txtvalue->text(), "$11.00") << key;
+        EXPECT_EQ(w.txtTot->text(), "4") << key;
+        EXPECT_EQ(w.focusWidget(), w.txtDesc);
+    }
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(FrmMainToolbarTest, MovesPastEitherEndComeBackAndDisableThatWay) {
+    FrmMain& w = start();
+    press("Last");
+    EXPECT_EQ(w.txtCode->text(), "S3");
+    expectPrevNext(true, false);
+    w.Buttons(4).setEnabled(true);
+    press("Next");
+    EXPECT_EQ(w.txtCode->text(), "S3");
+    EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
+    expectPrevNext(true, false);
+
+    press("Prev");
+    press("Prev");
+    // Landing on the first record keeps Prev; only running before it takes Prev away.
+    EXPECT_EQ(w.txtCode->text(), "S1");
+    expectPrevNext(true, true);
+    press("Prev");
+    EXPECT_EQ(w.txtCode->text(), "S1");
+    expectPrevNext(false, true);
+    EXPECT_EQ(w.OldDesc, "First Set");
+    EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
+}
+
+TEST_F(FrmMainToolbarTest, SingleCardSetsTheButtonsByTheMoveAlone) {
+    FrmMain& w = basicsPage(1);
+    ASSERT_EQ(w.txtBasDesc->text(), "Delta");
+    press("Next");
+    expectPrevNext(true, false);
+    press("First");
+    expectPrevNext(false, true);
+    press("Last");
+    expectPrevNext(true, false);
+    EXPECT_EQ(w.txtBasDesc->text(), "Delta");
+    EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
+}
+
+TEST_F(FrmMainToolbarTest, CardMoveStoresTheCardAndArrivesInEditMode) {
+    FrmMain& w = basicsPage();
+    w.txtBasSect->setText("Rookies");
+    press("Next");
+    EXPECT_EQ(catalogue.scalar("SELECT Section FROM Basics WHERE Desc = 'Alpha'").toString(), "Rookies");
+    EXPECT_EQ(w.txtBasDesc->text(), "Beta");
+    EXPECT_EQ(w.OldDesc, "Beta");
+    EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
+    EXPECT_EQ(w.focusWidget(), w.txtBasCardNum);
+    EXPECT_EQ(w.txtBasValue->text(), "$2.00");
+}
+
+TEST_F(FrmMainToolbarTest, RenamedSetIsStoredFoundAgainAndLeftForTheNext) {
+    FrmMain& w = start();
+    w.DBCombo1->setEditText("Sec");
+    // Letter case alone is a change of name.
+    w.txtDesc->setText("FIRST SET");
+    press("Next");
+    EXPECT_EQ(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'S1'").toString(), "FIRST SET");
+    EXPECT_EQ(w.FindCrit, "Desc like 'FIRST SET'");
+    EXPECT_EQ(w.txtCode->text(), "S2");
+    EXPECT_EQ(w.DBCombo1->currentText(), "");
+    EXPECT_EQ(w.OldDesc, "Second Set");
+}
+
+TEST_F(FrmMainToolbarTest, ReFindTakesTheNameAsItStandsAndTheFirstSetOfThatName) {
+    FrmMain& w = start();
+    press("Last");
+    // S3 takes the name of S1: the move starts from S1, the first set of that name.
+    w.txtDesc->setText("First Set");
+    press("Prev");
+    EXPECT_EQ(w.txtCode->text(), "S1");
+    EXPECT_FALSE(w.Buttons(3).isEnabled());
+    press("Next");
+
+    // A quote or a pattern character is part of the name, not of a pattern.
+    for (const char* name : {"O'Brien", "Sec*"}) {
+        w.txtDesc->setText(name);
+        press("Next");
+        EXPECT_EQ(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'S2'").toString(), name);
+        EXPECT_EQ(w.txtCode->text(), "S3") << name;
+        press("Prev");
+        ASSERT_EQ(w.txtCode->text(), "S2");
+    }
+}
+
+TEST_F(FrmMainToolbarTest, MoveAfterAFindFindsTheSetShownByItsName) {
+    FrmMain& w = start();
+    dialogs.inputAnswers.push_back("S2");
+    press("Find");
+    ASSERT_EQ(w.txtCode->text(), "S2");
+    press("Next");
+    EXPECT_EQ(w.txtCode->text(), "S3");
+    // Only the Find's own message: the store of a set not in edit mode is passed over.
+    EXPECT_EQ(shown(), QStringList{"Set Found|64|Find Set"});
+}
+
+TEST_F(FrmMainToolbarTest, RefusedStoreIsReportedAndTheMoveIsOff) {
+    FrmMain& w = start();
+    w.txtDesc->setText("Renamed");
+    w.txtTot->setText("many");
+    press("Last");
+    expectRefusalReported();
+    EXPECT_EQ(w.txtCode->text(), "S1");
+    EXPECT_EQ(w.txtDesc->text(), "Renamed");
+    EXPECT_EQ(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'S1'").toString(), "First Set");
+    press("Cancel");
+
+    selectTab(2);
+    dialogs.calls.clear();
+    w.txtBasCardNum->setText("2");
+    w.txtBasDesc->setText("Alpha two");
+    press("Next");
+    expectRefusalReported();
+    EXPECT_EQ(w.txtBasDesc->text(), "Alpha two");
+    EXPECT_EQ(w.txtBasCardNum->text(), "2");
+    EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
+    EXPECT_EQ(count("SELECT count(*) FROM Basics WHERE Desc = 'Alpha'"), 1);
+
+    // Put right, the same click stores the card, finds it again as the set's last card and moves on.
+    w.txtBasCardNum->setText("4");
+    press("Next");
+    EXPECT_EQ(w.txtBasDesc->text(), "Alpha two");
+    EXPECT_FALSE(w.Buttons(4).isEnabled());
+    EXPECT_EQ(count("SELECT count(*) FROM Basics WHERE Desc = 'Alpha two'"), 1);
+}
+
+TEST_F(FrmMainToolbarTest, NewOnTheSetsPageShowsTheTotalsOfNoCode) {
+    FrmMain& w = start();
+    press("New");
+    EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditAdd);
+    EXPECT_EQ(w.focusWidget(), w.txtCode);
+    EXPECT_EQ(w.txtvalue->text(), "$0.00");
+    EXPECT_EQ(w.txtTot->text(), "0");
+    EXPECT_EQ(enabledButtons(), (QList<int>{8, 9}));
+}
+
+TEST_F(FrmMainToolbarTest, NewAndDeleteOnACardPageEndInItsCardNumberBox) {
+    FrmMain& w = basicsPage();
+    w.PicFile[1] = "front.jpg";
+    w.PicChanged[1] = "Y";
+    press("New");
+    EXPECT_EQ(w.txtBasCardNum->text(), "4");
+    EXPECT_EQ(w.focusWidget(), w.txtBasCardNum);
+    // The picture chosen for the card shown never reaches the new one.
+    EXPECT_EQ(w.PicChanged[1], "");
+    press("Cancel");
+
+    press("Delete");
+    EXPECT_EQ(count("SELECT count(*) FROM Basics WHERE Code = 'S1'"), 2);
+    EXPECT_EQ(w.focusWidget(), w.txtBasCardNum);
+    EXPECT_EQ(w.txtBasDesc->text(), "Beta");
+    EXPECT_EQ(w.txtBasValue->text(), "$2.00");
+}
+
+TEST_F(FrmMainToolbarTest, ReportWritesThePageReport) {
+    FrmMain& w = basicsPage();
+    dialogs.queueCancel();
+    press("Report");
+    EXPECT_TRUE(w.RepSQL.startsWith("SELECT Card_Num,Section,Desc,Value FROM Basics"));
+    EXPECT_TRUE(std::any_of(dialogs.calls.begin(), dialogs.calls.end(),
+                            [](const DialogCall& call) { return call.kind == DialogCall::Kind::ShowSave; }));
+    EXPECT_EQ(w.focusWidget(), w.txtBasCardNum);
+}
+
+} // namespace
+} // namespace pellimo

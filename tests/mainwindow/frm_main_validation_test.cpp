@@ -1,0 +1,256 @@
+#include "frm_main_fixture.h"
+#include "keystroke_code.h"
+#include "tab_strip.h"
+
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QStringList>
+#include <QToolButton>
+
+namespace pellimo {
+namespace {
+
+const char* const noValueBox = "You must enter a value for this field|0|Value Error";
+const char* const noNumberBox = "You must either enter a number into this field|64|Pellimo";
+const char* const noCardsBox = "You must enter a value greater than 0 |0|Value Error";
+
+// Set S1 with one basic and one special card, shown in an active window: the user types and moves the
+// focus with real keys and clicks.
+class FrmMainValidationTest : public FrmMainTest {
+protected:
+    void SetUp() override {
+        catalogue.exec("INSERT INTO Sets VALUES ('S1', 'First Set', 0, 0);"
+                       "INSERT INTO Basics (Code, Card_Num, Desc, Value) VALUES ('S1', 1, 'Alpha', 10000);"
+                       "INSERT INTO Specials (Code, Type, Card_Num, Desc, Value)"
+                       " VALUES ('S1', 'Foil', 1, 'Shiny', 50000)");
+    }
+
+    FrmMain& startOnPage(int page) {
+        FrmMain& w = start();
+        w.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+        w.TabStrip1->setCurrentIndex(page - 1);
+        dialogs.calls.clear();
+        return w;
+    }
+
+    // The messages shown, as "text|flags|title".
+    QStringList shown() const {
+        QStringList boxes;
+        for (const DialogCall& call : dialogs.messages())
+            boxes << QString("%1|%2|%3").arg(call.text).arg(call.flags).arg(call.title);
+        return boxes;
+    }
+
+    // Tab out of the box holding `text`; the events the move queued run before this returns.
+    void tabOutOf(QLineEdit* box, const QString& text) {
+        box->setFocus();
+        box->setText(text);
+        QTest::keyClick(box, Qt::Key_Tab);
+        settle();
+    }
+
+    // A click through the window, as the platform delivers it.
+    void clickOn(QWidget* widget) const {
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                          widget->mapTo(window, widget->rect().center()));
+        settle();
+    }
+
+    static QWidget* focus() { return QApplication::focusWidget(); }
+};
+
+TEST_F(FrmMainValidationTest, EmptyCodeNameOrCardNumberKeepsTheFocusAndBlanksPass) {
+    FrmMain& w = startOnPage(1);
+    const auto expectHeld = [&](QLineEdit* field, QWidget* other) {
+        dialogs.calls.clear();
+        tabOutOf(field, "");
+        EXPECT_EQ(focus(), field) << field->objectName().toStdString();
+        clickOn(other);
+        EXPECT_EQ(focus(), field) << field->objectName().toStdString();
+        EXPECT_EQ(shown(), (QStringList{noValueBox, noValueBox}));
+
+        dialogs.calls.clear();
+        tabOutOf(field, "  ");
+        EXPECT_NE(focus(), field);
+        EXPECT_TRUE(shown().isEmpty());
+    };
+    expectHeld(w.txtCode, w.txtDesc);
+    expectHeld(w.txtDesc, w.txtTot);
+    w.txtTot->setText("5"); // the focus is there, and leaving it with no cards is refused
+    w.TabStrip1->setCurrentIndex(1);
+    expectHeld(w.txtBasCardNum, w.txtBasDesc);
+}
+
+TEST_F(FrmMainValidationTest, EmptySpecialNumberOrTypeLetsTheMoveHappenThenTakesTheFocusBack) {
+    FrmMain& w = startOnPage(3);
+    tabOutOf(w.txtSpecCardNum, "");
+    EXPECT_EQ(focus(), w.txtSpecCardNum);
+    clickOn(w.txtSpecDesc);
+    EXPECT_EQ(focus(), w.txtSpecCardNum);
+    EXPECT_EQ(shown(), (QStringList{"You must enter a value for this field|0|Value Spec Error",
+                                    "You must enter a value for this field|0|Value Spec Error"}));
+
+    dialogs.calls.clear();
+    w.txtSpecCardNum->setText("7");
+    tabOutOf(w.txtSpecType, "");
+    EXPECT_EQ(focus(), w.txtSpecType);
+    EXPECT_EQ(shown(), QStringList{noValueBox});
+    tabOutOf(w.txtSpecType, " ");
+    EXPECT_EQ(focus(), w.txtSpecDesc);
+    EXPECT_EQ(shown().size(), 1);
+}
+
+TEST_F(FrmMainValidationTest, MoneyAndCountBoxesRefuseToBeLeftWithoutANumber) {
+    FrmMain& w = startOnPage(1);
+    tabOutOf(w.txtvalue, "");
+    EXPECT_EQ(focus(), w.txtvalue);
+    tabOutOf(w.txtTot, "");
+    EXPECT_EQ(focus(), w.txtTot);
+    EXPECT_EQ(shown(), (QStringList{noNumberBox, noNumberBox}));
+}
+
+TEST_F(FrmMainValidationTest, AnyNumberOfPointsCanBeTypedButNotLeft) {
+    FrmMain& cards = startOnPage(2);
+    cards.txtBasValue->setFocus();
+    cards.txtBasValue->clear();
+    QTest::keyClicks(cards.txtBasValue, "1.2.3");
+    EXPECT_EQ(cards.txtBasValue->text(), "1.2.3");
+    clickOn(cards.txtBasDesc);
+    EXPECT_EQ(focus(), cards.txtBasValue);
+    EXPECT_EQ(shown(), QStringList{noNumberBox});
+}
+
+TEST_F(FrmMainValidationTest, ShownCurrencyValuePassesTheNumberCheck) {
+    FrmMain& w = startOnPage(1);
+    w.txtvalue->setText("$1,234.50");
+    w.txtvalue->setFocus();
+    QTest::keyClick(w.txtvalue, Qt::Key_Tab);
+    EXPECT_NE(focus(), w.txtvalue);
+    EXPECT_TRUE(shown().isEmpty());
+}
+
+TEST_F(FrmMainValidationTest, ZeroCardsAreRefusedOnceTheFocusHasLeft) {
+    FrmMain& w = startOnPage(1);
+    for (const char* zeros : {"0", "00", "0000", "0.4"}) {
+        dialogs.calls.clear();
+        tabOutOf(w.txtTot, zeros);
+        EXPECT_EQ(shown(), QStringList{noCardsBox}) << zeros;
+        EXPECT_EQ(focus(), w.txtTot) << zeros;
+    }
+    dialogs.calls.clear();
+    tabOutOf(w.txtTot, "12");
+    EXPECT_EQ(focus(), w.txtvalue);
+    EXPECT_TRUE(shown().isEmpty());
+}
+
+TEST_F(FrmMainValidationTest, NeitherAToolbarClickNorAnotherWindowRaisesTheChecks) {
+    FrmMain& w = startOnPage(1);
+    w.txtvalue->setFocus();
+    w.txtvalue->setText("");
+    clickOn(&w.Buttons(7)); // Find asks for a name; the input box is cancelled
+    ASSERT_EQ(dialogs.calls.size(), 1u);
+    EXPECT_EQ(dialogs.calls[0].kind, DialogCall::Kind::InputBox);
+
+    w.txtTot->setFocus();
+    w.txtTot->setText("0");
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    settle();
+    EXPECT_TRUE(shown().isEmpty());
+}
+
+TEST_F(FrmMainValidationTest, MoneyBoxesDropAllButDigitsThePointAndBackspace) {
+    FrmMain& w = startOnPage(3);
+    w.txtSpecValue->clear();
+    QTest::keyClicks(w.txtSpecValue, "a1-2,3.4 5$");
+    EXPECT_EQ(w.txtSpecValue->text(), "123.45");
+    QTest::keyClick(w.txtSpecValue, Qt::Key_Backspace);
+    EXPECT_EQ(w.txtSpecValue->text(), "123.4");
+
+    // Enter and the copy and paste keys are dropped; pasting by other means is not filtered.
+    QSignalSpy enter(w.txtSpecValue, &QLineEdit::returnPressed);
+    QApplication::clipboard()->setText("xy");
+    w.txtSpecValue->selectAll();
+    QTest::keyClick(w.txtSpecValue, Qt::Key_Return);
+    QTest::keyClick(w.txtSpecValue, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(w.txtSpecValue, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(enter.count(), 0);
+    EXPECT_EQ(QApplication::clipboard()->text(), "xy");
+    EXPECT_EQ(w.txtSpecValue->text(), "123.4");
+    w.txtSpecValue->paste();
+    EXPECT_EQ(w.txtSpecValue->text(), "xy");
+}
+
+TEST_F(FrmMainValidationTest, CountBoxDropsAllButDigits) {
+    FrmMain& sets = startOnPage(1);
+    sets.txtTot->clear();
+    QTest::keyClicks(sets.txtTot, "1.2a 3");
+    EXPECT_EQ(sets.txtTot->text(), "123");
+}
+
+TEST_F(FrmMainValidationTest, MoneyFilterTakesThePointWhateverTheLocale) {
+    FrmMain& w = startOnPage(2);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    w.txtBasValue->clear();
+    QTest::keyClicks(w.txtBasValue, "1,5.5");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(w.txtBasValue->text(), "15.5");
+}
+
+TEST_F(FrmMainValidationTest, CtrlXInAMoneyBoxStillEndsTheProgram) {
+    FrmMain& w = startOnPage(2);
+    w.txtBasValue->setFocus();
+    w.txtBasValue->selectAll();
+    QTest::keyClick(w.txtBasValue, Qt::Key_X, Qt::ControlModifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(FrmMainValidationTest, InputFilterKinds) {
+    FrmMain& w = load();
+    const auto kept = [&](int code, const QString& kind) {
+        auto key = static_cast<std::int16_t>(code);
+        w.ValidateInputCharset(*w.txtDesc, key, kind);
+        EXPECT_TRUE(key == 0 || key == code);
+        return key != 0;
+    };
+    for (int code : {3, 13, 22, 24, 44, 45, 47})
+        EXPECT_FALSE(kept(code, "MoneyOnly")) << code;
+    for (int code : {8, 46, 48, 57})
+        EXPECT_TRUE(kept(code, "MoneyOnly")) << code;
+    EXPECT_FALSE(kept(46, "NumbersOnly"));
+    EXPECT_TRUE(kept(8, "NumbersOnly"));
+    for (int code : {8, 13, 32, 47, 48, 65, 90, 97, 122})
+        EXPECT_TRUE(kept(code, "")) << code;
+    for (int code : {3, 46, 64, 91, 123, 233})
+        EXPECT_FALSE(kept(code, "")) << code;
+    // Any other kind, the wrong case of a known one included, drops nothing.
+    for (int code : {3, 46, 233, -3})
+        EXPECT_TRUE(kept(code, "moneyonly")) << code;
+}
+
+TEST_F(FrmMainValidationTest, KeysGiveTheCodesOfTheCharactersTheyType) {
+    const auto code = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}, const QString& text = {}) {
+        return keystrokeCode(QKeyEvent(QEvent::KeyPress, key, modifiers, text));
+    };
+    EXPECT_EQ(code(Qt::Key_C, Qt::ControlModifier), 3);
+    EXPECT_EQ(code(Qt::Key_V, Qt::ControlModifier, "\x16"), 22);
+    EXPECT_EQ(code(Qt::Key_X, Qt::ControlModifier | Qt::ShiftModifier), 24);
+    EXPECT_EQ(code(Qt::Key_Return), 13);
+    EXPECT_EQ(code(Qt::Key_Enter, Qt::KeypadModifier), 13);
+    EXPECT_EQ(code(Qt::Key_Backspace), 8);
+    EXPECT_EQ(code(Qt::Key_A, Qt::ShiftModifier, "A"), 65);
+    EXPECT_EQ(code(Qt::Key_5, Qt::KeypadModifier, "5"), 53);
+    EXPECT_EQ(code(Qt::Key_Delete, {}, "\x7f"), std::nullopt);
+    EXPECT_EQ(code(Qt::Key_Left), std::nullopt);
+    EXPECT_EQ(code(Qt::Key_Insert, Qt::ShiftModifier), std::nullopt);
+    EXPECT_EQ(code(Qt::Key_F, Qt::AltModifier, "f"), std::nullopt);
+}
+
+} // namespace
+} // namespace pellimo

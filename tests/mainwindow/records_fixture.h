@@ -1,0 +1,69 @@
+#pragma once
+
+#include "toolbar_pages_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace pellimo {
+
+// The catalogue of the toolbar tests, with a card page shown as entering it leaves it.
+class RecordsTest : public ToolbarPagesTest {
+protected:
+    // The card page of set `code` on card `number` (1 the first), in edit mode with its pictures shown.
+    FrmMain& showCardPage(int page, const char* code = "S1", int number = 1) {
+        FrmMain& w = window ? *window : start();
+        DataSource& source = page == 2 ? w.datBasics : w.DatSpecials;
+        const char* query = page == 2 ? "SELECT * FROM Basics WHERE code =? ORDER BY Code, Card_Num"
+                                      : "SELECT * FROM Specials WHERE code =? ORDER BY Code, Card_Num";
+        source.setRecordSource(RecordSource(query, {Value(code)}));
+        w.TabMode = static_cast<std::int16_t>(page);
+        w.CurData = &source;
+        source.Refresh();
+        for (int i = 1; i < number; ++i)
+            source.Recordset().MoveNext();
+        source.Recordset().Edit();
+        w.pictures.GetPicture(static_cast<std::int16_t>(page - 1));
+        w.OldDesc = (page == 2 ? w.txtBasDesc : w.txtSpecDesc)->text();
+        return w;
+    }
+
+    // A small picture file in the program folder; its bytes are what a card stores.
+    QString pictureFile(const QString& name, Qt::GlobalColor colour) const {
+        QImage picture(16, 12, QImage::Format_RGB32);
+        picture.fill(colour);
+        const QString path = QDir(catalogue.folder()).filePath(name);
+        EXPECT_TRUE(picture.save(path, "PNG"));
+        return path;
+    }
+
+    static QByteArray bytesOf(const QString& path) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.readAll();
+    }
+
+    // Stores a small picture as the front of the cards of `table` that `where` selects.
+    void storeFront(const char* table, const char* where) const {
+        const QString hex = QString::fromLatin1(bytesOf(pictureFile("stored.png", Qt::red)).toHex());
+        catalogue.exec(QString("UPDATE %1 SET Front = x'%2' WHERE %3").arg(table, hex, where));
+    }
+
+    // The column of the card with this set and number.
+    QVariant basic(const char* column, const char* code, int number) const {
+        return catalogue.scalar(QString("SELECT %1 FROM Basics WHERE Code = '%2' AND Card_Num = %3")
+                                    .arg(column, code)
+                                    .arg(number));
+    }
+
+    void expectToolbarAfterAddMode(const FrmMain& w) const {
+        for (int i : {1, 2, 3, 4, 5, 6, 7, 10})
+            EXPECT_TRUE(w.Buttons(i).isEnabled()) << i;
+        EXPECT_FALSE(w.Buttons(9).isEnabled());
+    }
+};
+
+} // namespace pellimo
