@@ -1,9 +1,9 @@
 // The engine and the data sources measured side by side with the same work done through raw sqlite3 calls.
 #include "bench_catalogue.h"
+#include "bench_main.h"
 #include "data_source.h"
 #include "set_totals.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -199,19 +199,7 @@ BENCHMARK(AddNewEngine)->Unit(benchmark::kMillisecond);
 BENCHMARK(InsertRaw)->Unit(benchmark::kMillisecond);
 BENCHMARK(FindFirstLastCard)->Unit(benchmark::kMillisecond);
 
-// Keeps each benchmark's time per iteration, in milliseconds, for the summary.
-class RecordingReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                milliseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> milliseconds;
-};
-
-void printSummary(const std::map<std::string, double>& ms) {
+void printSummary(const BenchTimes& ms) {
     auto at = [&](const char* name) {
         auto found = ms.find(name);
         return found == ms.end() ? 0.0 : found->second;
@@ -238,13 +226,6 @@ void printSummary(const std::map<std::string, double>& ms) {
 } // namespace pellimo
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    pellimo::catalogue(); // made before the clock starts
-    pellimo::RecordingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    pellimo::printSummary(reporter.milliseconds);
-    benchmark::Shutdown();
-    return 0;
+    return pellimo::runBenchmarks(
+        argc, argv, [] { pellimo::catalogue(); }, pellimo::printSummary);
 }

@@ -1,5 +1,6 @@
 // Showing a card's pictures: GetPicture of a card with a 12-megapixel JPEG front and a 640 x 480 back,
 // beside a full decode of the same front.
+#include "bench_main.h"
 #include "card_pictures.h"
 #include "qt_dialogs.h"
 #include "twips.h"
@@ -123,11 +124,6 @@ BENCHMARK(FullDecodeOfTheFront)->Unit(benchmark::kMillisecond);
 } // namespace pellimo
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    pellimo::card(); // made before the clock starts
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return pellimo::runBenchmarks(
+        argc, argv, [] { pellimo::card(); }, [](const pellimo::BenchTimes&) {});
 }

@@ -1,6 +1,7 @@
 // Creating the basic cards of a new set, as Save of a set does, in a catalogue the size of a large
 // collection.
 #include "bench_catalogue.h"
+#include "bench_main.h"
 #include "dialogs.h"
 #include "frm_main.h"
 
@@ -60,30 +61,16 @@ void BasCreateNewSet(benchmark::State& state) {
 
 BENCHMARK(BasCreateNewSet)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
-// Keeps the time per run, in milliseconds, for the summary.
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                milliseconds = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    double milliseconds = 0;
-};
-
 } // namespace
 } // namespace pellimo
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    pellimo::catalogue();
-    pellimo::SummaryReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nSummary\n%-44s %8.3f ms  (target under 100 ms)\n",
-                "BasCreate of 9,999 cards, own connection", reporter.milliseconds);
-    benchmark::Shutdown();
-    return 0;
+    return pellimo::runBenchmarks(
+        argc, argv, [] { pellimo::catalogue(); },
+        [](const pellimo::BenchTimes& times) {
+            auto found = times.find("BasCreateNewSet/min_time:1.000");
+            std::printf("\nSummary\n%-44s %8.3f ms  (target under 100 ms)\n",
+                        "BasCreate of 9,999 cards, own connection",
+                        found == times.end() ? 0.0 : found->second);
+        });
 }

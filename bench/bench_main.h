@@ -1,0 +1,17 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+
+namespace pellimo {
+
+// Each benchmark's time per iteration, in the unit it reports (milliseconds here), by name.
+using BenchTimes = std::map<std::string, double>;
+
+// Runs the registered benchmarks inside an offscreen application: `prepare` before the clock starts (the
+// catalogue or pictures a benchmark works on), `summary` after all have run.
+int runBenchmarks(int argc, char** argv, const std::function<void()>& prepare,
+                  const std::function<void(const BenchTimes&)>& summary);
+
+} // namespace pellimo
