@@ -4,6 +4,7 @@
 #include "bench_main.h"
 #include "dialogs.h"
 #include "frm_main.h"
+#include "silent_dialogs.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -12,23 +13,6 @@
 
 namespace pellimo {
 namespace {
-
-// Any box shown during a run is a failure of the run: the cards are made without a word.
-class SilentDialogs : public Dialogs {
-public:
-    int MsgBox(const QString& prompt, int = vbOKOnly, const QString& = {}) override {
-        lastMessage = prompt;
-        return vbOK;
-    }
-    QString InputBox(const QString&, const QString&) override { return {}; }
-    void ShowOpen(CommonDialog&) override {}
-    void ShowSave(CommonDialog&) override {}
-    void Beep() override {}
-    void setMousePointer(int) override {}
-    int mousePointer() const override { return MousePointerDefault; }
-
-    QString lastMessage;
-};
 
 constexpr int NewSetCards = 9999;
 

@@ -6,6 +6,7 @@
 #include <QCompleter>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListView>
 
 namespace pellimo {
@@ -76,6 +77,9 @@ void makeFastFindBox(QComboBox& box, std::function<void()> gotFocus) {
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setCompletionMode(QCompleter::InlineCompletion);
     box.setCompleter(completer);
+    // Leaving a box whose typed text matches an entry would otherwise pick that entry: only a choice from the
+    // list moves the record.
+    QObject::disconnect(box.lineEdit(), SIGNAL(editingFinished()), &box, static_cast<const char*>(nullptr));
     box.installEventFilter(new FastFindEvents(box, std::move(gotFocus)));
 }
 

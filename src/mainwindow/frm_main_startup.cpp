@@ -12,11 +12,10 @@
 namespace pellimo {
 
 FrmMain::FrmMain(QString programFolder, Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent),
-      pictures({picBasFront, picBasBack, picSpecFront, picSpecBack, CurData, datBasics, DatSpecials, PicFile,
-                PicChanged, dialogs, cd1}),
-      reports(dialogs, cd1, datrep, programFolder), programFolder_(std::move(programFolder)), dialogs_(dialogs),
-      totals_(programFolder_.toStdString()) {
+    : QMainWindow(parent), pictures({picBasFront, picBasBack, picSpecFront, picSpecBack, CurData, datBasics,
+                                     DatSpecials, PicFile, PicChanged, dialogs, cd1}),
+      reports(dialogs, cd1, datrep, programFolder), programFolder_(std::move(programFolder)),
+      dialogs_(dialogs), totals_(programFolder_.toStdString()) {
     buildWindow();
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &FrmMain::focusWindowChanged);
     connectToolbar();
@@ -26,7 +25,11 @@ FrmMain::FrmMain(QString programFolder, Dialogs& dialogs, QWidget* parent)
     Form_Load();
 }
 
-FrmMain::~FrmMain() = default;
+FrmMain::~FrmMain() {
+    // The controls outlive the data sources while the window is torn down: no jump may reach them then.
+    for (QComboBox* box : {DBCombo1, DBCombo2, DBCombo3})
+        disconnect(box, nullptr, this, nullptr);
+}
 
 void FrmMain::Form_Load() {
     move(0, 0);

@@ -12,17 +12,17 @@ namespace {
 constexpr int DeviceIOError = 57;
 constexpr qsizetype PieceSize = 64 * 1024;
 
-// Copies `line` a byte a character when it is plain ASCII, which every system encoding writes as itself;
-// nullptr for any other line.
+// Copies `line` a byte a character, which is the line itself in every system encoding when it is plain
+// ASCII; nullptr for any other line. The copy is made before the test so that both take one pass.
 char* copiedAscii(char* out, QStringView line) {
+    const char16_t* in = line.utf16();
+    const qsizetype size = line.size();
     char16_t all = 0;
-    for (const QChar c : line)
-        all |= c.unicode();
-    if (all >= 0x80)
-        return nullptr;
-    for (const QChar c : line)
-        *out++ = static_cast<char>(c.unicode());
-    return out;
+    for (qsizetype at = 0; at < size; ++at) {
+        all |= in[at];
+        out[at] = static_cast<char>(in[at]);
+    }
+    return all < 0x80 ? out + size : nullptr;
 }
 
 bool isAscii(std::string_view line) {
@@ -43,14 +43,31 @@ ReportLines::~ReportLines() {
         device_.write(pending_.constData(), used_);
 }
 
+// Where a line of at most `bytes` bytes and its ending go.
+char* ReportLines::roomFor(qsizetype bytes) {
+    if (pending_.size() - used_ < bytes + 2)
+        pending_.resize(used_ + bytes + 2);
+    return pending_.data() + used_;
+}
+
+void ReportLines::endLine(char* end) {
+    *end++ = '\r';
+    *end++ = '\n';
+    used_ = end - pending_.constData();
+    if (used_ >= PieceSize)
+        flush();
+}
+
 void ReportLines::write(QStringView line) {
-    char* const start = roomFor(encoder_.requiredSpace(line.size()));
     // A high surrogate that ended the last encoded line waits in the encoder for what follows it.
-    char* end = encoderHoldsSurrogate_ ? nullptr : copiedAscii(start, line);
-    if (!end) {
-        end = encoder_.appendToBuffer(start, line);
-        encoderHoldsSurrogate_ = !line.isEmpty() && line.back().isHighSurrogate();
+    if (!encoderHoldsSurrogate_) {
+        if (char* end = copiedAscii(roomFor(line.size()), line)) {
+            endLine(end);
+            return;
+        }
     }
+    char* end = encoder_.appendToBuffer(roomFor(encoder_.requiredSpace(line.size())), line);
+    encoderHoldsSurrogate_ = !line.isEmpty() && line.back().isHighSurrogate();
     endLine(end);
 }
 
@@ -68,21 +85,6 @@ void ReportLines::flush() {
     used_ = 0; // a refused piece is not offered again
     if (!whole)
         throw EngineError(DeviceIOError, device_.errorString().toStdString());
-}
-
-// Where a line of at most `bytes` bytes and its ending go.
-char* ReportLines::roomFor(qsizetype bytes) {
-    if (pending_.size() - used_ < bytes + 2)
-        pending_.resize(used_ + bytes + 2);
-    return pending_.data() + used_;
-}
-
-void ReportLines::endLine(char* end) {
-    *end++ = '\r';
-    *end++ = '\n';
-    used_ = end - pending_.constData();
-    if (used_ >= PieceSize)
-        flush();
 }
 
 } // namespace pellimo

@@ -92,7 +92,8 @@ TEST_F(RecordsetMoves, AggregateQueryIsReadOnly) {
 
 TEST_F(RecordsetMoves, SnapshotReadsTheRowsWithTheirKindsAndCannotChange) {
     auto rs = db.OpenRecordset(
-        RecordSource("SELECT Card_Num,Section,Desc,Value FROM Basics WHERE Code = ? ORDER BY Card_Num", {Value("A01")}),
+        RecordSource("SELECT Card_Num,Section,Desc,Value FROM Basics WHERE Code = ? ORDER BY Card_Num",
+                     {Value("A01")}),
         RecordsetType::Snapshot);
     EXPECT_EQ(rs->RecordCount(), 3);
     EXPECT_EQ(rs->Fields(3).value().asMoney().toPlainString(), "1.5");
@@ -100,6 +101,17 @@ TEST_F(RecordsetMoves, SnapshotReadsTheRowsWithTheirKindsAndCannotChange) {
     rs->MoveLast();
     EXPECT_EQ(rs->Fields(0).value().asInteger(), 3);
     EXPECT_EQ(errorOf([&] { rs->Edit(); }), err::ReadOnly);
+    // Each row keeps its own values, whichever way it is reached.
+    rs->MovePrevious();
+    EXPECT_EQ(rs->Fields(2).value().asText(), "Card 2");
+    EXPECT_EQ(rs->Fields(3).value().asMoney().toPlainString(), "2.5");
+    EXPECT_EQ(rs->Fields(0).FieldSize(), 1);
+    EXPECT_EQ(rs->Fields(2).FieldSize(), 6);
+    rs->FindFirst(Criterion::like("Desc", "*3"));
+    EXPECT_TRUE(rs->Fields(3).value().isNull());
+    const auto values = rs->ColumnValues("Desc");
+    ASSERT_EQ(values.size(), 3u);
+    EXPECT_EQ(values[1].second.asText(), "Card 2");
 }
 
 using RecordsetFind = CatalogueTest;

@@ -1,8 +1,11 @@
 #include "engine_error.h"
 #include "report_fixture.h"
+#include "report_lines.h"
 #include "report_writer.h"
 
 #include <QBuffer>
+#include <QStringEncoder>
+#include <vector>
 
 namespace pellimo {
 namespace {
@@ -56,6 +59,42 @@ TEST_F(ReportLines, WithoutAMoneyColumnTheTotalStaysZero) {
     const std::string text = written("SELECT Card_Num,Section FROM Basics");
     EXPECT_TRUE(holds(text, "<H2> Section  </H2>\r\n</TH>\r\n</TR>"));
     EXPECT_TRUE(holds(text, "<TD ALIGN=RIGHT>\r\n$0.00\r\n</TD>"));
+}
+
+TEST_F(ReportLines, CatalogueTextKeepsItsCharactersAndBytesThatAreNoTextBecomeReplacementCharacters) {
+    catalogue.exec("INSERT INTO Basics (Code, Card_Num, Section, Desc, Value) VALUES"
+                   "  ('B2', 1, 'Crème brûlée', CAST(X'43FF44' AS TEXT), 0)");
+    const std::string text = written("SELECT Card_Num,Section,Desc,Value FROM Basics WHERE Code = 'B2'");
+    EXPECT_TRUE(holds(text, "<TD>\r\nCrème brûlée\r\n</TD>\r\n<TD>\r\nC\xEF\xBF\xBD"
+                            "D\r\n</TD>"));
+}
+
+// Lines written one by one through a QStringEncoder of the system encoding, each ended as a report line.
+std::string encodedOneByOne(const std::vector<QString>& lines) {
+    QStringEncoder encoder(QStringConverter::System);
+    std::string text;
+    for (const QString& line : lines)
+        text += QByteArray(encoder(line)).toStdString() + "\r\n";
+    return text;
+}
+
+TEST(ReportLinesEncoding, EveryLineIsEncodedAsTheSystemEncoderWouldEvenAfterAHalfCharacter) {
+    // A line ending in the first half of a surrogate pair leaves that half waiting in the encoder.
+    const std::vector<QString> lines = {QStringLiteral("plain"),
+                                        QStringLiteral("Café"),
+                                        QStringLiteral("cut ") + QChar(0xD83D),
+                                        QStringLiteral("next"),
+                                        QString(),
+                                        QStringLiteral("last")};
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        pellimo::ReportLines out(buffer);
+        for (const QString& line : lines)
+            out.write(line);
+        out.flush();
+    }
+    EXPECT_EQ(buffer.data().toStdString(), encodedOneByOne(lines));
 }
 
 // Takes `pieces` writes, then refuses every other.

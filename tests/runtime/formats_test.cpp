@@ -70,6 +70,19 @@ TEST(FormatCurrency, RoundsTheExactAmountHalfAwayFromZero) {
     EXPECT_EQ(formatCurrency(cents(250)), QString::fromUtf8("￥3"));
 }
 
+TEST(FormatCurrency, WritesEveryDigitOfTheLargestExactAmountsAndTheLocalesOwnGroups) {
+    const std::int64_t largest = (std::int64_t{1} << 52) - 1; // cents whose double is still exact
+    EXPECT_EQ(formatCurrency(cents(largest)), QStringLiteral("$45,035,996,273,704.95"));
+    EXPECT_EQ(formatCurrency(cents(-largest)), QStringLiteral("($45,035,996,273,704.95)"));
+    {
+        PinnedLocale german("de_DE");
+        EXPECT_EQ(formatCurrency(cents(-largest)), QString::fromUtf8("-45.035.996.273.704,95\u00A0€"));
+        EXPECT_EQ(formatCurrency(cents(5)), QString::fromUtf8("0,05\u00A0€"));
+    }
+    PinnedLocale indian("en_IN"); // groups of two above the thousands
+    EXPECT_EQ(formatCurrency(cents(123456789)), QString::fromUtf8("₹12,34,567.89"));
+}
+
 TEST(FormatCurrency, ReadsBackAsTheSameAmountInEveryLocale) {
     const std::int64_t amounts[] = {0, 1, -1, 10, -99, 1234, -123450, 123456789, -9876543210, 99999999999};
     for (const char* name : {"en_US", "de_DE", "fr_FR", "de_CH", "nl_NL", "sv_SE", "en_IN", "ar_EG", "C"}) {
