@@ -121,6 +121,8 @@ Connection::Connection(const std::string& path) {
     sqlite3_busy_timeout(raw, BusyTimeoutMs);
     // A catalogue must survive a power cut: the rollback journal with full sync.
     exec("PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL;");
+    // A page cache that holds a large set whole, so reading it again does not go back to the file.
+    exec("PRAGMA cache_size = -16384;");
     sqlite3_create_function_v2(raw, "pellimo_match", 3, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                matchFunction, nullptr, nullptr, nullptr);
     // Reading the schema proves the file is a catalogue and not some other file.
