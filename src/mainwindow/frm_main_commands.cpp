@@ -38,9 +38,21 @@ void FrmMain::cmdFind() {
     // The answer's pattern characters stay patterns; a quote is an ordinary character, as the answer is
     // never pasted into a query.
     const Criterion criterion = Criterion::like(wording.field, ("*" + answer + "*").toStdString());
-    // A find that fails has found nothing.
-    const bool found = step([&] { CurData->Recordset().FindFirst(criterion); }) == 0 &&
-                       !step.test([&] { return CurData->Recordset().NoMatch(); });
+    // A find that fails has found nothing; one that would leave an edit the catalogue refuses to store is
+    // reported as that refusal, and the card stays with its edit.
+    bool searched = false;
+    const bool left = storeRecordShown([&] {
+        try {
+            CurData->Recordset().FindFirst(criterion);
+            searched = true;
+        } catch (const EngineError& failure) {
+            if (failure.number() != err::InvalidCriterion)
+                throw;
+        }
+    });
+    if (!left)
+        return;
+    const bool found = searched && !step.test([&] { return CurData->Recordset().NoMatch(); });
     if (found)
         step([&] { dialogs_.MsgBox(wording.found, vbInformation, wording.title); });
     else

@@ -125,6 +125,8 @@ void FrmMain::cmdBasics() {
     step([&] { setToolbarTooltips(TooltipWording::Card); });
     step([&] { mnuPic->setEnabled(true); });
     step([&] { CurData = &datBasics; });
+    // Pictures chosen on an earlier visit belong to a card that is no longer shown.
+    step([&] { pictures.discardPending(2); });
     step([&] { txtBasName->setText(txtDesc->text()); });
     step([&] {
         CardSQL = "SELECT Code, Card_Num, Section, Desc, Value, Front, Back FROM Basics WHERE code =? "
@@ -153,6 +155,7 @@ void FrmMain::cmdSpecials() {
     ResumeNext step;
     step([&] { setToolbarTooltips(TooltipWording::Card); });
     step([&] { mnuPic->setEnabled(true); });
+    step([&] { pictures.discardPending(3); });
     step([&] { txtSpecName->setText(txtDesc->text()); });
     step([&] { CardSQL = "SELECT * FROM Specials WHERE code =? ORDER BY Code, Card_Num"; });
     step([&] { openCardQuery(3); });
