@@ -85,6 +85,11 @@ BenchCatalogue::BenchCatalogue() {
     sqlite3_close(db);
 }
 
+const BenchCatalogue& catalogue() {
+    static BenchCatalogue instance;
+    return instance;
+}
+
 BenchCatalogue::~BenchCatalogue() {
     std::error_code error;
     std::filesystem::remove_all(folder_, error);

@@ -24,6 +24,9 @@ private:
     std::string folder_;
 };
 
+// The one catalogue of a benchmark run, made at its first use.
+const BenchCatalogue& catalogue();
+
 // A raw connection for the comparisons, opened as the engine opens its own.
 sqlite3* openRaw(const std::string& path);
 void execRaw(sqlite3* db, const char* sql);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
+#include <cstdio>
 
 namespace pellimo {
 
@@ -19,6 +20,15 @@ public:
 };
 
 } // namespace
+
+double timeOf(const BenchTimes& times, const std::string& name) {
+    auto found = times.find(name);
+    return found == times.end() ? 0.0 : found->second;
+}
+
+void printUnderLimit(const char* what, double milliseconds, double limit) {
+    std::printf("%-44s %8.3f ms  (target under %.0f ms)\n", what, milliseconds, limit);
+}
 
 int runBenchmarks(int argc, char** argv, const std::function<void()>& prepare,
                   const std::function<void(const BenchTimes&)>& summary) {

@@ -11,6 +11,11 @@ using BenchTimes = std::map<std::string, double>;
 
 // Runs the registered benchmarks inside an offscreen application: `prepare` before the clock starts (the
 // catalogue or pictures a benchmark works on), `summary` after all have run.
+// The time of one benchmark, 0 when it did not run.
+double timeOf(const BenchTimes& times, const std::string& name);
+// One line of a summary: what was measured, how long it took and the limit it must stay under.
+void printUnderLimit(const char* what, double milliseconds, double limit);
+
 int runBenchmarks(int argc, char** argv, const std::function<void()>& prepare,
                   const std::function<void(const BenchTimes&)>& summary);
 

@@ -13,11 +13,6 @@
 namespace pellimo {
 namespace {
 
-const BenchCatalogue& catalogue() {
-    static BenchCatalogue instance;
-    return instance;
-}
-
 const char* const CardQuery = "SELECT Code, Card_Num, Section, Desc, Value, Front, Back FROM Basics "
                               "WHERE code =? ORDER BY Code, Card_Num";
 
@@ -200,17 +195,14 @@ BENCHMARK(InsertRaw)->Unit(benchmark::kMillisecond);
 BENCHMARK(FindFirstLastCard)->Unit(benchmark::kMillisecond);
 
 void printSummary(const BenchTimes& ms) {
-    auto at = [&](const char* name) {
-        auto found = ms.find(name);
-        return found == ms.end() ? 0.0 : found->second;
-    };
+    auto at = [&](const char* name) { return timeOf(ms, name); };
     auto pair = [&](const char* what, const char* ours, const char* raw, double allowedRatio) {
         double ratio = at(raw) > 0 ? at(ours) / at(raw) : 0;
         std::printf("%-44s %8.3f ms  raw %8.3f ms  ratio %5.2f (target within %.1fx)\n", what, at(ours),
                     at(raw), ratio, allowedRatio);
     };
     auto alone = [&](const char* what, const char* name, double limit) {
-        std::printf("%-44s %8.3f ms  (target under %.0f ms)\n", what, at(name), limit);
+        printUnderLimit(what, at(name), limit);
     };
     std::printf("\nSummary\n");
     pair("Refresh + MoveLast + MoveFirst, 9,999 cards", "RefreshDataSource", "RefreshRaw", 1.5);

@@ -14,11 +14,6 @@
 namespace pellimo {
 namespace {
 
-const BenchCatalogue& catalogue() {
-    static BenchCatalogue instance;
-    return instance;
-}
-
 // The window shown on the Sets page with the big set current.
 class BigSetWindow {
 public:
@@ -94,9 +89,7 @@ int main(int argc, char** argv) {
             std::printf("\nSummary\n");
             for (auto [name, target] :
                  {std::pair{"EnterBasicsWithFastFind", 30.0}, {"FastFindJumpToLastCard", 10.0}}) {
-                const auto found = times.find(name);
-                std::printf("%-44s %8.3f ms  (target under %.0f ms)\n", name,
-                            found == times.end() ? 0.0 : found->second, target);
+                pellimo::printUnderLimit(name, pellimo::timeOf(times, name), target);
             }
         });
 }

@@ -18,11 +18,6 @@
 namespace pellimo {
 namespace {
 
-const BenchCatalogue& catalogue() {
-    static BenchCatalogue instance;
-    return instance;
-}
-
 // Every save dialog chooses `path`; the offer to view the report is declined.
 class SavingDialogs : public Dialogs {
 public:

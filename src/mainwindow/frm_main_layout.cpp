@@ -64,10 +64,10 @@ void FrmMain::buildToolbar() {
     place(Toolbar1, {0, 0, 11265, 630});
 
     const QSize buttonSize = twipsToRect(0, 0, 720, 540).size();
-    for (std::size_t i = 0; i < toolbarButtonSpecs.size(); ++i) {
+    for (std::size_t i = 0; i < toolbarButtonTable.size(); ++i) {
         auto* button = new QToolButton(Toolbar1);
-        button->setProperty("key", toolbarButtonSpecs[i].key);
-        button->setText(toolbarButtonSpecs[i].caption);
+        button->setProperty("key", toolbarButtonTable[i].key);
+        button->setText(toolbarButtonTable[i].caption);
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setAutoRaise(true);
         // A click on the toolbar leaves the focus in the box the user was typing in.
@@ -111,8 +111,8 @@ void FrmMain::fitWindowFont() {
             if (!label->text().isEmpty())
                 captions.emplace_back(label->text(), label->width());
     captions.emplace_back("Basic Card Value", lblSetVal->width());
-    for (const ToolbarButtonSpec& spec : toolbarButtonSpecs)
-        captions.emplace_back(spec.caption, twipsToPixels(720) - 4);
+    for (const ToolbarButtonEntry& entry : toolbarButtonTable)
+        captions.emplace_back(entry.caption, twipsToPixels(720) - 4);
 
     QFont font;
     for (qreal points = 8.25; points >= 6; points -= 0.25) {

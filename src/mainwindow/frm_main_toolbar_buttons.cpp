@@ -13,14 +13,14 @@ void FrmMain::loadToolbarImages() {
     ImageList1.clear();
     for (int k = 1; k <= 10; ++k)
         ImageList1.push_back(QIcon(QString(":/icons/%1.png").arg(200 + k)));
-    for (std::size_t i = 0; i < toolbarButtonSpecs.size(); ++i)
-        buttons_[i]->setIcon(ImageList1.at(static_cast<std::size_t>(toolbarButtonSpecs[i].image - 1)));
+    for (std::size_t i = 0; i < toolbarButtonTable.size(); ++i)
+        buttons_[i]->setIcon(ImageList1.at(static_cast<std::size_t>(toolbarButtonTable[i].image - 1)));
 }
 
 void FrmMain::setToolbarTooltips(TooltipWording wording) {
-    for (std::size_t i = 0; i < toolbarButtonSpecs.size(); ++i) {
-        const ToolbarButtonSpec& spec = toolbarButtonSpecs[i];
-        buttons_[i]->setToolTip(wording == TooltipWording::Sets ? spec.setsTooltip : spec.cardTooltip);
+    for (std::size_t i = 0; i < toolbarButtonTable.size(); ++i) {
+        const ToolbarButtonEntry& entry = toolbarButtonTable[i];
+        buttons_[i]->setToolTip(wording == TooltipWording::Sets ? entry.setsTooltip : entry.cardTooltip);
     }
 }
 

@@ -6,7 +6,7 @@ namespace pellimo {
 
 // The ten toolbar buttons in their order: the key the dispatcher compares, the caption, the image of the
 // toolbar's image list, and the tooltip while the Sets page is shown and while a card page is.
-struct ToolbarButtonSpec {
+struct ToolbarButtonEntry {
     const char* key;
     const char* caption;
     int image;
@@ -14,7 +14,7 @@ struct ToolbarButtonSpec {
     const char* cardTooltip;
 };
 
-inline constexpr std::array<ToolbarButtonSpec, 10> toolbarButtonSpecs{{
+inline constexpr std::array<ToolbarButtonEntry, 10> toolbarButtonTable{{
     {"New", "New", 5, "Create a New Set of Cards", "Create a New Card"},
     {"First", "First", 1, "Show the First set in collection", "Show the first Card in collection"},
     {"Prev", "Previous", 2, "Show the Previous Set", "Show the Previous Card"},
