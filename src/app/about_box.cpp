@@ -3,14 +3,12 @@
 #include "resources.h"
 #include "twips.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
-#include <QVersionNumber>
 
 namespace pellimo {
 
@@ -28,13 +26,12 @@ void centreOnScreen(QWidget* window) {
 
 } // namespace
 
+QString programVersion() {
+    return QStringLiteral("%1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision);
+}
+
 QString versionLine() {
-    const QVersionNumber version = QVersionNumber::fromString(QCoreApplication::applicationVersion());
-    const bool known = !version.isNull();
-    return QStringLiteral("Version: %1.%2.%3\r\n")
-        .arg(known ? version.majorVersion() : kMajor)
-        .arg(known ? version.minorVersion() : kMinor)
-        .arg(known ? version.microVersion() : kRevision);
+    return QStringLiteral("Version: ") + programVersion() + QStringLiteral("\r\n");
 }
 
 FrmAbout::FrmAbout() {

@@ -25,6 +25,8 @@ private:
 };
 
 // "Version: 1.0.0" and a line break, from the application's version when it has one.
+// The program's version, major.minor.revision.
+QString programVersion();
 QString versionLine();
 
 // Shows the one About box: loads a fresh box when none is open, otherwise raises and activates the

@@ -1,3 +1,4 @@
+#include "about_box.h"
 #include "module1.h"
 #include "qt_dialogs.h"
 
@@ -7,7 +8,7 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Pellimo");
-    QApplication::setApplicationVersion("1.0.0");
+    QApplication::setApplicationVersion(pellimo::programVersion());
     pellimo::QtDialogs dialogs;
     // The catalogue, the logo and the help file live beside the executable, wherever it is started from.
     if (pellimo::Main(QApplication::applicationDirPath(), dialogs) == nullptr)

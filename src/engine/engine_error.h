@@ -7,6 +7,11 @@ namespace pellimo {
 
 // Error numbers that callers test or that users may meet; the numbers follow the engine we replace.
 namespace err {
+inline constexpr int Overflow = 6; // the language runtime's own failures
+inline constexpr int TypeMismatch = 13;
+inline constexpr int DeviceIOError = 57;
+inline constexpr int PathFileAccessError = 75;
+inline constexpr int InvalidUseOfNull = 94;
 inline constexpr int Reserved = 3000; // an SQLite failure with no closer meaning
 inline constexpr int UpdateWithoutEdit = 3020;
 inline constexpr int NoCurrentRecord = 3021;

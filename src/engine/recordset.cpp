@@ -330,11 +330,8 @@ void Recordset::revertField(int index) {
 }
 
 std::int64_t Recordset::fieldSize(int index) {
-    if (editMode_ != dbEditNone && pending_[index]) {
-        const Value& value = *pending_[index];
-        return static_cast<std::int64_t>(value.type() == Value::Type::Binary ? value.asBytes().size()
-                                                                             : value.toString().size());
-    }
+    if (editMode_ != dbEditNone && pending_[index])
+        return pending_[index]->storedSize();
     if (editMode_ == dbEditAdd)
         return 0;
     requireCurrent();

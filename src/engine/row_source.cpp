@@ -5,7 +5,6 @@
 #include "pattern.h"
 #include "source_query.h"
 
-#include <charconv>
 #include <stdexcept>
 
 namespace pellimo {
@@ -27,25 +26,6 @@ std::string joined(const std::vector<std::string>& parts, const std::string& sep
 void bindAll(sqlite3_stmt* statement, const std::vector<Value>& values, int first = 1) {
     for (std::size_t i = 0; i < values.size(); ++i)
         bindValue(statement, first + static_cast<int>(i), values[i]);
-}
-
-std::int64_t storedSize(const Value& value) {
-    switch (value.type()) {
-    case Value::Type::Binary:
-        return static_cast<std::int64_t>(value.asBytes().size());
-    case Value::Type::Text:
-        return static_cast<std::int64_t>(value.asText().size());
-    case Value::Type::Null:
-        return 0;
-    case Value::Type::Integer: {
-        // The length of its decimal text, measured without making a string: every move asks for it.
-        char digits[24];
-        return std::to_chars(digits, digits + sizeof digits, value.asInteger()).ptr - digits;
-    }
-    case Value::Type::Money:
-        break;
-    }
-    return static_cast<std::int64_t>(value.toString().size());
 }
 
 void requireSearchable(const FieldInfo& field) {
@@ -276,7 +256,7 @@ public:
         values.assign(row, row + static_cast<std::ptrdiff_t>(fields_.size()));
         sizes.resize(values.size());
         for (std::size_t i = 0; i < values.size(); ++i)
-            sizes[i] = storedSize(values[i]);
+            sizes[i] = values[i].storedSize();
     }
 
     Value readBinary(BookmarkId key, int field) override { return values_[rowStart(key) + field]; }
@@ -327,12 +307,9 @@ private:
 
 std::unique_ptr<RowSource> openRowSource(std::shared_ptr<Connection> connection, const RecordSource& source,
                                          RecordsetType type) {
-    std::optional<SourceQuery> query = parseSourceQuery(source.text);
     if (type == RecordsetType::Snapshot)
-        return std::make_unique<SnapshotRows>(
-            connection, query && query->bareName
-                            ? RecordSource("SELECT * FROM " + quoteIdentifier(query->table))
-                            : source);
+        return std::make_unique<SnapshotRows>(connection, source);
+    std::optional<SourceQuery> query = parseSourceQuery(source.text);
     if (query && query->bareName) {
         const TableInfo& named = connection->table(query->table);
         if (named.viewSelect.empty())

@@ -1,5 +1,7 @@
 #include "value.h"
 
+#include <charconv>
+
 namespace pellimo {
 
 Money Value::asMoney() const {
@@ -22,6 +24,25 @@ std::string Value::toString() const {
         return std::string(asBytes().begin(), asBytes().end());
     }
     return {};
+}
+
+std::int64_t Value::storedSize() const {
+    switch (type()) {
+    case Value::Type::Binary:
+        return static_cast<std::int64_t>(asBytes().size());
+    case Value::Type::Text:
+        return static_cast<std::int64_t>(asText().size());
+    case Value::Type::Null:
+        return 0;
+    case Value::Type::Integer: {
+        // The length of its decimal text, measured without making a string: every move asks for it.
+        char digits[24];
+        return std::to_chars(digits, digits + sizeof digits, asInteger()).ptr - digits;
+    }
+    case Value::Type::Money:
+        break;
+    }
+    return static_cast<std::int64_t>(toString().size());
 }
 
 } // namespace pellimo

@@ -35,6 +35,8 @@ public:
 
     // Text for display and matching: numbers in plain decimal form, Null as "".
     std::string toString() const;
+    // The bytes it takes: a binary value's or a text's own, a number's decimal text.
+    std::int64_t storedSize() const;
 
     friend bool operator==(const Value&, const Value&) = default;
 

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 class QAction;
@@ -45,6 +46,7 @@ public:
 
     // Toolbar buttons 1 to 10; each carries its key in the property "key".
     QToolButton& Buttons(int index) const;
+    void setButtonsEnabled(std::initializer_list<int> buttons, bool enabled) const;
 
     // Runs when the window becomes the program's active window at start-up and on each return from the
     // About box.
@@ -69,7 +71,8 @@ public:
     void cmdSpecials();
     void EmptySpec();
 
-    // The toolbar: every click, whatever its key, under the handler's error mode and ended by its common tail.
+    // The toolbar: every click, whatever its key, under the handler's error mode and ended by its common
+    // tail.
     void Toolbar1_ButtonClick(QToolButton& Button);
     // Branches of the toolbar handler for Find, Cancel and Save (they run under its error mode).
     void cmdFind();
@@ -100,7 +103,8 @@ public:
     void txtSpecValue_KeyPress(std::int16_t& KeyAscii);
     void txtTot_KeyPress(std::int16_t& KeyAscii);
     bool CheckNumeric(QLineEdit& box);
-    void ValidateInputCharset(QLineEdit& objControl, std::int16_t& intASCII, const QString& strValType = QString());
+    void ValidateInputCharset(QLineEdit& objControl, std::int16_t& intASCII,
+                              const QString& strValType = QString());
 
     // Page state.
     std::int16_t TabMode = 0;

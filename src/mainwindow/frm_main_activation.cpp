@@ -1,3 +1,4 @@
+#include "edit_mode.h"
 #include "formats.h"
 #include "frm_main.h"
 #include "resume_next.h"
@@ -39,7 +40,7 @@ void FrmMain::focusWindowChanged(QWindow* window) {
 
 void FrmMain::Form_Activate() {
     // A new set being added stays pending with what the user typed.
-    if (datSets.hasRecordset() && datSets.Recordset().EditMode() == dbEditAdd)
+    if (editModeOf(datSets) == dbEditAdd)
         return;
 
     ResumeNext step;
@@ -55,10 +56,7 @@ void FrmMain::Form_Activate() {
         step([&] { datSets.Recordset().Edit(); });
     }
     step([&] { OldDesc = txtDesc->text(); });
-    step([&] {
-        const std::string code = txtCode->text().toStdString();
-        txtvalue->setText(moneyToPlainText(totals_.Basvalue(code) + totals_.Specvalue(code)));
-    });
+    step([&] { showSetValue(); });
     step([&] { txtvalue->setText(formatCurrencyText(txtvalue->text())); });
 }
 

@@ -8,17 +8,9 @@
 
 namespace pellimo {
 
-namespace {
-
-// The number of the platform's own overflow failure.
-constexpr int OverflowError = 6;
-
-} // namespace
-
 void FrmMain::cmdNew() {
-    for (int index : {1, 2, 3, 4, 5, 6, 7, 10})
-        Buttons(index).setEnabled(false);
-    Buttons(9).setEnabled(true);
+    setButtonsEnabled({1, 2, 3, 4, 5, 6, 7, 10}, false);
+    setButtonsEnabled({9}, true);
 
     switch (TabMode) {
     case 1:
@@ -29,7 +21,7 @@ void FrmMain::cmdNew() {
         break;
     case 2:
         if (BasRecCount == std::numeric_limits<std::int16_t>::max())
-            throw EngineError(OverflowError, "Overflow");
+            throw EngineError(err::Overflow, "Overflow");
         ++BasRecCount;
         txtBasCardNum->setText(QString::number(BasRecCount));
         txtBasSet->setText(txtCode->text());

@@ -148,9 +148,8 @@ bool FrmMain::showSet(const QString& code) {
 
 // Save and Cancel end add mode; Cancel's own button keeps its state.
 void FrmMain::endAddModeToolbar() {
-    Buttons(9).setEnabled(false);
-    for (int index : {1, 2, 3, 4, 5, 6, 7, 10})
-        Buttons(index).setEnabled(true);
+    setButtonsEnabled({9}, false);
+    setButtonsEnabled({1, 2, 3, 4, 5, 6, 7, 10}, true);
 }
 
 } // namespace pellimo

@@ -1,3 +1,4 @@
+#include "edit_mode.h"
 #include "fast_find_box.h"
 #include "formats.h"
 #include "frm_main.h"
@@ -85,7 +86,7 @@ void FrmMain::DBCombo3_GotFocus() {
 }
 
 void FrmMain::refuseFastFindWhileAdding(QLineEdit& firstField) {
-    if (CurData->Recordset().EditMode() != dbEditAdd)
+    if (editModeOf(*CurData) != dbEditAdd)
         return;
     dialogs_.MsgBox("You cannot use Fast Find when adding a new record", vbCritical, "Select Error");
     firstField.setFocus();

@@ -98,7 +98,6 @@ void FrmMain::buildTabStrip() {
     for (const auto& tab : tabs) {
         const int index = TabStrip1->addTab(tab.caption);
         TabStrip1->setTabToolTip(index, tab.tooltip);
-        TabStrip1->setTabData(index, QString(tab.caption));
     }
 }
 

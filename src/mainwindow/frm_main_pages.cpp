@@ -20,11 +20,6 @@ namespace pellimo {
 
 namespace {
 
-void setButtonsEnabled(FrmMain& window, std::initializer_list<int> buttons, bool enabled) {
-    for (int index : buttons)
-        window.Buttons(index).setEnabled(enabled);
-}
-
 // The Fast Find boxes lie in one place: only the page's own is shown, and it starts empty.
 void showFastFindBox(FrmMain& window, QComboBox* shown) {
     for (QComboBox* box : {window.DBCombo1, window.DBCombo2, window.DBCombo3})
@@ -62,7 +57,7 @@ void FrmMain::TabStrip1_Click() {
         if (!endCardEdit(editMode))
             return;
     } else {
-        setButtonsEnabled(*this, {1, 2, 3, 4, 5, 6, 7, 8, 10}, true);
+        setButtonsEnabled({1, 2, 3, 4, 5, 6, 7, 8, 10}, true);
     }
 
     switch (selected) {
@@ -181,8 +176,8 @@ void FrmMain::cmdSpecials() {
 
 void FrmMain::EmptySpec() {
     dialogs_.MsgBox("Currently there are no specials cards for this set", vbCritical, "New Set of Specials");
-    setButtonsEnabled(*this, {1, 2, 3, 4, 5, 6, 7}, false);
-    setButtonsEnabled(*this, {8, 9}, true);
+    setButtonsEnabled({1, 2, 3, 4, 5, 6, 7}, false);
+    setButtonsEnabled({8, 9}, true);
     Buttons(10).setEnabled(false);
     txtSpecCode->setText(txtCode->text());
     blankBox(*picSpecFront);

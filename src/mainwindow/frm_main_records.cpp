@@ -15,19 +15,15 @@ namespace pellimo {
 
 namespace {
 
-// The numbers of the platform's own conversion failures.
-constexpr int OverflowError = 6;
-constexpr int TypeMismatchError = 13;
-
 // The number of cards read as a number, counted on from the first card number and rounded to a 16-bit
 // whole number, a half to the even one.
 int lastCardNumber(int first, const QString& cards) {
     const std::optional<double> count = parseNumberText(cards);
     if (!count)
-        throw EngineError(TypeMismatchError, "Type mismatch");
+        throw EngineError(err::TypeMismatch, "Type mismatch");
     const std::optional<std::int16_t> last = roundToWholeNumber(first + *count - 1);
     if (!last)
-        throw EngineError(OverflowError, "Overflow");
+        throw EngineError(err::Overflow, "Overflow");
     return *last;
 }
 

@@ -9,6 +9,11 @@ QToolButton& FrmMain::Buttons(int index) const {
     return *buttons_.at(static_cast<std::size_t>(index - 1));
 }
 
+void FrmMain::setButtonsEnabled(std::initializer_list<int> buttons, bool enabled) const {
+    for (int index : buttons)
+        Buttons(index).setEnabled(enabled);
+}
+
 void FrmMain::loadToolbarImages() {
     ImageList1.clear();
     for (int k = 1; k <= 10; ++k)

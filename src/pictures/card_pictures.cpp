@@ -6,6 +6,7 @@
 #include "picture_fit.h"
 #include "picture_reader.h"
 #include "temporary_picture.h"
+#include "twips.h"
 
 #include <QFile>
 #include <QLabel>

@@ -12,18 +12,11 @@ namespace pellimo {
 
 namespace {
 
-constexpr int TwipsPerInch = 1440;
-
 int twipsToBoxPixels(double twips) {
     return twipsToPixels(static_cast<int>(std::lround(twips)));
 }
 
 } // namespace
-
-double pixelsToTwips(int pixels) {
-    const int logicalDpi = twipsToPixels(TwipsPerInch);
-    return static_cast<double>(pixels) * TwipsPerInch / logicalDpi;
-}
 
 void setBoxHeight(QLabel& box, double twips) {
     box.resize(box.width(), twipsToBoxPixels(twips));

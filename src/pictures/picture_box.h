@@ -7,7 +7,6 @@ namespace pellimo {
 class PictureReader;
 
 // A picture box is placed in pixels; the picture arithmetic is done in twips.
-double pixelsToTwips(int pixels);
 void setBoxHeight(QLabel& box, double twips);
 void setBoxWidth(QLabel& box, double twips);
 

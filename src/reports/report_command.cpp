@@ -1,9 +1,8 @@
 #include "data_source.h"
 #include "reports.h"
+#include "resume_next.h"
 
 #include <array>
-#include <exception>
-#include <functional>
 
 namespace pellimo {
 
@@ -17,25 +16,19 @@ const std::array<const char*, 3> PageQueries = {
     "SELECT Type,Card_Num,Desc,Value FROM Specials WHERE Code = ? ORDER BY Type,Card_Num",
 };
 
-// The command runs under the toolbar's error mode: a step that fails is skipped and the next one runs.
-void skippingFailure(const std::function<void()>& step) {
-    try {
-        step();
-    } catch (const std::exception&) {
-    }
-}
-
 } // namespace
 
 void Reports::Report(std::int16_t TabMode, const QString& setCode, const QString& setName, QString& RepSQL) {
+    // The command runs under the toolbar's error mode: a step that fails is skipped and the next one runs.
+    ResumeNext step;
     if (TabMode < 1 || TabMode > 3)
         return;
     RepSQL = PageQueries[TabMode - 1];
     std::vector<Value> params;
     if (TabMode != 1)
         params.emplace_back(setCode.toStdString());
-    skippingFailure([&] { datrep_.setRecordSource(RecordSource(RepSQL.toStdString(), std::move(params))); });
-    skippingFailure([&] { datrep_.Refresh(); });
+    step([&] { datrep_.setRecordSource(RecordSource(RepSQL.toStdString(), std::move(params))); });
+    step([&] { datrep_.Refresh(); });
     if (TabMode == 1)
         html();
     else if (TabMode == 2)

@@ -9,7 +9,6 @@ namespace pellimo {
 
 namespace {
 
-constexpr int DeviceIOError = 57;
 constexpr qsizetype PieceSize = 64 * 1024;
 
 // Copies `line` a byte a character, which is the line itself in every system encoding when it is plain
@@ -84,7 +83,7 @@ void ReportLines::flush() {
     const bool whole = device_.write(pending_.constData(), used_) == used_;
     used_ = 0; // a refused piece is not offered again
     if (!whole)
-        throw EngineError(DeviceIOError, device_.errorString().toStdString());
+        throw EngineError(err::DeviceIOError, device_.errorString().toStdString());
 }
 
 } // namespace pellimo

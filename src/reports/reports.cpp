@@ -12,18 +12,15 @@ namespace pellimo {
 
 namespace {
 
-constexpr int PathFileAccessError = 75;
-constexpr int DeviceIOError = 57;
-
 void openForWriting(QFile& file) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw EngineError(PathFileAccessError, file.errorString().toStdString());
+        throw EngineError(err::PathFileAccessError, file.errorString().toStdString());
 }
 
 // Lines still buffered reach the file here, so a failure to store them is reported.
 void closeWritten(QFile& file) {
     if (!file.flush())
-        throw EngineError(DeviceIOError, file.errorString().toStdString());
+        throw EngineError(err::DeviceIOError, file.errorString().toStdString());
     file.close();
 }
 

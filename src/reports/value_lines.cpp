@@ -10,11 +10,6 @@ namespace pellimo {
 
 namespace {
 
-// The numbers the language's runtime gives these failures.
-constexpr int Overflow = 6;
-constexpr int TypeMismatch = 13;
-constexpr int InvalidUseOfNull = 94;
-
 // A number as the print statement writes it: a blank before it unless it is negative, and one after it.
 QString printedNumber(bool negative, const QString& digits) {
     return (negative ? QString() : QStringLiteral(" ")) + digits + u' ';
@@ -66,7 +61,7 @@ QString moneyLine(const Value& value) {
 Money currencyAmount(const Value& value) {
     switch (value.type()) {
     case Value::Type::Null:
-        throw EngineError(InvalidUseOfNull, "Invalid use of Null");
+        throw EngineError(err::InvalidUseOfNull, "Invalid use of Null");
     case Value::Type::Integer:
     case Value::Type::Money:
         return value.asMoney();
@@ -77,13 +72,13 @@ Money currencyAmount(const Value& value) {
     case Value::Type::Binary:
         break;
     }
-    throw EngineError(TypeMismatch, "Type mismatch");
+    throw EngineError(err::TypeMismatch, "Type mismatch");
 }
 
 Money addedToTotal(Money total, Money amount) {
     std::int64_t sum = 0;
     if (__builtin_add_overflow(total.tenThousandths(), amount.tenThousandths(), &sum))
-        throw EngineError(Overflow, "Overflow");
+        throw EngineError(err::Overflow, "Overflow");
     return Money::fromTenThousandths(sum);
 }
 

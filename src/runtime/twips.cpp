@@ -28,6 +28,10 @@ int twipsToPixels(int twips) {
     return twipsToPixels(twips, screenLogicalDpi());
 }
 
+double pixelsToTwips(int pixels) {
+    return static_cast<double>(pixels) * TwipsPerInch / screenLogicalDpi();
+}
+
 QRect twipsToRect(int left, int top, int width, int height, int logicalDpi) {
     const int x = twipsToPixels(left, logicalDpi);
     const int y = twipsToPixels(top, logicalDpi);

@@ -11,6 +11,10 @@ int twipsToPixels(int twips, int logicalDpi);
 // At the primary screen's logical DPI (96 when there is no screen).
 int twipsToPixels(int twips);
 
+// Pixels back to twips at the primary screen's logical DPI, unrounded: the picture arithmetic is done in
+// twips.
+double pixelsToTwips(int pixels);
+
 // A control's place: the edges are converted, not the sizes, so that controls that meet in twips meet on
 // the screen too.
 QRect twipsToRect(int left, int top, int width, int height, int logicalDpi);

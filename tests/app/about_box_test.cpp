@@ -60,8 +60,6 @@ TEST_F(AboutBoxTest, OpensOwnerlessNotModalAndFixedWithOkReadyForEnter) {
 TEST_F(AboutBoxTest, VersionLineEndsWithALineBreak) {
     const QString expected = QStringLiteral("Version: 1.0.0\r\n");
     EXPECT_EQ(versionLine(), expected);
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
-    EXPECT_EQ(versionLine(), expected);
 
     auto* lblDetails = showAboutBox()->findChild<QLabel*>(QStringLiteral("lblDetails"));
     ASSERT_NE(lblDetails, nullptr);
