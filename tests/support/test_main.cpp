@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QLocale>
+#include <QTemporaryDir>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 // One QApplication for all tests. Offscreen must be set before it exists, as the build also runs each test
@@ -7,6 +9,13 @@
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A temporary folder of this process's own, so test programs run side by side never share picture.tmp
+    // or any other temporary file.
+    QTemporaryDir processTemp;
+    if (!processTemp.isValid())
+        return EXIT_FAILURE;
+    qputenv("TEMP", processTemp.path().toLocal8Bit());
+    qputenv("TMPDIR", processTemp.path().toLocal8Bit());
     QApplication application(argc, argv);
     // Currency and number checks then read the same on every machine.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
