@@ -6,6 +6,11 @@ namespace {
 
 const QString ReportFilesFilter = QStringLiteral("Report Files (*.HTM) |*.HTM");
 
+// A file name cannot hold "/": the proposed name shows it as "-", so the whole set name stays in it.
+QString fileNameOf(QString setName) {
+    return setName.replace(u'/', u'-');
+}
+
 ReportLayout setsReport() {
     ReportLayout layout;
     layout.heading = {QStringLiteral("<H1 ALIGN=center>Pellimo ~ Sets Report</H1>")};
@@ -54,7 +59,7 @@ ReportLayout basicCardsReport(const QString& setName) {
     layout.totalRowOpening = QStringLiteral("<TR >");
     layout.totalLabel = QStringLiteral("<TD COLSPAN=3>Total Value of Basic Cards");
     layout.filter = ReportFilesFilter;
-    layout.defaultFileName = setName + QStringLiteral(" Basics");
+    layout.defaultFileName = fileNameOf(setName) + QStringLiteral(" Basics");
     layout.closingTitle = QStringLiteral("Basic Cards Report");
     layout.noRowsMessage = QStringLiteral("There are no basic cards for this set. Please select another set");
     return layout;
@@ -72,7 +77,7 @@ ReportLayout specialCardsReport(const QString& setName) {
     layout.totalRowOpening = QStringLiteral("<TR>");
     layout.totalLabel = QStringLiteral("<TD COLSPAN=3>Total Value of Special Cards");
     layout.filter = QStringLiteral("HTML Files (*.HTM) |*.HTM");
-    layout.defaultFileName = setName + QStringLiteral(" Specials");
+    layout.defaultFileName = fileNameOf(setName) + QStringLiteral(" Specials");
     layout.closingTitle = QStringLiteral("Special Cards Report");
     layout.noRowsMessage =
         QStringLiteral("There are no special cards for this set. Please select another set");

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 
 namespace pellimo {
@@ -28,6 +29,33 @@ TEST_F(FrmMainFileDialogTest, StartFolderFollowsPicturesAndReports) {
     dialogs.queueCancel();
     press("Report");
     EXPECT_EQ(QDir(window->cd1.initDir).absolutePath(), folder.absolutePath());
+}
+
+// A "/" in the set name would make the dialog propose the name's last part alone, in the program folder.
+TEST_F(FrmMainFileDialogTest, ReportNameKeepsTheWholeSetNameWithSlashesAsDashes) {
+    catalogue.exec(
+        "INSERT INTO Sets VALUES ('S4', 'AC/DC', 0, 0);"
+        "INSERT INTO Basics (Code, Card_Num, Desc, Value) VALUES ('S4', 1, 'Volt', 10000);"
+        "INSERT INTO Specials (Code, Type, Card_Num, Desc, Value) VALUES ('S4', 'Foil', 1, 'Amp', 0)");
+    start();
+    press("Last");
+    ASSERT_EQ(window->txtDesc->text(), "AC/DC");
+    const QString basics = QDir(catalogue.folder()).filePath("AC-DC Basics.HTM");
+    for (int page : {2, 3}) {
+        selectTab(page);
+        dialogs.queueFile(basics);
+        dialogs.msgBoxAnswers.push_back(vbNo);
+        press("Report");
+    }
+    QStringList proposed;
+    for (const DialogCall& call : dialogs.calls)
+        if (call.kind == DialogCall::Kind::ShowSave)
+            proposed << call.settings.fileName;
+    EXPECT_EQ(proposed, QStringList({"AC-DC Basics", "AC-DC Specials"}));
+    // The name in the report itself stays as it is.
+    QFile written(basics);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().contains("Pellimo ~ Special Set ~AC/DC"));
 }
 
 } // namespace
