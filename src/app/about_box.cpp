@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPalette>
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
@@ -59,6 +60,10 @@ void FrmAbout::buildControls() {
     lblDetails_->setTextFormat(Qt::PlainText);
     lblDetails_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblDetails_->setGeometry(twipsToRect(3360, 1440, 2316, 972));
+    // The picture is light whatever the desktop's colours: the text keeps a dark ink of its own.
+    QPalette ink = lblDetails_->palette();
+    ink.setColor(QPalette::WindowText, QColor(0x20, 0x20, 0x20));
+    lblDetails_->setPalette(ink);
 
     auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

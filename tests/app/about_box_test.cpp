@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -64,6 +65,25 @@ TEST_F(AboutBoxTest, VersionLineEndsWithALineBreak) {
     auto* lblDetails = showAboutBox()->findChild<QLabel*>(QStringLiteral("lblDetails"));
     ASSERT_NE(lblDetails, nullptr);
     EXPECT_EQ(lblDetails->text(), expected);
+}
+
+// A dark desktop palette gives light text, which would vanish on the light picture.
+TEST_F(AboutBoxTest, VersionLineIsDarkOnADarkPalette) {
+    const QPalette desktop = QApplication::palette();
+    QPalette dark = desktop;
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Text, Qt::white);
+    QApplication::setPalette(dark);
+    FrmAbout* box = showAboutBox();
+    auto* lblDetails = box->findChild<QLabel*>(QStringLiteral("lblDetails"));
+    ASSERT_NE(lblDetails, nullptr);
+    const QImage drawn = box->grab(lblDetails->geometry()).toImage();
+    QApplication::setPalette(desktop);
+    int darkest = 255;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            darkest = std::min(darkest, QColor(drawn.pixel(x, y)).lightness());
+    EXPECT_LT(darkest, 80);
 }
 
 // The version text and OK must stand on a plain part of the picture to read well.
