@@ -2,6 +2,7 @@
 
 #include "engine_error.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace pellimo {
@@ -13,7 +14,16 @@ QString boxTitle(const QString& title) {
 QString withDefaultExtension(const QString& path, const QString& defaultExt) {
     if (defaultExt.isEmpty() || !QFileInfo(path).suffix().isEmpty())
         return path;
-    return path + u'.' + defaultExt;
+    const QFileInfo named(path + u'.' + defaultExt);
+    if (named.exists())
+        return named.filePath();
+    // The extension was written for a file system that compares names without case: "small" and "JPG"
+    // find small.jpg.
+    const QString folder = path.left(path.size() - QFileInfo(path).fileName().size());
+    for (const QString& entry : named.dir().entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (entry.compare(named.fileName(), Qt::CaseInsensitive) == 0)
+            return folder + entry;
+    return named.filePath();
 }
 
 void acceptFileChoice(CommonDialog& dialog, const QString& path) {

@@ -11,7 +11,8 @@ namespace pellimo {
 // The title a box shows: its own, or the program's when it is given none.
 QString boxTitle(const QString& title);
 
-// A name typed without an extension gets the dialog's default one: "report" and "HTM" give "report.HTM".
+// A name typed without an extension gets the dialog's default one: "report" and "HTM" give "report.HTM",
+// unless a file of that name with the extension in another case is there ("report.htm").
 QString withDefaultExtension(const QString& path, const QString& defaultExt);
 
 // The results of a chosen file: FileName the full path, FileTitle its last part.

@@ -249,6 +249,33 @@ TEST_F(QtFileDialogs, TypedNameGetsTheDefaultExtension) {
     EXPECT_EQ(settings.fileTitle, QStringLiteral("Base Set Basics.HTM"));
 }
 
+// "small" finds small.jpg where the default extension is "JPG", as it would where names have no case.
+TEST_F(QtFileDialogs, TypedNameFindsAFileWhoseExtensionIsTheDefaultInAnotherCase) {
+    for (const char* name : {"small.jpg", "report.htm"}) {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    settings.flags = cdlOFNOverwritePrompt + cdlOFNCreatePrompt;
+    settings.dialogTitle = QStringLiteral("Load Picture");
+    settings.defaultExt = QStringLiteral("JPG");
+    ModalScript user;
+    user.then<QFileDialog>(choose(QStringLiteral("small")));
+    dialogs.ShowOpen(settings); // an open dialog asks only before creating a file
+    EXPECT_TRUE(user.finished());
+    EXPECT_EQ(settings.fileName, folder.filePath(QStringLiteral("small.jpg")));
+
+    settings.dialogTitle = QStringLiteral("Save HTML Report File");
+    settings.defaultExt = QStringLiteral("HTM");
+    settings.fileName = QStringLiteral("sets");
+    QString question;
+    user.then<QFileDialog>(choose(QStringLiteral("report")))
+        .then<QMessageBox>(answer(QMessageBox::Yes, &question));
+    dialogs.ShowSave(settings);
+    EXPECT_TRUE(user.finished());
+    EXPECT_TRUE(question.contains(QStringLiteral("report.htm already exists"))) << question.toStdString();
+    EXPECT_EQ(settings.fileName, folder.filePath(QStringLiteral("report.htm")));
+}
+
 TEST_F(QtFileDialogs, SaveAsksBeforeReplacingAndKeepsTheDialogOpenOnNo) {
     settings.flags = cdlOFNOverwritePrompt + cdlOFNCreatePrompt;
     QString question;
