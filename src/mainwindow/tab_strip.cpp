@@ -9,6 +9,8 @@ TabStrip::TabStrip(QWidget* parent) : QTabBar(parent) {
     // The tabs keep their own widths and the body draws its own border, as on a tab widget.
     setExpanding(false);
     setDrawBase(false);
+    // A click on a tab moves the focus to the strip, so the box left is checked before the page changes.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 QRect TabStrip::clientArea() const {

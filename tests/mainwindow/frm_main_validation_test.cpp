@@ -3,6 +3,7 @@
 #include "tab_strip.h"
 
 #include <QClipboard>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -82,6 +83,34 @@ TEST_F(FrmMainValidationTest, EmptyCodeNameOrCardNumberKeepsTheFocusAndBlanksPas
     w.txtTot->setText("5"); // the focus is there, and leaving it with no cards is refused
     w.TabStrip1->setCurrentIndex(1);
     expectHeld(w.txtBasCardNum, w.txtBasDesc);
+}
+
+// A click on a tab leaves the box like any click on another control: a refused box keeps the page.
+TEST_F(FrmMainValidationTest, TabClickIsRefusedWhileTheBoxLeftFailsItsCheck) {
+    FrmMain& w = startOnPage(2);
+    ASSERT_EQ(focus(), w.txtBasCardNum);
+    QTest::keyClick(w.txtBasCardNum, Qt::Key_End);
+    QTest::keyClick(w.txtBasCardNum, Qt::Key_Backspace);
+    ASSERT_EQ(w.txtBasCardNum->text(), "");
+    const auto clickTab = [&](int tab) {
+        const QRect rect = w.TabStrip1->tabRect(tab - 1);
+        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, w.TabStrip1->mapTo(&w, rect.center()));
+        settle();
+    };
+    clickTab(1);
+    EXPECT_EQ(shown(), QStringList{noValueBox});
+    EXPECT_EQ(w.TabMode, 2);
+    EXPECT_EQ(w.TabStrip1->currentIndex(), 1);
+    EXPECT_TRUE(w.Frame2->isVisible());
+    EXPECT_EQ(focus(), w.txtBasCardNum);
+    EXPECT_EQ(catalogue.scalar("SELECT COUNT(*) FROM Basics WHERE Card_Num IS NULL").toInt(), 0);
+
+    QTest::keyClicks(w.txtBasCardNum, "7");
+    clickTab(3);
+    EXPECT_EQ(shown().size(), 1);
+    EXPECT_EQ(w.TabMode, 3);
+    EXPECT_EQ(focus(), w.txtSpecCardNum);
+    EXPECT_EQ(catalogue.scalar("SELECT Card_Num FROM Basics WHERE Desc = 'Alpha'").toInt(), 7);
 }
 
 TEST_F(FrmMainValidationTest, EmptySpecialNumberOrTypeLetsTheMoveHappenThenTakesTheFocusBack) {
