@@ -246,7 +246,7 @@ private:
     void moveRecord(RecordMove move);
     bool leaveRecord();
     void arriveAtRecord();
-    void runCommonTail();
+    void runCommonTail(bool keepTypedSetTotals);
     bool storeRecordShown(const std::function<void()>& store);
     void showSetValue();
     void showSetCardCount();

@@ -43,6 +43,7 @@ void FrmMain::Toolbar1_ButtonClick(QToolButton& Button) {
     ResumeNext step;
     QString key;
     step([&] { key = Button.property("key").toString(); });
+    bool setSaveRefused = false;
 
     const std::pair<const char*, std::function<void()>> commands[] = {
         {"New", [&] { beginNewRecord(); }},
@@ -53,7 +54,11 @@ void FrmMain::Toolbar1_ButtonClick(QToolButton& Button) {
         {"Delete", [&] { step([&] { cmdDel(); }); }},
         {"Find", [&] { step([&] { cmdFind(); }); }},
         {"Cancel", [&] { step([&] { cmdCancel(); }); }},
-        {"Save", [&] { step([&] { cmdSave(); }); }},
+        {"Save",
+         [&] {
+             step([&] { cmdSave(); });
+             setSaveRefused = TabMode == 1 && editModeOf(*CurData) == dbEditAdd;
+         }},
         {"Report", [&] { step([&] { reports.Report(TabMode, txtCode->text(), txtDesc->text(), RepSQL); }); }},
     };
     for (const auto& [commandKey, command] : commands) {
@@ -62,7 +67,7 @@ void FrmMain::Toolbar1_ButtonClick(QToolButton& Button) {
             break;
         }
     }
-    runCommonTail();
+    runCommonTail(setSaveRefused);
 }
 
 // Beginning the new record stores what was typed into the record shown, which the catalogue may refuse.
@@ -166,7 +171,7 @@ void FrmMain::arriveAtRecord() {
     });
 }
 
-void FrmMain::runCommonTail() {
+void FrmMain::runCommonTail(bool keepTypedSetTotals) {
     ResumeNext step;
     switch (TabMode) {
     case 1:
@@ -174,6 +179,9 @@ void FrmMain::runCommonTail() {
             step([&] { txtCode->setFocus(); });
         else
             step([&] { txtDesc->setFocus(); });
+        // A new set that could not be saved keeps the count and value typed, for the user to save again.
+        if (keepTypedSetTotals)
+            break;
         step([&] { showSetValue(); });
         step([&] { txtvalue->setText(formatCurrencyText(txtvalue->text())); });
         step([&] { showSetCardCount(); });

@@ -148,6 +148,30 @@ TEST_F(SaveSetTest, RefusedOrUnnumberedSetStaysInAddModeAndStoresNothing) {
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'S1'"), 3);
 }
 
+// After the toolbar's Save the count and value boxes would show the totals of the code typed (another
+// set's, or none), which the next Save would then store.
+TEST_F(SaveSetTest, SaveRefusedThroughTheToolbarKeepsTheCountAndValueTyped) {
+    FrmMain& w = start();
+    keyInNewSet("s1", "Dup Set", "5", "1.2.3");
+    press("Save");
+    EXPECT_EQ(w.txtTot->text(), "5");
+    EXPECT_EQ(w.txtvalue->text(), "1.2.3");
+    retype(w.txtvalue, "2.00");
+    press("Save");
+    EXPECT_EQ(shown().size(), 2);
+    EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditAdd);
+    EXPECT_EQ(w.txtTot->text(), "5");
+    EXPECT_EQ(w.txtvalue->text(), "2.00");
+
+    retype(w.txtCode, "EF01");
+    press("Save");
+    EXPECT_EQ(count("SELECT Cards FROM Sets WHERE Code = 'EF01'"), 5);
+    EXPECT_EQ(count("SELECT Value FROM Sets WHERE Code = 'EF01'"), 100000);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'EF01' AND Value = 20000"), 5);
+    // Saved, the set shows its totals from its cards again.
+    EXPECT_EQ(w.txtvalue->text(), "$10.00");
+}
+
 TEST_F(SaveTest, NewCardIsStoredAndEditedAndADuplicateNumberIsRefused) {
     FrmMain& w = showCardPage(2);
     w.BasRecCount = 3;

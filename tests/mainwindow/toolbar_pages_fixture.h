@@ -36,6 +36,24 @@ protected:
         FAIL() << "no button " << key;
     }
 
+    // Types `text` over what the box holds, as the user does: to its end, rubbed out, typed anew.
+    static void retype(QLineEdit* box, const QString& text) {
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_End);
+        for (qsizetype left = box->text().size(); left > 0; --left)
+            QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, text);
+    }
+
+    // New on the Sets page, and the new set typed into its boxes.
+    void keyInNewSet(const QString& code, const QString& name, const QString& cards, const QString& value) {
+        press("New");
+        retype(window->txtCode, code);
+        retype(window->txtDesc, name);
+        retype(window->txtTot, cards);
+        retype(window->txtvalue, value);
+    }
+
     // Selects tab 1 Sets, 2 Basics or 3 Specials.
     void selectTab(int tab) { window->TabStrip1->setCurrentIndex(tab - 1); }
 
