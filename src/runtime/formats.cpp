@@ -79,11 +79,29 @@ std::optional<std::string> plainDigits(QStringView body, const QLocale& locale) 
     return plain;
 }
 
-// The number in `text` as plain C text with its sign ("-1234.5"): the plain form, or the currency form with
-// its symbol before or after the number and a sign or parentheses for a negative amount.
+// Digits and points alone are what the money boxes let the user type; the program writes no such text
+// with groups.
+bool typedForm(const QString& text) {
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(),
+                                          [](QChar c) { return (c >= u'0' && c <= u'9') || c == u'.'; });
+}
+
+// Typed digits with at most one ".", which is the decimal point in every locale, also where the locale
+// groups thousands with it; more points make no number.
+std::optional<std::string> typedDigits(const QString& text) {
+    if (text.count(u'.') > 1 || text == QStringLiteral("."))
+        return std::nullopt;
+    return text.toStdString();
+}
+
+// The number in `text` as plain C text with its sign ("-1234.5"): digits as typed, the locale's plain
+// form, or its currency form with the symbol before or after the number and a sign or parentheses for a
+// negative amount.
 std::optional<std::string> plainNumber(const QString& text) {
     const QLocale locale;
     QString rest = withoutFormatMarks(text).trimmed();
+    if (typedForm(rest))
+        return typedDigits(rest);
     const bool bracketed = rest.size() >= 2 && rest.startsWith(u'(') && rest.endsWith(u')');
     if (bracketed)
         rest = rest.mid(1, rest.size() - 2).trimmed();

@@ -10,8 +10,9 @@ namespace pellimo {
 
 // Number forms of the user's locale (QLocale(), the system locale unless a test pins another).
 
-// Text to money: the locale's plain number form ("1234.5", "1,234.50") and its currency form
-// ("$1,234.50", "($2.00)", "-$2.00"). Empty text, or text that is no number, gives nullopt.
+// Text to money: digits with at most one "." read with "." as the decimal point in every locale, as the
+// money boxes let them be typed ("1.50"); the locale's plain number form ("1234.5", "1,234.50") and its
+// currency form ("$1,234.50", "($2.00)", "-$2.00"). Empty text, or text that is no number, gives nullopt.
 std::optional<Money> parseMoneyText(const QString& text);
 
 // Text to a 16-bit whole number, accepting what parseMoneyText accepts and rounding half to even;

@@ -42,10 +42,16 @@ TEST(ParseMoneyText, FollowsTheLocale) {
         EXPECT_EQ(parseMoneyText(QStringLiteral("-1.234,5")), cents(-123450));
         EXPECT_EQ(parseMoneyText(QStringLiteral("1,5")), cents(150));
         EXPECT_FALSE(parseMoneyText(QStringLiteral("$2")));
+        // Digits and one point are what the money boxes let the user type: the point is the decimal point.
+        EXPECT_EQ(parseMoneyText(QStringLiteral("1.50")), cents(150));
+        EXPECT_EQ(parseMoneyText(QStringLiteral("1.234")), Money::fromTenThousandths(12340));
+        EXPECT_EQ(parseNumberText(QStringLiteral("1.5")), 1.5);
+        EXPECT_FALSE(parseMoneyText(QStringLiteral("1.2.3")));
     }
     {
         PinnedLocale french("fr_FR");
         EXPECT_EQ(parseMoneyText(QStringLiteral("1 234,50 €")), cents(123450)); // a typed blank groups too
+        EXPECT_EQ(parseMoneyText(QStringLiteral("1.50")), cents(150));
     }
     {
         PinnedLocale swedish("sv_SE");
