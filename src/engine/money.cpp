@@ -17,12 +17,13 @@ std::optional<Money> Money::parse(std::string_view text) {
     std::size_t at = 0;
     if (at < text.size() && (text[at] == '-' || text[at] == '+'))
         negative = text[at++] == '-';
+    constexpr std::int64_t largest = std::numeric_limits<std::int64_t>::max();
     std::int64_t units = 0;
     int digits = 0;
     int decimals = -1; // -1 until the decimal point
-    // Extra decimals are kept to one more than we hold plus a sticky flag, enough to round correctly.
+    // The decimal past the fourth, and whether any other follows it: enough to round, over the whole range.
+    int fifth = 0;
     bool stickyBeyond = false;
-    constexpr std::int64_t limit = std::numeric_limits<std::int64_t>::max() / 100;
     for (; at < text.size(); ++at) {
         char c = text[at];
         if (c == '.' && decimals < 0) {
@@ -32,30 +33,35 @@ std::optional<Money> Money::parse(std::string_view text) {
         if (c < '0' || c > '9')
             return std::nullopt;
         ++digits;
-        if (decimals >= 5) {
-            stickyBeyond = stickyBeyond || c != '0';
+        const int digit = c - '0';
+        if (decimals >= 4) {
+            if (decimals == 4)
+                fifth = digit;
+            else
+                stickyBeyond = stickyBeyond || digit != 0;
+            ++decimals;
             continue;
         }
-        if (units > limit)
+        if (units > (largest - digit) / 10)
             return std::nullopt;
-        units = units * 10 + (c - '0');
+        units = units * 10 + digit;
         if (decimals >= 0)
             ++decimals;
     }
     if (digits == 0)
         return std::nullopt;
-    int held = decimals < 0 ? 0 : decimals;
-    for (; held < 5; ++held) {
-        if (units > limit)
+    for (int held = decimals < 0 ? 0 : decimals; held < 4; ++held) {
+        if (units > largest / 10)
             return std::nullopt;
         units *= 10;
     }
-    // units now holds five decimals: round the fifth away, a tie to even unless more digits follow.
-    std::int64_t quotient = units / 10;
-    std::int64_t last = units % 10;
-    if (last > 5 || (last == 5 && (stickyBeyond || quotient % 2 != 0)))
-        ++quotient;
-    return Money(negative ? -quotient : quotient);
+    // A tie goes to the even one unless more digits follow.
+    if (fifth > 5 || (fifth == 5 && (stickyBeyond || units % 2 != 0))) {
+        if (units == largest)
+            return std::nullopt;
+        ++units;
+    }
+    return Money(negative ? -units : units);
 }
 
 std::string Money::toPlainString(char decimalPoint) const {

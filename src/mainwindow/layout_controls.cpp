@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
+#include <QValidator>
 
 namespace pellimo {
 
@@ -42,11 +43,29 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, Twip
     return label;
 }
 
+namespace {
+
+// The maximum length of a box limits what the user types or pastes, never what the program writes:
+// QLineEdit's own limit would cut a stored amount or count that is longer than the box allows to type.
+class TypedLengthLimit : public QValidator {
+public:
+    TypedLengthLimit(int maxLength, QObject* parent) : QValidator(parent), maxLength_(maxLength) {}
+
+    State validate(QString& input, int&) const override {
+        return input.size() <= maxLength_ ? Acceptable : Invalid;
+    }
+
+private:
+    int maxLength_;
+};
+
+} // namespace
+
 QLineEdit* addTextBox(QWidget* parent, const char* name, TwipsPlace where, int maxLength, BoxLock lock) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     if (maxLength > 0)
-        box->setMaxLength(maxLength);
+        box->setValidator(new TypedLengthLimit(maxLength, box));
     box->setReadOnly(lock != BoxLock::None);
     if (lock == BoxLock::LockedNoTabStop)
         box->setFocusPolicy(Qt::ClickFocus);

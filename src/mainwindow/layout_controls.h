@@ -34,7 +34,7 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, Twip
 // click only.
 enum class BoxLock { None, Locked, LockedNoTabStop };
 
-// A one-line text box; a maxLength of 0 sets no limit of its own.
+// A one-line text box; maxLength limits what the user types into it, 0 sets no limit of its own.
 QLineEdit* addTextBox(QWidget* parent, const char* name, TwipsPlace where, int maxLength,
                       BoxLock lock = BoxLock::None);
 

@@ -189,7 +189,9 @@ public:
 
     QString format(Money amount) const {
         const std::int64_t shown = shownUnits(amount, digits_);
-        if (rebuilds_ && shown >= -LargestExact && shown <= LargestExact)
+        // Past the amounts the locale writes exactly, the rebuilt form is the only one that keeps every
+        // digit.
+        if (rebuilds_)
             return rebuilt(shown);
         return localeCurrency(locale_, shown, digits_);
     }

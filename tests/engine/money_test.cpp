@@ -1,5 +1,6 @@
 #include "money.h"
 
+#include <cstdint>
 #include <gtest/gtest.h>
 
 namespace pellimo {
@@ -17,6 +18,15 @@ TEST(Money, RefusesTextThatIsNoNumber) {
     for (const char* text : {"", "-", ".", "1.2.3", "1,5", "12a", " 1", "$1", "1e3"})
         EXPECT_FALSE(Money::parse(text).has_value()) << text;
     EXPECT_FALSE(Money::parse("99999999999999999999").has_value());
+    EXPECT_FALSE(Money::parse("922337203685477.5808").has_value());
+    EXPECT_FALSE(Money::parse("922337203685477.58075").has_value()); // rounds past the largest
+}
+
+TEST(Money, ReadsTheWholeRangeOfTheType) {
+    EXPECT_EQ(Money::parse("922337203685477.5807")->tenThousandths(), INT64_MAX);
+    EXPECT_EQ(Money::parse("-922337203685477.5807")->tenThousandths(), -INT64_MAX);
+    EXPECT_EQ(Money::parse("922337203685477.58")->tenThousandths(), 9223372036854775800);
+    EXPECT_EQ(Money::parse("922337203685477.58065")->tenThousandths(), 9223372036854775806);
 }
 
 TEST(Money, RoundsPastTheFourthDecimalHalfToEven) {

@@ -52,6 +52,61 @@ protected:
         return count(
             QString("SELECT Value FROM Basics WHERE Code = '%1' AND Card_Num = %2").arg(code).arg(number));
     }
+
+    // Sets past S3: T1 with 10,000 cards worth 123,387.67 in all; T2 with cards numbered from the least to
+    // the largest 16-bit number, the least worth the least amount the boxes show; T3 with one card worth
+    // the largest.
+    void addLongValues() {
+        catalogue.exec(
+            "INSERT INTO Sets VALUES ('T1', 'Big Set', 0, 0), ('T2', 'Wide Cards', 0, 0),"
+            " ('T3', 'Largest', 0, 0);"
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 9999)"
+            " INSERT INTO Basics (Code, Card_Num, Desc, Value) SELECT 'T1', i, 'Card', 123400 FROM n;"
+            "INSERT INTO Basics (Code, Card_Num, Desc, Value) VALUES ('T1', 10000, 'Last', 100),"
+            " ('T2', -32768, 'Least', -9223372036854775800), ('T2', 1, 'Dear', 1234567800),"
+            " ('T2', 32767, 'Cheap', 500), ('T3', 9999, 'Largest', 9223372036854775800)");
+    }
+
+    QString basicsRows() const {
+        return catalogue
+            .scalar("SELECT group_concat(quote(Code) || quote(Card_Num) || quote(Desc) || quote(Value), ';')"
+                    " FROM (SELECT * FROM Basics ORDER BY rowid)")
+            .toString();
+    }
+
+    // Browses the long sets and their cards with the toolbar: every value is shown whole, and stored
+    // again as it was.
+    void longValuesSurviveBrowsing(const char* name) {
+        addLongValues();
+        const QString before = basicsRows();
+        PinnedLocale locale(name);
+        FrmMain& w = start();
+        press("Last");
+        press("Prev");
+        press("Prev");
+        ASSERT_EQ(w.txtCode->text(), "T1");
+        EXPECT_EQ(w.txtTot->text(), "10000");
+        EXPECT_EQ(w.txtvalue->text(), QLocale().toCurrencyString(123387.67));
+        press("Next");
+        EXPECT_EQ(count("SELECT Cards FROM Sets WHERE Code = 'T1'"), 10000);
+        EXPECT_EQ(count("SELECT Value FROM Sets WHERE Code = 'T1'"), 1233876700);
+
+        selectTab(2);
+        EXPECT_EQ(w.txtBasCardNum->text(), "-32768");
+        press("Next");
+        EXPECT_EQ(w.txtBasValue->text(), QLocale().toCurrencyString(123456.78));
+        press("Next");
+        EXPECT_EQ(w.txtBasCardNum->text(), "32767");
+        press("Next");
+        selectTab(1);
+        press("Next");
+        selectTab(2);
+        press("Next");
+        selectTab(1);
+        EXPECT_EQ(basicsRows(), before);
+        EXPECT_EQ(count("SELECT Value FROM Sets WHERE Code = 'T3'"), 9223372036854775800);
+        EXPECT_TRUE(shown().isEmpty()) << shown().join('\n').toStdString();
+    }
 };
 
 TEST_F(BoxValuesTest, TypedAmountsInTheUnitedStates) {
@@ -64,6 +119,26 @@ TEST_F(BoxValuesTest, TypedAmountsInGermanyReadThePointAsTheDecimalPoint) {
 
 TEST_F(BoxValuesTest, TypedAmountsInFranceReadThePointAsTheDecimalPoint) {
     typedAmountsAreStoredAsTyped("fr_FR");
+}
+
+TEST_F(BoxValuesTest, LongAmountsAndCountsAreShownAndStoredWhole) {
+    longValuesSurviveBrowsing("en_US");
+}
+
+// "R$" in front of the amount: the longest text the boxes show.
+TEST_F(BoxValuesTest, LongAmountsWithASymbolOfSeveralCharacters) {
+    longValuesSurviveBrowsing("pt_BR");
+}
+
+TEST_F(BoxValuesTest, TypingStopsAtTheBoxLimit) {
+    FrmMain& w = start();
+    retype(w.txtTot, "123456");
+    EXPECT_EQ(w.txtTot->text(), "1234");
+    selectTab(2);
+    retype(w.txtBasValue, "123456789012");
+    EXPECT_EQ(w.txtBasValue->text(), "1234567890");
+    retype(w.txtBasCardNum, "98765");
+    EXPECT_EQ(w.txtBasCardNum->text(), "9876");
 }
 
 } // namespace

@@ -85,6 +85,11 @@ TEST(FormatCurrency, WritesEveryDigitOfTheLargestExactAmountsAndTheLocalesOwnGro
         EXPECT_EQ(formatCurrency(cents(-largest)), QString::fromUtf8("-45.035.996.273.704,95\u00A0€"));
         EXPECT_EQ(formatCurrency(cents(5)), QString::fromUtf8("0,05\u00A0€"));
     }
+    // Past the exact doubles the digits are still the amount's own, up to the largest amount.
+    EXPECT_EQ(formatCurrency(Money::fromTenThousandths(9223372036854775800)),
+              QStringLiteral("$922,337,203,685,477.58"));
+    EXPECT_EQ(formatCurrency(Money::fromTenThousandths(-9223372036854775800)),
+              QStringLiteral("($922,337,203,685,477.58)"));
     PinnedLocale indian("en_IN"); // groups of two above the thousands
     EXPECT_EQ(formatCurrency(cents(123456789)), QString::fromUtf8("₹12,34,567.89"));
 }
