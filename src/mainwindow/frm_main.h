@@ -229,6 +229,7 @@ private:
     void Form_Load();
     void loadToolbarImages();
     void setToolbarTooltips(TooltipWording wording);
+    void placeFrameAtTopLeft();
     void moveToClientArea(QGroupBox* frame) const;
     void loadLogo();
     QString programFile(const QString& name) const;

@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QPixmap>
+#include <QScreen>
 #include <QWindow>
 
 namespace pellimo {
@@ -32,7 +34,7 @@ FrmMain::~FrmMain() {
 }
 
 void FrmMain::Form_Load() {
-    move(0, 0);
+    placeFrameAtTopLeft();
 
     const std::string database = programFile("Pellimo.mdb").toStdString();
     for (DataSource* source : {&datSets, &datBasics, &DatSpecials, &datrep})
@@ -61,6 +63,15 @@ void FrmMain::Form_Load() {
     PrevOn = true;
     NextOn = true;
     CurData = &datSets;
+}
+
+// The frame, title bar included, at the top-left of the screen's free area: placing the client area there
+// would leave the title bar above the screen, out of the user's reach. The window takes its fixed size and
+// its platform window first, so that showing it changes neither and the frame keeps its place.
+void FrmMain::placeFrameAtTopLeft() {
+    layout()->activate();
+    create();
+    windowHandle()->setFramePosition(screen()->availableGeometry().topLeft());
 }
 
 void FrmMain::moveToClientArea(QGroupBox* frame) const {

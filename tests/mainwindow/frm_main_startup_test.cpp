@@ -8,7 +8,9 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QToolButton>
+#include <QWindow>
 
 namespace pellimo {
 namespace {
@@ -55,9 +57,21 @@ TEST_F(FrmMainStartupTest, CatalogueWithSetsStartsOnTheFirstSetWithItsValueFromI
     EXPECT_FALSE(w.Buttons(9).isEnabled());
 }
 
+// The title bar stays within the user's reach: the load step places the frame, not the client area, at the
+// corner, before the window manager has framed the window.
+TEST_F(FrmMainStartupTest, LoadPlacesTheWindowFrameAtTheTopLeftOfTheScreensFreeArea) {
+    FrmMain& w = load();
+    const QRect free = w.screen()->availableGeometry();
+    ASSERT_NE(w.windowHandle(), nullptr);
+    EXPECT_EQ(w.windowHandle()->framePosition(), free.topLeft());
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    EXPECT_EQ(w.frameGeometry().topLeft(), free.topLeft());
+    EXPECT_GT(w.geometry().top(), w.frameGeometry().top());
+}
+
 TEST_F(FrmMainStartupTest, LoadSetsThePageStateFilesAndPlaces) {
     FrmMain& w = load();
-    EXPECT_EQ(w.pos(), QPoint(0, 0));
     EXPECT_EQ(w.TabMode, 1);
     EXPECT_EQ(w.CurData, &w.datSets);
     EXPECT_TRUE(w.PrevOn);
