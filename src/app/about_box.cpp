@@ -15,10 +15,6 @@ namespace pellimo {
 
 namespace {
 
-constexpr int kMajor = 1;
-constexpr int kMinor = 0;
-constexpr int kRevision = 0;
-
 void centreOnScreen(QWidget* window) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen != nullptr)
@@ -28,7 +24,7 @@ void centreOnScreen(QWidget* window) {
 } // namespace
 
 QString programVersion() {
-    return QStringLiteral("%1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision);
+    return QStringLiteral(PELLIMO_VERSION);
 }
 
 QString versionLine() {

@@ -24,9 +24,9 @@ private:
     QLabel* lblDetails_ = nullptr;
 };
 
-// "Version: 1.0.0" and a line break, from the application's version when it has one.
-// The program's version, major.minor.revision.
+// The program's version, major.minor.revision, as the build names it.
 QString programVersion();
+// "Version: 1.0.0" and a line break.
 QString versionLine();
 
 // Shows the one About box: loads a fresh box when none is open, otherwise raises and activates the

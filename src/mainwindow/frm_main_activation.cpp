@@ -1,4 +1,5 @@
 #include "edit_mode.h"
+#include "engine_error.h"
 #include "formats.h"
 #include "frm_main.h"
 #include "resume_next.h"

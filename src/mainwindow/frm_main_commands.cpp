@@ -1,4 +1,5 @@
 #include "edit_mode.h"
+#include "engine_error.h"
 #include "formats.h"
 #include "frm_main.h"
 #include "resume_next.h"
@@ -48,6 +49,7 @@ void FrmMain::cmdFind() {
         } catch (const EngineError& failure) {
             if (failure.number() != err::InvalidCriterion)
                 throw;
+            logSkippedFailure(failure);
         }
     });
     if (!left)

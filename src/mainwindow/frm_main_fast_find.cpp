@@ -2,6 +2,7 @@
 #include "fast_find_box.h"
 #include "formats.h"
 #include "frm_main.h"
+#include "skipped_failures.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -25,7 +26,8 @@ void FrmMain::connectFastFind() {
             std::vector<std::pair<BookmarkId, Value>> descriptions;
             try {
                 descriptions = source->Recordset().ColumnValues("Desc");
-            } catch (const std::exception&) {
+            } catch (const std::exception& failure) {
+                logSkippedFailure(failure);
             }
             fillFastFind(*box, descriptions);
         });

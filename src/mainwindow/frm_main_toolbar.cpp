@@ -151,8 +151,10 @@ bool FrmMain::storeRecordShown(const std::function<void()>& store) {
     try {
         store();
     } catch (const std::exception& failure) {
-        if (editModeOf(*CurData) == dbEditNone)
+        if (editModeOf(*CurData) == dbEditNone) {
+            logSkippedFailure(failure);
             return true;
+        }
         dialogs_.MsgBox(QString::fromUtf8(failure.what()), vbOKOnly, "Pellimo");
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "database.h"
 #include "recordset.h"
+#include "skipped_failures.h"
 
 namespace pellimo {
 
@@ -16,7 +17,8 @@ std::int64_t total(const std::string& programFolder, const char* query, const st
         Value value = rs->Fields(0).value();
         if (!value.isNull())
             result = value.asInteger();
-    } catch (const std::exception&) {
+    } catch (const std::exception& failure) {
+        logSkippedFailure(failure);
     }
     return result;
 }

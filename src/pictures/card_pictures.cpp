@@ -5,6 +5,7 @@
 #include "picture_errors.h"
 #include "picture_fit.h"
 #include "picture_reader.h"
+#include "skipped_failures.h"
 #include "temporary_picture.h"
 #include "twips.h"
 
@@ -73,8 +74,9 @@ void CardPictures::showStored(int slot, const QString& temporaryPath) {
         const TemporaryPictureCleanup cleanup(temporaryPath);
         ReadPicturefromDatabase(*host_.CurData, field, temporaryPath);
         SizePicture(box, temporaryPath);
-    } catch (const std::exception&) {
+    } catch (const std::exception& failure) {
         // The card is shown all the same; only this picture is missing from it.
+        logSkippedFailure(failure);
         blankFailedBox(box);
     }
 }

@@ -3,6 +3,7 @@
 #include "engine_error.h"
 #include "picture_box.h"
 #include "picture_reader.h"
+#include "skipped_failures.h"
 
 #include <QLabel>
 #include <exception>
@@ -55,11 +56,11 @@ bool CardPictures::choosePictureFile() {
     cd1.flags = cdlOFNCreatePrompt + cdlOFNOverwritePrompt;
     try {
         host_.dialogs.ShowOpen(cd1);
-    } catch (const EngineError& failure) {
-        if (failure.number() == err::DialogCancelled)
+    } catch (const std::exception& failure) {
+        if (failureNumber(failure) == err::DialogCancelled)
             return false;
-    } catch (const std::exception&) {
         // Any other failure of the dialog is passed over: the command goes on with the name it holds.
+        logSkippedFailure(failure);
     }
     return true;
 }

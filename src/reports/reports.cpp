@@ -5,6 +5,7 @@
 #include "engine_error.h"
 #include "report_layout.h"
 #include "report_writer.h"
+#include "skipped_failures.h"
 
 #include <QFile>
 
@@ -84,15 +85,15 @@ bool Reports::chooseFile(const ReportLayout& layout) {
         cd1_.fileName = layout.defaultFileName;
         cd1_.flags = cdlOFNOverwritePrompt + cdlOFNCreatePrompt;
         dialogs_.ShowSave(cd1_);
-    } catch (const EngineError& failure) {
-        if (failure.number() == err::DialogCancelled) {
+    } catch (const std::exception& failure) {
+        if (failureNumber(failure) == err::DialogCancelled) {
             dialogs_.setMousePointer(MousePointerDefault);
             dialogs_.Beep();
             dialogs_.MsgBox(QStringLiteral("The report operation was cancelled"), vbOKOnly + vbInformation,
                             QStringLiteral("HTML Report File"));
             return false;
         }
-    } catch (const std::exception&) {
+        logSkippedFailure(failure);
     }
     return true;
 }

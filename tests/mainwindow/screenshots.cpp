@@ -62,7 +62,7 @@ bool save(QWidget& widget, const QString& folder, const QString& name) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    QApplication::setApplicationVersion("1.0.0");
+    QApplication::setApplicationVersion(pellimo::programVersion());
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s <folder for the pictures>\n", argv[0]);
