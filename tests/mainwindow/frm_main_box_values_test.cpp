@@ -132,6 +132,9 @@ TEST_F(BoxValuesTest, LongAmountsWithASymbolOfSeveralCharacters) {
 
 TEST_F(BoxValuesTest, TypingStopsAtTheBoxLimit) {
     FrmMain& w = start();
+    // No box cuts what the program writes into it, wherever the write comes from.
+    for (const QLineEdit* box : w.findChildren<QLineEdit*>())
+        EXPECT_EQ(box->maxLength(), QLineEdit().maxLength()) << box->objectName().toStdString();
     retype(w.txtTot, "123456");
     EXPECT_EQ(w.txtTot->text(), "1234");
     selectTab(2);
