@@ -95,12 +95,10 @@ void GetPictureOfTheCard(benchmark::State& state) {
     datBasics.setRecordSource("Basics");
     datBasics.Refresh();
     DataSource* CurData = &datBasics;
-    std::array<QString, 5> PicFile;
-    std::array<QString, 5> PicChanged;
     QtDialogs dialogs;
     CommonDialog cd1;
-    CardPictures pictures({picBasFront, picBasBack, picSpecFront, picSpecBack, CurData, datBasics,
-                           DatSpecials, PicFile, PicChanged, dialogs, cd1});
+    CardPictures pictures(
+        {picBasFront, picBasBack, picSpecFront, picSpecBack, CurData, datBasics, DatSpecials, dialogs, cd1});
     for (auto _ : state) {
         pictures.GetPicture(1);
         benchmark::DoNotOptimize(picBasFront->pixmap().cacheKey());

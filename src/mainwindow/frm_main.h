@@ -120,9 +120,6 @@ public:
     QString MsgText;
     double NewSetValue = 0;
     QString LogoPath;
-    // Picture slots 1 to 4 (basic front, basic back, special front, special back); index 0 is unused.
-    std::array<QString, 5> PicFile;
-    std::array<QString, 5> PicChanged;
 
     // Data sources, the file dialog and the toolbar's images.
     DataSource datSets{"datSets"};

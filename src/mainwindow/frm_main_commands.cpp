@@ -61,8 +61,6 @@ void FrmMain::cmdFind() {
         step([&] { dialogs_.MsgBox(wording.notFound, vbCritical, "Find Error"); });
     if (TabMode != 2 && TabMode != 3)
         return;
-    // Pictures chosen for the card shown before the find never reach the card found.
-    step([&] { pictures.discardPending(TabMode); });
     step([&] { showStoredPictures(); });
     step([&] { OldDesc = (TabMode == 2 ? txtBasDesc : txtSpecDesc)->text(); });
 }
@@ -74,7 +72,6 @@ void FrmMain::cmdCancel() {
         --BasRecCount;
     step([&] { CurData->Recordset().CancelUpdate(); });
     step([&] { CurData->Recordset().Edit(); });
-    step([&] { pictures.discardPending(TabMode); });
     step([&] { showStoredPictures(); });
     if (TabMode == 1) {
         step([&] { lblSetVal->setText("Total Value"); });

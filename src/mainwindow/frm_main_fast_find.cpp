@@ -71,8 +71,6 @@ void FrmMain::DBCombo3_Click(std::int16_t& Area) {
 
 void FrmMain::jumpToChosenEntry(QComboBox& box) {
     CurData->Recordset().SetBookmark(selectedBookmark(box));
-    // A picture chosen for the card left must never be saved into the card shown now.
-    pictures.discardPending(TabMode);
 }
 
 void FrmMain::DBCombo1_GotFocus() {

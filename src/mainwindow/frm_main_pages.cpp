@@ -82,7 +82,6 @@ void FrmMain::TabStrip1_Click() {
 bool FrmMain::endCardEdit(int editMode) {
     if (TabMode == 3 && editMode == dbEditAdd && txtSpecDesc->text().isEmpty()) {
         CurData->Recordset().CancelUpdate();
-        pictures.discardPending(TabMode);
     } else if (!storeRecordShown([this] { CardUpdate(); })) {
         return false;
     }
@@ -121,8 +120,6 @@ void FrmMain::cmdBasics() {
     step([&] { setToolbarTooltips(TooltipWording::Card); });
     step([&] { mnuPic->setEnabled(true); });
     step([&] { CurData = &datBasics; });
-    // Pictures chosen on an earlier visit belong to a card that is no longer shown.
-    step([&] { pictures.discardPending(2); });
     step([&] { txtBasName->setText(txtDesc->text()); });
     step([&] {
         CardSQL = "SELECT Code, Card_Num, Section, Desc, Value, Front, Back FROM Basics WHERE code =? "
@@ -151,7 +148,6 @@ void FrmMain::cmdSpecials() {
     ResumeNext step;
     step([&] { setToolbarTooltips(TooltipWording::Card); });
     step([&] { mnuPic->setEnabled(true); });
-    step([&] { pictures.discardPending(3); });
     step([&] { txtSpecName->setText(txtDesc->text()); });
     step([&] { CardSQL = "SELECT * FROM Specials WHERE code =? ORDER BY Code, Card_Num"; });
     step([&] { openCardQuery(3); });

@@ -63,13 +63,7 @@ bool addBasicCard(Recordset& basics, Dialogs& dialogs, const Value& code, int nu
 void FrmMain::CardUpdate() {
     if (TabMode == 2 || TabMode == 3) {
         const bool basics = TabMode == 2;
-        const int front = basics ? 1 : 3;
-        for (int slot : {front, front + 1}) {
-            if (PicChanged[slot] == "Y") {
-                pictures.PutPicture(static_cast<std::int16_t>(slot));
-                PicChanged[slot] = "";
-            }
-        }
+        pictures.storePending(TabMode);
         NewDesc = (basics ? txtBasDesc : txtSpecDesc)->text();
         (basics ? DBCombo2 : DBCombo3)->setEditText("");
     }
@@ -119,8 +113,6 @@ void FrmMain::cmdDel() {
         MsgText = "Do you wish to delete the current Record?";
     if (dialogs_.MsgBox(MsgText, vbOKCancel | vbQuestion, "Delete Record") == vbOK) {
         CurData->Recordset().Delete();
-        // A picture chosen for the deleted card must never reach another one.
-        pictures.discardPending(TabMode);
         CurData->Refresh();
         dialogs_.MsgBox("Record(s) Deleted", vbOKOnly, "Delete");
     }

@@ -15,7 +15,7 @@ namespace pellimo {
 
 FrmMain::FrmMain(QString programFolder, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), pictures({picBasFront, picBasBack, picSpecFront, picSpecBack, CurData, datBasics,
-                                     DatSpecials, PicFile, PicChanged, dialogs, cd1}),
+                                     DatSpecials, dialogs, cd1}),
       reports(dialogs, cd1, datrep, programFolder), programFolder_(std::move(programFolder)),
       dialogs_(dialogs), totals_(programFolder_.toStdString()) {
     buildWindow();

@@ -80,7 +80,6 @@ void FrmMain::beginNewRecord() {
         return;
     }
     ResumeNext step;
-    step([&] { pictures.discardPending(TabMode); });
     step([&] { cmdNew(); });
 }
 
@@ -163,8 +162,6 @@ bool FrmMain::storeRecordShown(const std::function<void()>& store) {
 
 void FrmMain::arriveAtRecord() {
     ResumeNext step;
-    // A picture still pending here was chosen for the card left, which could not take it.
-    step([&] { pictures.discardPending(TabMode); });
     step([&] { CurData->Recordset().Edit(); });
     step([&] { showStoredPictures(); });
     step([&] {

@@ -37,6 +37,15 @@ void blankFailedBox(QLabel& box) {
 
 } // namespace
 
+CardPictures::CardPictures(PictureHost host)
+    : host_(host), recordChanges_{dropPendingOnRecordChange(host_.datBasics, BasicsPage),
+                                  dropPendingOnRecordChange(host_.DatSpecials, SpecialsPage)} {}
+
+CardPictures::~CardPictures() {
+    for (const QMetaObject::Connection& connection : recordChanges_)
+        QObject::disconnect(connection);
+}
+
 QLabel& CardPictures::boxOf(int slot) const {
     switch (slot) {
     case 1:
@@ -66,6 +75,7 @@ void CardPictures::GetPicture(std::int16_t Index) {
 void CardPictures::showStored(int slot, const QString& temporaryPath) {
     QLabel& box = boxOf(slot);
     const std::string field = pictureFieldOf(slot);
+    picChanged_[slot].clear(); // a picture no longer shown must not be saved
     try {
         if (host_.CurData->Recordset().Fields(field).FieldSize() <= LargestNonPicture) {
             blankBox(box);
@@ -84,7 +94,7 @@ void CardPictures::showStored(int slot, const QString& temporaryPath) {
 void CardPictures::PutPicture(std::int16_t Index) {
     if (Index < 1 || Index > 4)
         return;
-    const QString& pending = host_.PicFile[Index];
+    const QString& pending = picFile_[Index];
     if (pending.isEmpty())
         return;
     if (pending == QStringLiteral("NULL"))
@@ -129,10 +139,26 @@ void CardPictures::SizePicture(QLabel& box, const QString& fileName) {
     box.setVisible(true);
 }
 
-void CardPictures::discardPending(std::int16_t TabMode) {
+void CardPictures::storePending(std::int16_t TabMode) {
+    for (PictureSide side : {PictureSide::Front, PictureSide::Back}) {
+        const std::optional<int> slot = pictureSlotOn(TabMode, side);
+        if (slot && picChanged_[*slot] == QStringLiteral("Y")) {
+            PutPicture(static_cast<std::int16_t>(*slot));
+            picChanged_[*slot].clear();
+        }
+    }
+}
+
+// The one place that ties a page's pending pictures to the record shown. The save of the card shown puts
+// them before it changes any record (storePending), so what it leaves pending is dropped here.
+QMetaObject::Connection CardPictures::dropPendingOnRecordChange(DataSource& source, std::int16_t page) {
+    return QObject::connect(&source, &DataSource::currentChanged, [this, page] { dropPending(page); });
+}
+
+void CardPictures::dropPending(std::int16_t TabMode) {
     for (PictureSide side : {PictureSide::Front, PictureSide::Back})
         if (const std::optional<int> slot = pictureSlotOn(TabMode, side))
-            host_.PicChanged[*slot].clear();
+            picChanged_[*slot].clear();
 }
 
 } // namespace pellimo

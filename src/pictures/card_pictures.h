@@ -4,6 +4,7 @@
 #include "dialogs.h"
 #include "picture_slots.h"
 
+#include <QMetaObject>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -23,23 +24,26 @@ struct PictureHost {
     DataSource*& CurData;
     DataSource& datBasics;
     DataSource& DatSpecials;
-    // Slots 1 to 4: basic front, basic back, special front, special back; entry 0 is unused.
-    std::array<QString, 5>& PicFile;
-    std::array<QString, 5>& PicChanged;
     Dialogs& dialogs;
     CommonDialog& cd1;
 };
 
 // The card pictures: stored whole in the Front and Back fields of the card records, shown scaled in the
 // picture boxes of the Basics and Specials pages, and chosen or cleared in the Picture menu. A chosen
-// picture waits in its slot until the card is saved.
+// picture waits in its slot until the card shown is saved; it belongs to that card alone, so it is dropped
+// whenever its page's data source makes another record current (a move, a jump, a find, a refresh, an
+// addition begun or dropped, a delete) and whenever its box shows the stored picture again.
 class CardPictures {
 public:
-    explicit CardPictures(PictureHost host) : host_(host) {}
+    explicit CardPictures(PictureHost host);
+    ~CardPictures();
+    CardPictures(const CardPictures&) = delete;
+    CardPictures& operator=(const CardPictures&) = delete;
 
     // Shows the stored front and back of CurData's current record: Index 1 in the Basics boxes, 2 in the
     // Specials boxes, any other value nowhere. A picture that cannot be shown leaves its box blank, shown
-    // and stretching, and nothing is reported.
+    // and stretching, and nothing is reported. What was pending for those boxes is dropped: they no longer
+    // show it.
     void GetPicture(std::int16_t Index);
     // Writes slot Index's pending value (1 to 4) into the current record of its page, which must be in
     // edit or add mode: "NULL" stores the empty value through CurData, a path the file's bytes through the
@@ -58,9 +62,14 @@ public:
     void mnuPicClrFront_Click(std::int16_t TabMode);
     void mnuPicClrBack_Click(std::int16_t TabMode);
 
-    // Drops the pending changes of the page's slots, so that a picture chosen for one card never reaches
-    // another: for a delete, Cancel, a find, a Fast Find jump or a page switch.
-    void discardPending(std::int16_t TabMode);
+    // The save of the card shown on page TabMode: each of the page's pending pictures is put into it and is
+    // then no longer pending. A picture that cannot be put stays pending, and the failure goes on.
+    void storePending(std::int16_t TabMode);
+
+    // Slots 1 to 4 (basic front, basic back, special front, special back; entry 0 is unused): the picture
+    // chosen (a path, or "NULL" for a clear), and "Y" while it waits for the save.
+    const std::array<QString, 5>& PicFile() const { return picFile_; }
+    const std::array<QString, 5>& PicChanged() const { return picChanged_; }
 
     // The folder of the last picture loaded, with its trailing separator: the next picture dialog's start.
     QString PicFolder;
@@ -73,8 +82,13 @@ private:
     bool choosePictureFile();
     bool showChosenPicture(std::int16_t TabMode, PictureSide side);
     void clearPicture(std::int16_t TabMode, PictureSide side);
+    QMetaObject::Connection dropPendingOnRecordChange(DataSource& source, std::int16_t page);
+    void dropPending(std::int16_t TabMode);
 
     PictureHost host_;
+    std::array<QString, 5> picFile_{};
+    std::array<QString, 5> picChanged_{};
+    std::array<QMetaObject::Connection, 2> recordChanges_;
 };
 
 } // namespace pellimo

@@ -76,8 +76,8 @@ bool CardPictures::showChosenPicture(std::int16_t TabMode, PictureSide side) {
     // Drawn stretched over the box as it stands; the fitted display follows once the card is saved.
     if (!showPictureStretched(boxOf(*slot), picture))
         return false;
-    host_.PicFile[*slot] = chosen;
-    host_.PicChanged[*slot] = QStringLiteral("Y");
+    picFile_[*slot] = chosen;
+    picChanged_[*slot] = QStringLiteral("Y");
     return true;
 }
 
@@ -85,8 +85,8 @@ void CardPictures::clearPicture(std::int16_t TabMode, PictureSide side) {
     const std::optional<int> slot = pictureSlotOn(TabMode, side);
     if (!slot)
         return;
-    host_.PicFile[*slot] = QStringLiteral("NULL");
-    host_.PicChanged[*slot] = QStringLiteral("Y");
+    picFile_[*slot] = QStringLiteral("NULL");
+    picChanged_[*slot] = QStringLiteral("Y");
     blankBox(boxOf(*slot));
 }
 

@@ -28,12 +28,13 @@ TEST_F(FindTest, CardPageSearchesTheSetShownAndAlwaysTakesTheCardShown) {
     storeFront("Basics", "Card_Num = 1");
     catalogue.exec("UPDATE Basics SET Desc = 'The \"Best\"' WHERE Card_Num = 1");
     FrmMain& w = showCardPage(2, "S1", 2);
-    w.PicChanged[1] = "Y";
+    choosePicture(PictureSide::Front, pictureFile("front.png", Qt::blue));
+    dialogs.calls.clear();
     dialogs.inputAnswers = {"Delta", "\"best\""};
     w.cmdFind();
     EXPECT_EQ(w.txtBasDesc->text(), "Beta");
     EXPECT_EQ(w.OldDesc, "Beta");
-    EXPECT_EQ(w.PicChanged[1], "") << "a pending picture never reaches the card found";
+    EXPECT_EQ(pending()[1], "") << "a picture no longer shown is not saved";
     w.cmdFind();
     EXPECT_EQ(w.txtBasCardNum->text(), "1");
     EXPECT_EQ(w.OldDesc, "The \"Best\"");
@@ -57,13 +58,13 @@ TEST_F(CancelTest, CancelAfterNewOnTheBasicsPageTakesBackTheCardNumber) {
     w.Buttons(8).setEnabled(false);
     w.datBasics.Recordset().AddNew();
     w.cmdNew();
-    w.PicChanged[2] = "Y";
+    choosePicture(PictureSide::Back, pictureFile("back.png", Qt::blue));
     w.cmdCancel();
     EXPECT_EQ(w.BasRecCount, 3);
     EXPECT_EQ(w.txtBasDesc->text(), "Alpha");
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
     EXPECT_FALSE(w.picBasFront->pixmap().isNull());
-    EXPECT_EQ(w.PicChanged[2], "");
+    EXPECT_EQ(pending()[2], "");
     expectToolbarAfterAddMode(w);
     EXPECT_FALSE(w.Buttons(8).isEnabled());
 }

@@ -154,12 +154,10 @@ TEST_F(FrmMainFastFindTest, TypingCompletesFromTheListButMovesNothing) {
 TEST_F(FrmMainFastFindTest, JumpDropsThePagesPendingPictures) {
     FrmMain& w = startActive();
     selectTab(2);
-    w.PicFile[1] = "/tmp/chosen.png";
-    w.PicChanged[1] = "Y";
-    w.PicChanged[3] = "Y";
+    choosePicture(PictureSide::Front, pictureFile("chosen.png", Qt::red));
+    ASSERT_EQ(pending()[1], "Y");
     chooseFromList(w.DBCombo2, 1);
-    EXPECT_EQ(w.PicChanged[1], "");
-    EXPECT_EQ(w.PicChanged[3], "Y");
+    EXPECT_EQ(pending()[1], "");
 }
 
 TEST_F(FrmMainFastFindTest, JumpOnTheSetsPageShowsTheStoredCountAndValue) {

@@ -5,7 +5,10 @@
 #include "module1.h"
 #include "temp_catalogue.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QImage>
 #include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -40,6 +43,24 @@ protected:
         for (int i = 0; i < 3; ++i)
             QTest::qWait(5);
     }
+
+    // A small picture file in the program folder; its bytes are what a card stores.
+    QString pictureFile(const QString& name, Qt::GlobalColor colour) const {
+        QImage picture(16, 12, QImage::Format_RGB32);
+        picture.fill(colour);
+        const QString path = QDir(catalogue.folder()).filePath(name);
+        EXPECT_TRUE(picture.save(path, "PNG"));
+        return path;
+    }
+
+    // The user's choice of `path` in the Picture menu's Load Front (or Load Back), for the card shown.
+    void choosePicture(PictureSide side, const QString& path) {
+        dialogs.queueFile(path);
+        (side == PictureSide::Front ? window->mnuPicFront : window->mnuPicBack)->trigger();
+    }
+
+    // Slots 1 to 4: "Y" while a chosen picture waits for the save of its card.
+    const std::array<QString, 5>& pending() const { return window->pictures.PicChanged(); }
 
     TempCatalogue catalogue;
     FakeDialogs dialogs;

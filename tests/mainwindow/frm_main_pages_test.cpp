@@ -131,7 +131,6 @@ TEST_F(FrmMainPagesTest, EnteringSetsWorksOutTheSetsTotalsAgain) {
 TEST_F(FrmMainPagesTest, SpecialsOfASetWithoutThemStartANewCardEachTime) {
     FrmMain& w = start();
     press("Last");
-    w.PicChanged[3] = "Y";
     selectTab(3);
     EXPECT_EQ(shown(), QStringList{noSpecialsBox});
     expectPage(3);
@@ -142,10 +141,10 @@ TEST_F(FrmMainPagesTest, SpecialsOfASetWithoutThemStartANewCardEachTime) {
     EXPECT_EQ(enabledButtons(), (QList<int>{8, 9}));
 
     // Left without a description: nothing is written, and the toolbar is out of add mode.
-    w.PicChanged[3] = "Y";
+    choosePicture(PictureSide::Front, pictureFile("front.png", Qt::red));
     selectTab(1);
     EXPECT_EQ(count("SELECT count(*) FROM Specials WHERE Code = 'S3'"), 0);
-    EXPECT_EQ(w.PicChanged[3], "");
+    EXPECT_EQ(pending()[3], "");
     EXPECT_EQ(enabledButtons(), (QList<int>{1, 2, 3, 5, 6, 7, 8, 10}));
 
     selectTab(3);

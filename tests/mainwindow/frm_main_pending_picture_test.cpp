@@ -1,35 +1,35 @@
-#include "toolbar_pages_fixture.h"
+#include "records_fixture.h"
 
-#include <QAction>
-#include <QDir>
 #include <QImage>
+#include <QLabel>
 
 namespace pellimo {
 namespace {
 
-class PendingPictureTest : public ToolbarPagesTest {
+class PendingPictureTest : public RecordsTest {
 protected:
-    QString pictureFile() const {
-        const QString path = QDir(catalogue.folder()).filePath("front.jpg");
-        QImage image(40, 30, QImage::Format_RGB32);
-        image.fill(Qt::red);
-        image.save(path, "JPG");
-        return path;
-    }
     long long cardsWithAFront() const {
         return catalogue.scalar("SELECT count(*) FROM Basics WHERE length(Front) > 0").toLongLong();
+    }
+    // Basics page of S1: a front picture chosen for Gamma, which Find reached and which is not being edited.
+    void chooseForCardReachedByFind() {
+        start();
+        selectTab(2);
+        dialogs.inputAnswers = {"Gamma"};
+        press("Find");
+        choosePicture(PictureSide::Front, pictureFile("front.png", Qt::red));
+    }
+    // The colour at the centre of a picture box, invalid when it shows none.
+    static QColor centreOf(const QLabel* box) {
+        const QImage shown = box->pixmap().toImage();
+        return shown.isNull() ? QColor() : shown.pixelColor(shown.width() / 2, shown.height() / 2);
     }
 };
 
 // A card reached by Find is not being edited, so it cannot take a picture: the picture must not wait for the
 // next card that is saved.
 TEST_F(PendingPictureTest, PictureForACardThatCannotTakeItReachesNoOtherCard) {
-    start();
-    selectTab(2);
-    dialogs.inputAnswers = {"Gamma"};
-    press("Find");
-    dialogs.queueFile(pictureFile());
-    window->mnuPicFront->trigger();
+    chooseForCardReachedByFind();
     press("Prev");
     press("Prev");
     selectTab(1);
@@ -42,8 +42,7 @@ TEST_F(PendingPictureTest, PictureForACardThatCannotTakeItReachesNoOtherCard) {
 TEST_F(PendingPictureTest, PictureChosenForTheCardShownIsStoredWithIt) {
     start();
     selectTab(2);
-    dialogs.queueFile(pictureFile());
-    window->mnuPicFront->trigger();
+    choosePicture(PictureSide::Front, pictureFile("front.png", Qt::red));
     press("Next");
     EXPECT_EQ(catalogue.scalar("SELECT count(*) FROM Basics WHERE length(Front) > 0 AND Desc = 'Alpha'")
                   .toLongLong(),
@@ -62,6 +61,33 @@ TEST_F(PendingPictureTest, FindThatCannotStoreTheCardShownReportsTheRefusal) {
     EXPECT_EQ(window->txtBasDesc->text(), "Alpha");
     EXPECT_EQ(window->txtBasCardNum->text(), "2");
     EXPECT_EQ(window->datBasics.Recordset().EditMode(), dbEditInProgress);
+}
+
+TEST_F(PendingPictureTest, MoveOnACardPageShowsThePicturesOfTheCardReached) {
+    storeFront("Basics", "Desc IN ('Alpha', 'Gamma')");
+    start();
+    selectTab(2);
+    EXPECT_EQ(centreOf(window->picBasFront), QColor(Qt::red));
+    press("Next");
+    EXPECT_FALSE(centreOf(window->picBasFront).isValid()) << "Beta has no front";
+    press("Next");
+    EXPECT_EQ(centreOf(window->picBasFront), QColor(Qt::red));
+    press("Prev");
+    EXPECT_FALSE(centreOf(window->picBasFront).isValid());
+}
+
+// A picture that a card reached by Find could not take is left pending when the page is left; the page
+// entered again for another set shows another card, which must never get it.
+TEST_F(PendingPictureTest, EnteringACardPageDropsTheOtherCardsPendingPicture) {
+    chooseForCardReachedByFind();
+    selectTab(1);
+    ASSERT_EQ(pending()[1], "Y");
+    press("Next");
+    selectTab(2);
+    EXPECT_EQ(window->txtBasDesc->text(), "Delta");
+    EXPECT_EQ(pending()[1], "");
+    press("First");
+    EXPECT_EQ(cardsWithAFront(), 0);
 }
 
 } // namespace

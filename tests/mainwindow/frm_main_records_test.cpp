@@ -14,23 +14,24 @@ using CmdDelTest = RecordsTest;
 
 TEST_F(CardUpdateTest, BothPendingPicturesAreStoredWithTheCardAndOnlyOnce) {
     FrmMain& w = showCardPage(2, "S1", 2);
-    w.PicFile[1] = pictureFile("front.png", Qt::red);
-    w.PicFile[2] = pictureFile("back.png", Qt::blue);
-    w.PicChanged[1] = w.PicChanged[2] = "Y";
+    const QString front = pictureFile("front.png", Qt::red);
+    const QString back = pictureFile("back.png", Qt::blue);
+    choosePicture(PictureSide::Front, front);
+    choosePicture(PictureSide::Back, back);
     w.DBCombo2->setEditText("Be");
 
     w.CardUpdate();
 
-    EXPECT_EQ(basic("Front", "S1", 2).toByteArray(), bytesOf(w.PicFile[1]));
-    EXPECT_EQ(basic("Back", "S1", 2).toByteArray(), bytesOf(w.PicFile[2]));
-    EXPECT_EQ(w.PicChanged[1], "");
-    EXPECT_EQ(w.PicChanged[2], "");
+    EXPECT_EQ(basic("Front", "S1", 2).toByteArray(), bytesOf(front));
+    EXPECT_EQ(basic("Back", "S1", 2).toByteArray(), bytesOf(back));
+    EXPECT_EQ(pending()[1], "");
+    EXPECT_EQ(pending()[2], "");
     EXPECT_EQ(w.DBCombo2->currentText(), "");
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditNone);
 
     // With the files gone, a second save would fail if it wrote them again.
-    QFile::remove(w.PicFile[1]);
-    QFile::remove(w.PicFile[2]);
+    QFile::remove(front);
+    QFile::remove(back);
     w.datBasics.Recordset().Edit();
     EXPECT_NO_THROW(w.CardUpdate());
 }
@@ -80,15 +81,18 @@ TEST_F(CardUpdateTest, RefusedStoreGoesToTheCallerWithTheEditKept) {
 }
 
 TEST_F(CardUpdateTest, SpecialsPageWritesOnlyItsOwnSlots) {
+    showCardPage(2);
+    // Gone before the save: a save that tried this slot would fail.
+    const QString basicFront = pictureFile("front.png", Qt::red);
+    choosePicture(PictureSide::Front, basicFront);
+    QFile::remove(basicFront);
     FrmMain& w = showCardPage(3);
-    w.PicFile[1] = "/no/such/picture.png";
-    w.PicChanged[1] = "Y";
-    w.PicFile[4] = pictureFile("back.png", Qt::green);
-    w.PicChanged[4] = "Y";
+    const QString back = pictureFile("back.png", Qt::green);
+    choosePicture(PictureSide::Back, back);
     w.CardUpdate();
-    EXPECT_EQ(catalogue.scalar("SELECT Back FROM Specials").toByteArray(), bytesOf(w.PicFile[4]));
-    EXPECT_EQ(w.PicChanged[1], "Y");
-    EXPECT_EQ(w.PicChanged[4], "");
+    EXPECT_EQ(catalogue.scalar("SELECT Back FROM Specials").toByteArray(), bytesOf(back));
+    EXPECT_EQ(pending()[1], "Y");
+    EXPECT_EQ(pending()[4], "");
 }
 
 TEST_F(BasCreateTest, MakesTheNumberedCardsOfANewSetAtItsValue) {
@@ -202,11 +206,10 @@ TEST_F(CmdDelTest, CancelledCardDeleteStillShowsTheStoredPicturesAndEdits) {
 
 TEST_F(CmdDelTest, DeletedCardTakesItsPendingPicturesAndTheOnlyCardLeavesNothingToEdit) {
     FrmMain& w = showCardPage(2, "S1", 2);
-    w.PicFile[1] = pictureFile("front.png", Qt::red);
-    w.PicChanged[1] = "Y";
+    choosePicture(PictureSide::Front, pictureFile("front.png", Qt::red));
     w.cmdDel();
     EXPECT_EQ(basic("Desc", "S1", 2), QVariant());
-    EXPECT_EQ(w.PicChanged[1], "");
+    EXPECT_EQ(pending()[1], "");
     EXPECT_EQ(w.txtBasDesc->text(), "Alpha");
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
 

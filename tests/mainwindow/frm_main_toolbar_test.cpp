@@ -175,13 +175,12 @@ TEST_F(FrmMainToolbarTest, NewOnTheSetsPageShowsTheTotalsOfNoCode) {
 
 TEST_F(FrmMainToolbarTest, NewAndDeleteOnACardPageEndInItsCardNumberBox) {
     FrmMain& w = basicsPage();
-    w.PicFile[1] = "front.jpg";
-    w.PicChanged[1] = "Y";
+    choosePicture(PictureSide::Front, pictureFile("front.png", Qt::red));
     press("New");
     EXPECT_EQ(w.txtBasCardNum->text(), "4");
     EXPECT_EQ(w.focusWidget(), w.txtBasCardNum);
     // The picture chosen for the card shown never reaches the new one.
-    EXPECT_EQ(w.PicChanged[1], "");
+    EXPECT_EQ(pending()[1], "");
     press("Cancel");
 
     press("Delete");

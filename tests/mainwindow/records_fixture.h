@@ -31,15 +31,6 @@ protected:
         return w;
     }
 
-    // A small picture file in the program folder; its bytes are what a card stores.
-    QString pictureFile(const QString& name, Qt::GlobalColor colour) const {
-        QImage picture(16, 12, QImage::Format_RGB32);
-        picture.fill(colour);
-        const QString path = QDir(catalogue.folder()).filePath(name);
-        EXPECT_TRUE(picture.save(path, "PNG"));
-        return path;
-    }
-
     static QByteArray bytesOf(const QString& path) {
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));

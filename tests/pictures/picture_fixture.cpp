@@ -65,6 +65,17 @@ QStringList PictureFixture::temporaryFiles() const {
     return QDir(temp.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
 }
 
+QString PictureFixture::choose(std::int16_t TabMode, PictureSide side, const QString& name,
+                               const QByteArray& bytes) {
+    const QString path = writeFile(name, bytes);
+    dialogs.queueFile(path);
+    if (side == PictureSide::Front)
+        pictures.mnuPicFront_Click(TabMode);
+    else
+        pictures.mnuPicBack_Click(TabMode);
+    return path;
+}
+
 void PictureFixture::saveSlots(DataSource& page, std::initializer_list<std::int16_t> slotNumbers) {
     page.Recordset().Edit();
     for (std::int16_t slot : slotNumbers)

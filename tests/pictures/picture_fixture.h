@@ -25,6 +25,9 @@ protected:
     QVariant stored(const QString& sql) const { return catalogue.scalar(sql); }
     // What is left in the TEMP folder.
     QStringList temporaryFiles() const;
+    // The user's choice of the file `name`, holding `bytes`, in the Picture menu's Load Front (or Load Back)
+    // on page TabMode. Returns its full path.
+    QString choose(std::int16_t TabMode, PictureSide side, const QString& name, const QByteArray& bytes);
     // Stores what a save of the page's card would: each slot written while the record is in edit mode.
     void saveSlots(DataSource& page, std::initializer_list<std::int16_t> slotNumbers);
 
@@ -40,12 +43,10 @@ protected:
     DataSource datBasics{"datBasics"};
     DataSource DatSpecials{"DatSpecials"};
     DataSource* CurData = &datBasics;
-    std::array<QString, 5> PicFile{};
-    std::array<QString, 5> PicChanged{};
     FakeDialogs dialogs;
     CommonDialog cd1;
-    CardPictures pictures{{picBasFront, picBasBack, picSpecFront, picSpecBack, CurData, datBasics,
-                           DatSpecials, PicFile, PicChanged, dialogs, cd1}};
+    CardPictures pictures{
+        {picBasFront, picBasBack, picSpecFront, picSpecBack, CurData, datBasics, DatSpecials, dialogs, cd1}};
 };
 
 // The pixels of a box given this size in twips.

@@ -32,8 +32,8 @@ TEST_F(PictureMenu, LoadFrontOnBasicsWaitsInSlotOneUntilTheSave) {
     EXPECT_EQ(shown.initDir, "/program");
     EXPECT_EQ(dialogs.pointerHistory, (std::vector<int>{0, 11, 0}));
 
-    EXPECT_EQ(PicFile[1], path);
-    EXPECT_EQ(PicChanged[1], "Y");
+    EXPECT_EQ(pictures.PicFile()[1], path);
+    EXPECT_EQ(pictures.PicChanged()[1], "Y");
     EXPECT_EQ(picBasFront->size(), size); // stretched over the box as it stands
     EXPECT_EQ(picBasFront->pixmap().deviceIndependentSize().toSize(), picBasFront->contentsRect().size());
     EXPECT_EQ(pictures.PicFolder, folder());
@@ -48,10 +48,10 @@ TEST_F(PictureMenu, LoadBackOnSpecialsTakesAGif) {
     const QString path = writeFile("back.gif", gifOf({40, 30}));
     dialogs.queueFile(path);
     pictures.mnuPicBack_Click(3);
-    EXPECT_EQ(PicFile[4], path);
-    EXPECT_EQ(PicChanged[4], "Y");
+    EXPECT_EQ(pictures.PicFile()[4], path);
+    EXPECT_EQ(pictures.PicChanged()[4], "Y");
     EXPECT_FALSE(picSpecBack->pixmap().isNull());
-    EXPECT_EQ(PicChanged[2], "");
+    EXPECT_EQ(pictures.PicChanged()[2], "");
     EXPECT_TRUE(picBasBack->pixmap().isNull());
 }
 
@@ -60,8 +60,8 @@ TEST_F(PictureMenu, ClearAfterALoadStoresTheEmptyValue) {
     dialogs.queueFile(writeFile("card1.jpg", jpegOf({80, 60}, Qt::blue)));
     pictures.mnuPicFront_Click(2);
     pictures.mnuPicClrFront_Click(2);
-    EXPECT_EQ(PicFile[1], "NULL");
-    EXPECT_EQ(PicChanged[1], "Y");
+    EXPECT_EQ(pictures.PicFile()[1], "NULL");
+    EXPECT_EQ(pictures.PicChanged()[1], "Y");
     EXPECT_TRUE(picBasFront->pixmap().isNull());
     saveSlots(datBasics, {1});
     EXPECT_EQ(stored("SELECT typeof(Front) || length(Front) FROM Basics WHERE Card_Num = 1").toString(),
@@ -71,8 +71,8 @@ TEST_F(PictureMenu, ClearAfterALoadStoresTheEmptyValue) {
 TEST_F(PictureMenu, ClearFrontOnSpecialsNeedsNoDialogAndWidensTheBox) {
     picSpecFront->setPixmap(QPixmap(10, 10));
     pictures.mnuPicClrFront_Click(3);
-    EXPECT_EQ(PicFile[3], "NULL");
-    EXPECT_EQ(PicChanged[3], "Y");
+    EXPECT_EQ(pictures.PicFile()[3], "NULL");
+    EXPECT_EQ(pictures.PicChanged()[3], "Y");
     EXPECT_TRUE(picSpecFront->pixmap().isNull());
     EXPECT_EQ(picSpecFront->size(), boxPixels(2172, 2532));
     EXPECT_TRUE(dialogs.calls.empty());
@@ -80,8 +80,8 @@ TEST_F(PictureMenu, ClearFrontOnSpecialsNeedsNoDialogAndWidensTheBox) {
 }
 
 TEST_F(PictureMenu, CancelBeepsAndChangesNothing) {
-    PicFile[1] = "earlier.jpg";
-    picBasFront->setPixmap(QPixmap(10, 10));
+    const QString earlier = choose(BasicsPage, PictureSide::Front, "earlier.jpg", jpegOf({80, 60}, Qt::blue));
+    dialogs.calls.clear();
     cd1.initDir = "/program";
     dialogs.queueCancel();
     pictures.mnuPicFront_Click(2);
@@ -91,8 +91,8 @@ TEST_F(PictureMenu, CancelBeepsAndChangesNothing) {
     EXPECT_EQ(dialogs.messages()[0].flags, 64);
     EXPECT_EQ(dialogs.messages()[0].title, "HTML Export File");
     EXPECT_EQ(dialogs.mousePointer(), 0);
-    EXPECT_EQ(PicFile[1], "earlier.jpg");
-    EXPECT_EQ(PicChanged[1], "");
+    EXPECT_EQ(pictures.PicFile()[1], earlier);
+    EXPECT_EQ(pictures.PicChanged()[1], "Y");
     EXPECT_FALSE(picBasFront->pixmap().isNull());
     EXPECT_EQ(cd1.initDir, "/program");
 }
@@ -107,8 +107,8 @@ TEST_F(PictureMenu, AFileThatCannotBeShownChangesNothing) {
     dialogs.queueFile(files.filePath("other/new.jpg")); // a name the user agreed to create
     for (int attempt = 0; attempt < 2; ++attempt)
         pictures.mnuPicFront_Click(2);
-    EXPECT_EQ(PicFile[1], good);
-    EXPECT_EQ(PicChanged[1], "Y");
+    EXPECT_EQ(pictures.PicFile()[1], good);
+    EXPECT_EQ(pictures.PicChanged()[1], "Y");
     EXPECT_EQ(picBasFront->pixmap().cacheKey(), shown);
     EXPECT_EQ(pictures.PicFolder, folder());
     EXPECT_EQ(cd1.initDir, folder());
@@ -119,16 +119,41 @@ TEST_F(PictureMenu, AFileThatCannotBeShownChangesNothing) {
 TEST_F(PictureMenu, OnTheSetsPageNoSlotOrBoxChanges) {
     pictures.mnuPicClrFront_Click(1);
     pictures.mnuPicClrBack_Click(1);
-    EXPECT_EQ(PicChanged, (std::array<QString, 5>{}));
+    EXPECT_EQ(pictures.PicChanged(), (std::array<QString, 5>{}));
     EXPECT_EQ(picSpecFront->size(), boxPixels(1692, 2532));
 }
 
-TEST_F(PictureMenu, DiscardingAPagesChangesKeepsThoseOfTheOtherPage) {
-    PicChanged = {"", "Y", "Y", "Y", "Y"};
-    pictures.discardPending(2);
-    EXPECT_EQ(PicChanged, (std::array<QString, 5>{"", "", "", "Y", "Y"}));
-    pictures.discardPending(3);
-    EXPECT_EQ(PicChanged, (std::array<QString, 5>{}));
+// A chosen picture belongs to the card shown on its page: another record made current there drops it,
+// and the other page's pictures wait on.
+TEST_F(PictureMenu, AnotherRecordOnAPageDropsThatPagesPicturesOnly) {
+    const QByteArray jpeg = jpegOf({40, 30}, Qt::red);
+    const auto chooseAll = [&] {
+        for (std::int16_t page : {BasicsPage, SpecialsPage})
+            for (PictureSide side : {PictureSide::Front, PictureSide::Back})
+                choose(page, side, "any.jpg", jpeg);
+    };
+    chooseAll();
+    EXPECT_EQ(pictures.PicChanged(), (std::array<QString, 5>{"", "Y", "Y", "Y", "Y"}));
+    datBasics.Recordset().MoveNext();
+    EXPECT_EQ(pictures.PicChanged(), (std::array<QString, 5>{"", "", "", "Y", "Y"}));
+    DatSpecials.Refresh();
+    EXPECT_EQ(pictures.PicChanged(), (std::array<QString, 5>{}));
+
+    chooseAll();
+    datBasics.Recordset().AddNew();
+    EXPECT_EQ(pictures.PicChanged(), (std::array<QString, 5>{"", "", "", "Y", "Y"}));
+    chooseAll();
+    datBasics.Recordset().CancelUpdate();
+    DatSpecials.Recordset().MoveFirst();
+    EXPECT_EQ(pictures.PicChanged(), (std::array<QString, 5>{}));
+}
+
+// Boxes that show the stored pictures again no longer show the chosen ones, which are dropped.
+TEST_F(PictureMenu, ShowingTheStoredPicturesDropsThoseChosen) {
+    choose(BasicsPage, PictureSide::Back, "back.jpg", jpegOf({40, 30}, Qt::red));
+    choose(SpecialsPage, PictureSide::Front, "front.jpg", jpegOf({40, 30}, Qt::blue));
+    pictures.GetPicture(1);
+    EXPECT_EQ(pictures.PicChanged(), (std::array<QString, 5>{"", "", "", "Y", ""}));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "picture_fixture.h"
 
 #include <QCryptographicHash>
+#include <QFile>
 
 namespace pellimo {
 namespace {
@@ -16,8 +17,8 @@ QByteArray sha1(const QByteArray& bytes) {
 TEST_F(PutPicture, APathStoresTheFilesBytesThroughTheSlotsOwnDataSource) {
     const QByteArray jpeg = jpegOf({120, 90}, Qt::green);
     const QByteArray gif = gifOf({30, 20});
-    PicFile[1] = writeFile("front.jpg", jpeg);
-    PicFile[4] = writeFile("back.gif", gif);
+    choose(BasicsPage, PictureSide::Front, "front.jpg", jpeg);
+    choose(SpecialsPage, PictureSide::Back, "back.gif", gif);
     saveSlots(datBasics, {1});
     CurData = &datBasics; // a path does not go through CurData
     saveSlots(DatSpecials, {4});
@@ -28,7 +29,7 @@ TEST_F(PutPicture, APathStoresTheFilesBytesThroughTheSlotsOwnDataSource) {
 
 TEST_F(PutPicture, NullStoresTheEmptyValueThroughCurDataAndShowsBlank) {
     store("Specials", "Front", jpegOf({64, 48}, Qt::red));
-    PicFile[3] = "NULL";
+    pictures.mnuPicClrFront_Click(SpecialsPage);
     CurData = &DatSpecials;
     saveSlots(DatSpecials, {3});
     EXPECT_EQ(stored("SELECT typeof(Front) || length(Front) FROM Specials").toString(), "blob0");
@@ -39,8 +40,7 @@ TEST_F(PutPicture, NullStoresTheEmptyValueThroughCurDataAndShowsBlank) {
 
 TEST_F(PutPicture, NothingPendingOrAMissingFileLeavesTheFieldAsItWas) {
     store("Basics", "Front", "stored picture");
-    PicFile[2] = "";
-    PicFile[1] = "null"; // only "NULL" clears: this is a file name, and there is no such file
+    QFile::remove(choose(BasicsPage, PictureSide::Front, "gone.jpg", jpegOf({20, 10}, Qt::red)));
     datBasics.Recordset().Edit();
     for (std::int16_t slot : {0, 2, 5})
         pictures.PutPicture(slot);
