@@ -1,8 +1,12 @@
+#include "desktop_sandbox.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <cstdlib>
+#include <exception>
 #include <gtest/gtest.h>
+#include <iostream>
 
 // One QApplication for all tests. Offscreen must be set before it exists, as the build also runs each test
 // program to list its tests, where no screen may be.
@@ -16,6 +20,13 @@ int main(int argc, char** argv) {
         return EXIT_FAILURE;
     qputenv("TEMP", processTemp.path().toLocal8Bit());
     qputenv("TMPDIR", processTemp.path().toLocal8Bit());
+    // The desktop's file associations too: no test opens a real browser.
+    try {
+        pellimo::desktop_sandbox::isolate(processTemp.path());
+    } catch (const std::exception& failure) {
+        std::cerr << failure.what() << '\n';
+        return EXIT_FAILURE;
+    }
     QApplication application(argc, argv);
     // Currency and number checks then read the same on every machine.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
