@@ -1,6 +1,7 @@
 // Kept apart from Qt: GIO's headers name struct members `signals`, a word Qt's headers redefine.
 #include "associated_command.h"
 
+#include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
 #include <memory>
 
@@ -21,6 +22,14 @@ struct GStrfreev {
 std::unique_ptr<GAppInfo, GObjectUnref> associatedProgram(const std::string& path) {
     const std::unique_ptr<gchar, GFree> type(g_content_type_guess(path.c_str(), nullptr, 0, nullptr));
     return std::unique_ptr<GAppInfo, GObjectUnref>(g_app_info_get_default_for_type(type.get(), FALSE));
+}
+
+// A program that runs in a terminal is given one: Debian's x-terminal-emulator, which every terminal
+// package provides and which runs the command that follows -e.
+bool wantsTerminal(GAppInfo* program) {
+    return g_type_check_instance_is_a(reinterpret_cast<GTypeInstance*>(program),
+                                      g_desktop_app_info_get_type()) &&
+           g_desktop_app_info_get_boolean(reinterpret_cast<GDesktopAppInfo*>(program), "Terminal");
 }
 
 std::string fileUrl(const std::string& path) {
@@ -75,9 +84,13 @@ std::optional<std::vector<std::string>> associatedCommand(const std::string& pat
         if (!expanded.empty())
             command.push_back(std::move(expanded));
     }
+    if (command.empty())
+        return command;
     // An entry that names no place for the file still gets it, at the end.
-    if (!fileGiven && !command.empty())
+    if (!fileGiven)
         command.push_back(path);
+    if (wantsTerminal(program.get()))
+        command.insert(command.begin(), {"x-terminal-emulator", "-e"});
     return command;
 }
 

@@ -38,6 +38,14 @@ TEST_F(Shell, AnEntryThatNamesNoPlaceForTheFileGetsItLast) {
     EXPECT_EQ(recordedArguments(), (QStringList{"2", "--view", path}));
 }
 
+TEST_F(Shell, AProgramThatRunsInATerminalIsGivenOne) {
+    provideRecordingTerminal();
+    associate(html, "#!/bin/sh\n", "%f", true);
+    const QString path = QStringLiteral("/tmp/sets.HTM");
+    EXPECT_EQ(openWithAssociatedProgram(path), ShellResult::Started);
+    EXPECT_EQ(recordedArguments(), (QStringList{"3", "-e", openerPath(), path}));
+}
+
 TEST_F(Shell, NoProgramForTheFilesTypeIsNotFound) {
     EXPECT_EQ(openWithAssociatedProgram(QStringLiteral("/tmp/sets.HTM")), ShellResult::NotFound);
     associateRecorder(htmlHelp);

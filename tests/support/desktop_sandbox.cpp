@@ -35,6 +35,19 @@ QString recordPath() {
     return folder("opener") + QStringLiteral("/arguments");
 }
 
+// A script that records its argument count and arguments, written under another name and renamed, so a
+// reader never sees half of it.
+QByteArray recordingScript() {
+    const QByteArray record = QFile::encodeName(recordPath());
+    return "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > '" + record + ".part' && mv '" + record + ".part' '" +
+           record + "'\n";
+}
+
+void writeExecutable(const QString& path, const QByteArray& script) {
+    write(path, script);
+    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
+}
+
 } // namespace
 
 void isolate(const QString& processFolder) {
@@ -49,24 +62,29 @@ void isolate(const QString& processFolder) {
           "50:" + html.toUtf8() + ":*.htm\n50:" + htmlHelp.toUtf8() + ":*.chm\n");
 }
 
-void associate(const QString& mimeType, const QByteArray& script, const QByteArray& arguments) {
-    const QString opener = folder("opener") + QStringLiteral("/open");
-    write(opener, script);
-    QFile::setPermissions(opener, QFile::permissions(opener) | QFileDevice::ExeOwner);
+QString openerPath() {
+    return folder("opener") + QStringLiteral("/open");
+}
+
+void associate(const QString& mimeType, const QByteArray& script, const QByteArray& arguments,
+               bool inTerminal) {
+    writeExecutable(openerPath(), script);
     write(folder("data/applications") + QStringLiteral("/pellimo-test-opener.desktop"),
-          "[Desktop Entry]\nType=Application\nName=Test opener\nExec=\"" + QFile::encodeName(opener) + "\" " +
-              arguments + "\nMimeType=" + mimeType.toUtf8() + ";\n");
+          "[Desktop Entry]\nType=Application\nName=Test opener\nExec=\"" + QFile::encodeName(openerPath()) +
+              "\" " + arguments + "\nMimeType=" + mimeType.toUtf8() +
+              ";\nTerminal=" + (inTerminal ? "true" : "false") + "\n");
     write(folder("config") + QStringLiteral("/mimeapps.list"),
           "[Default Applications]\n" + mimeType.toUtf8() + "=pellimo-test-opener.desktop\n");
 }
 
 void associateRecorder(const QString& mimeType, const QByteArray& arguments) {
-    // Written under another name and renamed, so a reader never sees half of it.
-    const QByteArray record = QFile::encodeName(recordPath());
-    associate(mimeType,
-              "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > '" + record + ".part' && mv '" + record +
-                  ".part' '" + record + "'\n",
-              arguments);
+    associate(mimeType, recordingScript(), arguments);
+}
+
+void provideRecordingTerminal() {
+    const QString terminal = folder("terminal");
+    writeExecutable(terminal + QStringLiteral("/x-terminal-emulator"), recordingScript());
+    qputenv("PATH", QFile::encodeName(terminal) + ':' + qgetenv("PATH"));
 }
 
 QStringList recordedArguments() {

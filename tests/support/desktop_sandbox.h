@@ -17,12 +17,17 @@ inline const QString htmlHelp = QStringLiteral("application/vnd.ms-htmlhelp");
 // Called by main() before anything reads the folders: GIO reads them once a process.
 void isolate(const QString& processFolder);
 
-// Makes the shell script `script` the program the desktop opens `mimeType` with: a .desktop file whose
-// Exec runs it with `arguments` (by default the file alone), named the type's default in mimeapps.list.
-void associate(const QString& mimeType, const QByteArray& script, const QByteArray& arguments = "%f");
+// Makes the shell script `script`, at openerPath(), the program the desktop opens `mimeType` with: a
+// .desktop file whose Exec runs it with `arguments` (by default the file alone), in a terminal when asked,
+// named the type's default in mimeapps.list.
+void associate(const QString& mimeType, const QByteArray& script, const QByteArray& arguments = "%f",
+               bool inTerminal = false);
+QString openerPath();
 // An opener that records its argument count and its arguments, one a line, for recordedArguments().
 void associateRecorder(const QString& mimeType, const QByteArray& arguments = "%f");
-// What the recording opener was given; waits for it a few seconds, as it runs on its own.
+// A terminal (x-terminal-emulator, first on PATH) that records its arguments as the recording opener does.
+void provideRecordingTerminal();
+// What the recording opener or terminal was given; waits for it a few seconds, as it runs on its own.
 QStringList recordedArguments();
 
 // A test that changes the associations must be the first to look them up in its process. Under ctest every
