@@ -15,8 +15,11 @@ set(staged "$ENV{DESTDIR}")
 
 # The catalogue holds the user's collection: the tool makes an empty one only where none is, so a reinstall
 # or an upgrade never replaces it.
-execute_process(COMMAND "${PELLIMO_MAKE_CATALOGUE}" "${PELLIMO_SCHEMA}" "${staged}${program_folder}/Pellimo.mdb"
-                RESULT_VARIABLE made)
+set(catalogue "${staged}${program_folder}/Pellimo.mdb")
+if(NOT EXISTS "${catalogue}")
+    message(STATUS "Making the empty catalogue: ${catalogue}")
+endif()
+execute_process(COMMAND "${PELLIMO_MAKE_CATALOGUE}" "${PELLIMO_SCHEMA}" "${catalogue}" RESULT_VARIABLE made)
 if(NOT made EQUAL 0)
     message(FATAL_ERROR "The empty catalogue ${program_folder}/Pellimo.mdb could not be made.")
 endif()
