@@ -6,12 +6,12 @@ namespace pellimo {
 
 enum class ShellResult {
     Started,
-    NotFound,    // no program to open files with
+    NotFound,    // no program is associated with the file's type
     StartFailed, // the program was found but could not be started
 };
 
-// Opens `path` in the program the desktop associates with it (xdg-open, looked up on PATH), without
-// waiting for it. The path goes to that program as one argument, never through a shell.
+// Opens `path` in the program the desktop associates with the file's type (associatedCommand), without
+// waiting for it. The file goes to that program as one argument, never through a shell.
 ShellResult openWithAssociatedProgram(const QString& path);
 
 } // namespace pellimo

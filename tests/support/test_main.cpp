@@ -1,8 +1,12 @@
+#include "desktop_sandbox.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <cstdlib>
+#include <exception>
 #include <gtest/gtest.h>
+#include <iostream>
 
 #if defined(__SANITIZE_ADDRESS__)
 // LeakSanitizer trips over the thread-local storage of the image plugins Qt loads (its __tls_get_addr
@@ -25,6 +29,13 @@ int main(int argc, char** argv) {
         return EXIT_FAILURE;
     qputenv("TEMP", processTemp.path().toLocal8Bit());
     qputenv("TMPDIR", processTemp.path().toLocal8Bit());
+    // The desktop's file associations too: no test opens a real browser.
+    try {
+        pellimo::desktop_sandbox::isolate(processTemp.path());
+    } catch (const std::exception& failure) {
+        std::cerr << failure.what() << '\n';
+        return EXIT_FAILURE;
+    }
     QApplication application(argc, argv);
     // Currency and number checks then read the same on every machine.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
