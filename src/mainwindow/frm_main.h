@@ -3,8 +3,10 @@
 #include "card_pictures.h"
 #include "data_source.h"
 #include "dialogs.h"
+#include "pages.h"
 #include "reports.h"
 #include "set_totals.h"
+#include "toolbar_button.h"
 
 #include <QIcon>
 #include <QMainWindow>
@@ -44,9 +46,9 @@ public:
     void setShowAbout(std::function<void()> showAbout) { showAbout_ = std::move(showAbout); }
     void setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
 
-    // Toolbar buttons 1 to 10; each carries its key in the property "key".
-    QToolButton& Buttons(int index) const;
-    void setButtonsEnabled(std::initializer_list<int> buttons, bool enabled) const;
+    // The toolbar buttons; each carries its key in the property "key".
+    QToolButton& Buttons(ToolbarButton index) const;
+    void setButtonsEnabled(std::initializer_list<ToolbarButton> buttons, bool enabled) const;
 
     // Runs when the window becomes the program's active window at start-up and on each return from the
     // About box.

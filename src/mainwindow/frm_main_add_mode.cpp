@@ -9,17 +9,19 @@
 namespace pellimo {
 
 void FrmMain::cmdNew() {
-    setButtonsEnabled({1, 2, 3, 4, 5, 6, 7, 10}, false);
-    setButtonsEnabled({9}, true);
+    setButtonsEnabled(
+        {NewButton, FirstButton, PrevButton, NextButton, LastButton, DeleteButton, FindButton, ReportButton},
+        false);
+    setButtonsEnabled({SaveButton}, true);
 
     switch (TabMode) {
-    case 1:
+    case SetsPage:
         txtCode->setReadOnly(false);
         txtCode->setFocus();
         // While a set is added, the value box takes the value of one basic card.
         lblSetVal->setText("Basic Card Value");
         break;
-    case 2:
+    case BasicsPage:
         if (BasRecCount == std::numeric_limits<std::int16_t>::max())
             throw EngineError(err::Overflow, "Overflow");
         ++BasRecCount;
@@ -30,7 +32,7 @@ void FrmMain::cmdNew() {
         picBasBack->clear();
         txtBasCardNum->setFocus();
         break;
-    case 3:
+    case SpecialsPage:
         txtSpecCode->setText(txtCode->text());
         picSpecFront->clear();
         picSpecBack->clear();

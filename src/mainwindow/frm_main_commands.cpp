@@ -30,7 +30,7 @@ constexpr FindWording CardFind{"Enter the card description you wish to find", "F
 } // namespace
 
 void FrmMain::cmdFind() {
-    const FindWording& wording = TabMode == 1 ? SetFind : CardFind;
+    const FindWording& wording = TabMode == SetsPage ? SetFind : CardFind;
     ResumeNext step;
     QString answer;
     step([&] { answer = dialogs_.InputBox(wording.prompt, wording.title); });
@@ -59,10 +59,10 @@ void FrmMain::cmdFind() {
         step([&] { dialogs_.MsgBox(wording.found, vbInformation, wording.title); });
     else
         step([&] { dialogs_.MsgBox(wording.notFound, vbCritical, "Find Error"); });
-    if (TabMode != 2 && TabMode != 3)
+    if (TabMode != BasicsPage && TabMode != SpecialsPage)
         return;
     step([&] { showStoredPictures(); });
-    step([&] { OldDesc = (TabMode == 2 ? txtBasDesc : txtSpecDesc)->text(); });
+    step([&] { OldDesc = (TabMode == BasicsPage ? txtBasDesc : txtSpecDesc)->text(); });
 }
 
 void FrmMain::cmdCancel() {
@@ -73,7 +73,7 @@ void FrmMain::cmdCancel() {
     step([&] { CurData->Recordset().CancelUpdate(); });
     step([&] { CurData->Recordset().Edit(); });
     step([&] { showStoredPictures(); });
-    if (TabMode == 1) {
+    if (TabMode == SetsPage) {
         step([&] { lblSetVal->setText("Total Value"); });
         step([&] { txtCode->setReadOnly(true); });
         step([&] { txtDesc->setFocus(); });
@@ -85,7 +85,7 @@ void FrmMain::cmdSave() {
     // Only a record being added is saved: on a set shown, Save would make its cards again.
     if (editModeOf(*CurData) != dbEditAdd)
         return;
-    if (TabMode == 1)
+    if (TabMode == SetsPage)
         saveNewSet();
     else
         saveNewCard();
@@ -147,8 +147,10 @@ bool FrmMain::showSet(const QString& code) {
 
 // Save and Cancel end add mode; Cancel's own button keeps its state.
 void FrmMain::endAddModeToolbar() {
-    setButtonsEnabled({9}, false);
-    setButtonsEnabled({1, 2, 3, 4, 5, 6, 7, 10}, true);
+    setButtonsEnabled({SaveButton}, false);
+    setButtonsEnabled(
+        {NewButton, FirstButton, PrevButton, NextButton, LastButton, DeleteButton, FindButton, ReportButton},
+        true);
 }
 
 } // namespace pellimo

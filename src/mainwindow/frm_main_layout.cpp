@@ -83,7 +83,7 @@ void FrmMain::buildToolbar() {
     for (QToolButton* button : buttons_)
         button->setFixedSize(buttonSize);
     // Save serves only a record being added.
-    Buttons(9).setEnabled(false);
+    Buttons(SaveButton).setEnabled(false);
 }
 
 void FrmMain::buildTabStrip() {

@@ -43,32 +43,34 @@ void FrmMain::connectTabStrip() {
 }
 
 void FrmMain::TabStrip1_Click() {
-    const auto selected = static_cast<std::int16_t>(TabStrip1->currentIndex() + 1);
+    const auto selected = static_cast<std::int16_t>(SetsPage + TabStrip1->currentIndex());
     if (selected == TabMode)
         return;
     const int editMode = editModeOf(*CurData);
-    if (TabMode == 1 && editMode == dbEditAdd) {
+    if (TabMode == SetsPage && editMode == dbEditAdd) {
         dialogs_.MsgBox("You must save the set record first\r\nbefore selecting Basics or Specials",
                         vbCritical, "Select Error");
         return;
     }
-    if (TabMode == 1)
+    if (TabMode == SetsPage)
         SaveNav();
-    if ((TabMode == 2 || TabMode == 3) && editMode != dbEditNone) {
+    if ((TabMode == BasicsPage || TabMode == SpecialsPage) && editMode != dbEditNone) {
         if (!endCardEdit(editMode))
             return;
     } else {
-        setButtonsEnabled({1, 2, 3, 4, 5, 6, 7, 8, 10}, true);
+        setButtonsEnabled({NewButton, FirstButton, PrevButton, NextButton, LastButton, DeleteButton,
+                           FindButton, CancelButton, ReportButton},
+                          true);
     }
 
     switch (selected) {
-    case 1:
+    case SetsPage:
         cmdSets();
         break;
-    case 2:
+    case BasicsPage:
         cmdBasics();
         break;
-    case 3:
+    case SpecialsPage:
         cmdSpecials();
         break;
     default:
@@ -80,7 +82,7 @@ void FrmMain::TabStrip1_Click() {
 // The card being left is saved, or dropped when it is a new special card without a description. False
 // when the catalogue refused it: the page stays with the card pending.
 bool FrmMain::endCardEdit(int editMode) {
-    if (TabMode == 3 && editMode == dbEditAdd && txtSpecDesc->text().isEmpty()) {
+    if (TabMode == SpecialsPage && editMode == dbEditAdd && txtSpecDesc->text().isEmpty()) {
         CurData->Recordset().CancelUpdate();
     } else if (!storeRecordShown([this] { CardUpdate(); })) {
         return false;
@@ -92,8 +94,8 @@ bool FrmMain::endCardEdit(int editMode) {
 }
 
 void FrmMain::SaveNav() {
-    PrevOn = Buttons(3).isEnabled();
-    NextOn = Buttons(4).isEnabled();
+    PrevOn = Buttons(PrevButton).isEnabled();
+    NextOn = Buttons(NextButton).isEnabled();
 }
 
 // Each set-up passes over a failing step, so that a page without records, or whose query fails, is still
@@ -103,8 +105,8 @@ void FrmMain::cmdSets() {
     step([&] { setToolbarTooltips(TooltipWording::Sets); });
     step([&] { mnuPic->setEnabled(false); });
     step([&] { showPageFrame(Frame1); });
-    step([&] { Buttons(3).setEnabled(PrevOn); });
-    step([&] { Buttons(4).setEnabled(NextOn); });
+    step([&] { Buttons(PrevButton).setEnabled(PrevOn); });
+    step([&] { Buttons(NextButton).setEnabled(NextOn); });
     step([&] { CurData = &datSets; });
     step([&] { showFastFindBox(*this, DBCombo1); });
     step([&] { CurData->Recordset().Edit(); });
@@ -125,7 +127,7 @@ void FrmMain::cmdBasics() {
         CardSQL = "SELECT Code, Card_Num, Section, Desc, Value, Front, Back FROM Basics WHERE code =? "
                   "ORDER BY Code, Card_Num";
     });
-    step([&] { openCardQuery(2); });
+    step([&] { openCardQuery(BasicsPage); });
     step([&] { datBasics.Recordset().MoveLast(); });
     step([&] {
         const long count = datBasics.Recordset().RecordCount();
@@ -137,8 +139,8 @@ void FrmMain::cmdBasics() {
     step([&] { OldDesc = txtBasDesc->text(); });
     step([&] { pictures.GetPicture(1); });
     step([&] { showPageFrame(Frame2); });
-    step([&] { Buttons(3).setEnabled(true); });
-    step([&] { Buttons(4).setEnabled(true); });
+    step([&] { Buttons(PrevButton).setEnabled(true); });
+    step([&] { Buttons(NextButton).setEnabled(true); });
     step([&] { txtBasCardNum->setFocus(); });
     step([&] { txtBasValue->setText(formatCurrencyText(txtBasValue->text())); });
     step([&] { showFastFindBox(*this, DBCombo2); });
@@ -150,7 +152,7 @@ void FrmMain::cmdSpecials() {
     step([&] { mnuPic->setEnabled(true); });
     step([&] { txtSpecName->setText(txtDesc->text()); });
     step([&] { CardSQL = "SELECT * FROM Specials WHERE code =? ORDER BY Code, Card_Num"; });
-    step([&] { openCardQuery(3); });
+    step([&] { openCardQuery(SpecialsPage); });
     if (step([&] { DatSpecials.Recordset().MoveLast(); }) == err::NoCurrentRecord) {
         step([&] { CurData = &DatSpecials; });
         // Without a record begun, EmptySpec would offer Save with nothing to save.
@@ -162,8 +164,8 @@ void FrmMain::cmdSpecials() {
         step([&] { CurData->Recordset().Edit(); });
         step([&] { OldDesc = txtSpecDesc->text(); });
         step([&] { pictures.GetPicture(2); });
-        step([&] { Buttons(3).setEnabled(true); });
-        step([&] { Buttons(4).setEnabled(true); });
+        step([&] { Buttons(PrevButton).setEnabled(true); });
+        step([&] { Buttons(NextButton).setEnabled(true); });
     }
     step([&] { showFastFindBox(*this, DBCombo3); });
     step([&] { showPageFrame(Frame3); });
@@ -173,9 +175,10 @@ void FrmMain::cmdSpecials() {
 
 void FrmMain::EmptySpec() {
     dialogs_.MsgBox("Currently there are no specials cards for this set", vbCritical, "New Set of Specials");
-    setButtonsEnabled({1, 2, 3, 4, 5, 6, 7}, false);
-    setButtonsEnabled({8, 9}, true);
-    Buttons(10).setEnabled(false);
+    setButtonsEnabled({NewButton, FirstButton, PrevButton, NextButton, LastButton, DeleteButton, FindButton},
+                      false);
+    setButtonsEnabled({CancelButton, SaveButton}, true);
+    Buttons(ReportButton).setEnabled(false);
     txtSpecCode->setText(txtCode->text());
     blankBox(*picSpecFront);
     blankBox(*picSpecBack);
@@ -192,7 +195,7 @@ void FrmMain::showPageFrame(QGroupBox* frame) {
 // The card page's query, with the set's code bound to it. A query that fails is reported and leaves the
 // page empty, never on the cards of the set shown before.
 void FrmMain::openCardQuery(std::int16_t page) {
-    const bool basics = page == 2;
+    const bool basics = page == BasicsPage;
     DataSource& source = basics ? datBasics : DatSpecials;
     try {
         source.setRecordSource(RecordSource(CardSQL.toStdString(), {Value(txtCode->text().toStdString())}));

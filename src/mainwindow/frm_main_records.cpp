@@ -61,8 +61,8 @@ bool addBasicCard(Recordset& basics, Dialogs& dialogs, const Value& code, int nu
 } // namespace
 
 void FrmMain::CardUpdate() {
-    if (TabMode == 2 || TabMode == 3) {
-        const bool basics = TabMode == 2;
+    if (TabMode == BasicsPage || TabMode == SpecialsPage) {
+        const bool basics = TabMode == BasicsPage;
         pictures.storePending(TabMode);
         NewDesc = (basics ? txtBasDesc : txtSpecDesc)->text();
         (basics ? DBCombo2 : DBCombo3)->setEditText("");
@@ -104,7 +104,7 @@ void FrmMain::BasCreate() {
 }
 
 void FrmMain::cmdDel() {
-    if (TabMode == 1)
+    if (TabMode == SetsPage)
         MsgText = "This will delete the following related to " + txtCode->text() +
                   "\r\n\r\n1. This Set Record\r\n2: All Basic Cards for this set\r\n"
                   "3: All Special Cards for this set (If Created)\r\n\r\n\r\n"
@@ -116,10 +116,10 @@ void FrmMain::cmdDel() {
         CurData->Refresh();
         dialogs_.MsgBox("Record(s) Deleted", vbOKOnly, "Delete");
     }
-    if (TabMode == 2) {
+    if (TabMode == BasicsPage) {
         picBasFront->clear();
         picBasBack->clear();
-    } else if (TabMode == 3) {
+    } else if (TabMode == SpecialsPage) {
         picSpecFront->clear();
         picSpecBack->clear();
     }
@@ -129,9 +129,9 @@ void FrmMain::cmdDel() {
 
 // The stored pictures of the current card, on the card page shown.
 void FrmMain::showStoredPictures() {
-    if (TabMode == 2)
+    if (TabMode == BasicsPage)
         pictures.GetPicture(1);
-    else if (TabMode == 3)
+    else if (TabMode == SpecialsPage)
         pictures.GetPicture(2);
 }
 

@@ -59,7 +59,7 @@ void FrmMain::Form_Load() {
     LogoPath = programFile("Logo.jpg");
     loadLogo();
 
-    TabMode = 1;
+    TabMode = SetsPage;
     PrevOn = true;
     NextOn = true;
     CurData = &datSets;

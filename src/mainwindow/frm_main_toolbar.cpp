@@ -17,11 +17,11 @@ namespace {
 // The box whose text is the description of the record shown on the page.
 const QLineEdit* descriptionBox(const FrmMain& window) {
     switch (window.TabMode) {
-    case 1:
+    case SetsPage:
         return window.txtDesc;
-    case 2:
+    case BasicsPage:
         return window.txtBasDesc;
-    case 3:
+    case SpecialsPage:
         return window.txtSpecDesc;
     default:
         return nullptr;
@@ -31,7 +31,7 @@ const QLineEdit* descriptionBox(const FrmMain& window) {
 } // namespace
 
 void FrmMain::connectToolbar() {
-    for (int index = 1; index <= 10; ++index) {
+    for (ToolbarButton index : allToolbarButtons) {
         QToolButton* button = &Buttons(index);
         connect(button, &QToolButton::clicked, this,
                 [this, button] { guardHandler([this, button] { Toolbar1_ButtonClick(*button); }); });
@@ -57,7 +57,7 @@ void FrmMain::Toolbar1_ButtonClick(QToolButton& Button) {
         {"Save",
          [&] {
              step([&] { cmdSave(); });
-             setSaveRefused = TabMode == 1 && editModeOf(*CurData) == dbEditAdd;
+             setSaveRefused = TabMode == SetsPage && editModeOf(*CurData) == dbEditAdd;
          }},
         {"Report", [&] { step([&] { reports.Report(TabMode, txtCode->text(), txtDesc->text(), RepSQL); }); }},
     };
@@ -91,7 +91,7 @@ void FrmMain::moveRecord(RecordMove move) {
     // Prev and Next: the way back becomes available; running past the end comes back to the end record
     // and makes the way on unavailable.
     const auto stepOne = [&](void (Recordset::*oneOn)(), bool (Recordset::*pastEnd)(),
-                             void (Recordset::*backToEnd)(), int wayBack, int wayOn) {
+                             void (Recordset::*backToEnd)(), ToolbarButton wayBack, ToolbarButton wayOn) {
         step([&] { (records().*oneOn)(); });
         step([&] { Buttons(wayBack).setEnabled(true); });
         if (step.test([&] { return (records().*pastEnd)(); })) {
@@ -101,22 +101,22 @@ void FrmMain::moveRecord(RecordMove move) {
     };
     switch (move) {
     case RecordMove::First:
-        if (TabMode == 1)
+        if (TabMode == SetsPage)
             step([&] { showSetValue(); });
         step([&] { records().MoveFirst(); });
-        step([&] { Buttons(3).setEnabled(false); });
-        step([&] { Buttons(4).setEnabled(true); });
+        step([&] { Buttons(PrevButton).setEnabled(false); });
+        step([&] { Buttons(NextButton).setEnabled(true); });
         break;
     case RecordMove::Previous:
-        stepOne(&Recordset::MovePrevious, &Recordset::BOF, &Recordset::MoveFirst, 4, 3);
+        stepOne(&Recordset::MovePrevious, &Recordset::BOF, &Recordset::MoveFirst, NextButton, PrevButton);
         break;
     case RecordMove::Next:
-        stepOne(&Recordset::MoveNext, &Recordset::EOF_, &Recordset::MoveLast, 3, 4);
+        stepOne(&Recordset::MoveNext, &Recordset::EOF_, &Recordset::MoveLast, PrevButton, NextButton);
         break;
     case RecordMove::Last:
         step([&] { records().MoveLast(); });
-        step([&] { Buttons(4).setEnabled(false); });
-        step([&] { Buttons(3).setEnabled(true); });
+        step([&] { Buttons(NextButton).setEnabled(false); });
+        step([&] { Buttons(PrevButton).setEnabled(true); });
         break;
     }
     arriveAtRecord();
@@ -124,9 +124,9 @@ void FrmMain::moveRecord(RecordMove move) {
 
 // Stores the record shown before a move; false when the catalogue refused it, and the move is off.
 bool FrmMain::leaveRecord() {
-    if (TabMode == 2 || TabMode == 3)
+    if (TabMode == BasicsPage || TabMode == SpecialsPage)
         return storeRecordShown([this] { CardUpdate(); });
-    if (TabMode != 1)
+    if (TabMode != SetsPage)
         return true;
 
     if (!storeRecordShown([this] { CurData->Recordset().Update(); }))
@@ -173,7 +173,7 @@ void FrmMain::arriveAtRecord() {
 void FrmMain::runCommonTail(bool keepTypedSetTotals) {
     ResumeNext step;
     switch (TabMode) {
-    case 1:
+    case SetsPage:
         if (step.test([&] { return CurData->Recordset().EditMode() == dbEditAdd; }))
             step([&] { txtCode->setFocus(); });
         else
@@ -185,11 +185,11 @@ void FrmMain::runCommonTail(bool keepTypedSetTotals) {
         step([&] { txtvalue->setText(formatCurrencyText(txtvalue->text())); });
         step([&] { showSetCardCount(); });
         break;
-    case 2:
+    case BasicsPage:
         step([&] { txtBasCardNum->setFocus(); });
         step([&] { txtBasValue->setText(formatCurrencyText(txtBasValue->text())); });
         break;
-    case 3:
+    case SpecialsPage:
         step([&] { txtSpecCardNum->setFocus(); });
         step([&] { txtSpecValue->setText(formatCurrencyText(txtSpecValue->text())); });
         break;

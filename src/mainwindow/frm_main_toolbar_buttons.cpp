@@ -5,12 +5,12 @@
 
 namespace pellimo {
 
-QToolButton& FrmMain::Buttons(int index) const {
-    return *buttons_.at(static_cast<std::size_t>(index - 1));
+QToolButton& FrmMain::Buttons(ToolbarButton index) const {
+    return *buttons_.at(static_cast<std::size_t>(index - NewButton));
 }
 
-void FrmMain::setButtonsEnabled(std::initializer_list<int> buttons, bool enabled) const {
-    for (int index : buttons)
+void FrmMain::setButtonsEnabled(std::initializer_list<ToolbarButton> buttons, bool enabled) const {
+    for (ToolbarButton index : buttons)
         Buttons(index).setEnabled(enabled);
 }
 

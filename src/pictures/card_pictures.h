@@ -56,7 +56,8 @@ public:
     // Loads the picture into the box, fitted into 2172 x 2532 twips with its proportions kept.
     void SizePicture(QLabel& box, const QString& fileName);
 
-    // The Picture menu, for the page TabMode names (2 Basics, 3 Specials; any other page: no slot, no box).
+    // The Picture menu, for the page TabMode names (BasicsPage or SpecialsPage; any other page: no slot, no
+    // box).
     void mnuPicFront_Click(std::int16_t TabMode);
     void mnuPicBack_Click(std::int16_t TabMode);
     void mnuPicClrFront_Click(std::int16_t TabMode);

@@ -1,14 +1,12 @@
 #pragma once
 
+#include "pages.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 
 namespace pellimo {
-
-// The card pages, as TabMode numbers them.
-inline constexpr std::int16_t BasicsPage = 2;
-inline constexpr std::int16_t SpecialsPage = 3;
 
 enum class PictureSide { Front, Back };
 

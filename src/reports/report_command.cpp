@@ -1,4 +1,5 @@
 #include "data_source.h"
+#include "pages.h"
 #include "reports.h"
 #include "resume_next.h"
 
@@ -8,7 +9,7 @@ namespace pellimo {
 
 namespace {
 
-// By page: 1 Sets, 2 Basics, 3 Specials. The set code is bound to the placeholder, so a code holding a
+// By page: Sets, Basics, Specials. The set code is bound to the placeholder, so a code holding a
 // double quote still reports its own cards.
 const std::array<const char*, 3> PageQueries = {
     "SELECT * FROM Sets ORDER BY Code ",
@@ -21,17 +22,17 @@ const std::array<const char*, 3> PageQueries = {
 void Reports::Report(std::int16_t TabMode, const QString& setCode, const QString& setName, QString& RepSQL) {
     // The command runs under the toolbar's error mode: a step that fails is skipped and the next one runs.
     ResumeNext step;
-    if (TabMode < 1 || TabMode > 3)
+    if (TabMode < SetsPage || TabMode > SpecialsPage)
         return;
-    RepSQL = PageQueries[TabMode - 1];
+    RepSQL = PageQueries[TabMode - SetsPage];
     std::vector<Value> params;
-    if (TabMode != 1)
+    if (TabMode != SetsPage)
         params.emplace_back(setCode.toStdString());
     step([&] { datrep_.setRecordSource(RecordSource(RepSQL.toStdString(), std::move(params))); });
     step([&] { datrep_.Refresh(); });
-    if (TabMode == 1)
+    if (TabMode == SetsPage)
         html();
-    else if (TabMode == 2)
+    else if (TabMode == BasicsPage)
         html2(setName);
     else
         html3(setName);

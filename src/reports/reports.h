@@ -19,9 +19,9 @@ public:
     // be saved in `programFolder`.
     Reports(Dialogs& dialogs, CommonDialog& cd1, DataSource& datrep, QString programFolder);
 
-    // The toolbar's Report command on page `TabMode` (1 Sets, 2 Basics, 3 Specials; any other does nothing):
-    // puts the page's query into `RepSQL` and datrep, re-reads datrep and writes the page's report. A failure
-    // to set or re-read the query is skipped, and the report reads what datrep still holds.
+    // The toolbar's Report command on page `TabMode` (a Page; any other number does nothing): puts the
+    // page's query into `RepSQL` and datrep, re-reads datrep and writes the page's report. A failure to set
+    // or re-read the query is skipped, and the report reads what datrep still holds.
     void Report(std::int16_t TabMode, const QString& setCode, const QString& setName, QString& RepSQL);
 
     // The writers; each reads datrep's rows as they stand and handles its own failures.

@@ -51,7 +51,7 @@ TEST_F(FrmMainActivationTest, ReturnFromTheAboutBoxGoesBackToTheFirstSetWhatever
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
     EXPECT_EQ(w.OldDesc, "First Set");
     EXPECT_EQ(w.txtvalue->text(), "$3.00");
-    EXPECT_EQ(w.TabMode, 2);
+    EXPECT_EQ(w.TabMode, BasicsPage);
     EXPECT_EQ(w.CurData, &w.datBasics);
 }
 

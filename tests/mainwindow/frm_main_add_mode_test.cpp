@@ -71,13 +71,14 @@ TEST_F(FrmMainAddModeTest, NewOnTheSpecialsPageFillsTheSetButProposesNoNumber) {
 
 TEST_F(FrmMainAddModeTest, ToolbarTurnsToAddModeAndCancelKeepsItsState) {
     FrmMain& w = start();
-    w.Buttons(8).setEnabled(false);
+    w.Buttons(CancelButton).setEnabled(false);
     w.datSets.Recordset().AddNew();
     w.cmdNew();
-    for (int i : {1, 2, 3, 4, 5, 6, 7, 10})
+    for (ToolbarButton i :
+         {NewButton, FirstButton, PrevButton, NextButton, LastButton, DeleteButton, FindButton, ReportButton})
         EXPECT_FALSE(w.Buttons(i).isEnabled()) << i;
-    EXPECT_TRUE(w.Buttons(9).isEnabled());
-    EXPECT_FALSE(w.Buttons(8).isEnabled());
+    EXPECT_TRUE(w.Buttons(SaveButton).isEnabled());
+    EXPECT_FALSE(w.Buttons(CancelButton).isEnabled());
     EXPECT_FALSE(w.txtCode->isReadOnly());
     EXPECT_EQ(w.focusWidget(), w.txtCode);
 }
@@ -93,8 +94,8 @@ TEST_F(FrmMainAddModeTest, CardNumberPastTheLargestFailsAfterTheToolbar) {
     }
     EXPECT_EQ(w.BasRecCount, 32767);
     EXPECT_EQ(w.txtBasCardNum->text(), "");
-    EXPECT_TRUE(w.Buttons(9).isEnabled());
-    EXPECT_FALSE(w.Buttons(1).isEnabled());
+    EXPECT_TRUE(w.Buttons(SaveButton).isEnabled());
+    EXPECT_FALSE(w.Buttons(NewButton).isEnabled());
 }
 
 } // namespace

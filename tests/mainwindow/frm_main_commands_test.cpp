@@ -55,7 +55,7 @@ TEST_F(CancelTest, CancelAfterNewOnTheBasicsPageTakesBackTheCardNumber) {
     storeFront("Basics", "Card_Num = 1");
     FrmMain& w = showCardPage(2);
     w.BasRecCount = 3;
-    w.Buttons(8).setEnabled(false);
+    w.Buttons(CancelButton).setEnabled(false);
     w.datBasics.Recordset().AddNew();
     w.cmdNew();
     choosePicture(PictureSide::Back, pictureFile("back.png", Qt::blue));
@@ -66,7 +66,7 @@ TEST_F(CancelTest, CancelAfterNewOnTheBasicsPageTakesBackTheCardNumber) {
     EXPECT_FALSE(w.picBasFront->pixmap().isNull());
     EXPECT_EQ(pending()[2], "");
     expectToolbarAfterAddMode(w);
-    EXPECT_FALSE(w.Buttons(8).isEnabled());
+    EXPECT_FALSE(w.Buttons(CancelButton).isEnabled());
 }
 
 TEST_F(CancelTest, CancelAfterNewOnTheSetsPageLocksTheCodeAgain) {
@@ -145,7 +145,7 @@ TEST_F(SaveSetTest, RefusedOrUnnumberedSetStaysInAddModeAndStoresNothing) {
                            "already has the same values in its key fields.|0|Pellimo"}));
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditAdd);
     EXPECT_EQ(w.txtCode->text(), "s1");
-    EXPECT_TRUE(w.Buttons(9).isEnabled());
+    EXPECT_TRUE(w.Buttons(SaveButton).isEnabled());
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'S1'"), 3);
 }
 
@@ -186,7 +186,7 @@ TEST_F(SaveTest, NewCardIsStoredAndEditedAndADuplicateNumberIsRefused) {
                            "already has the same values in its key fields.|0|Pellimo"}));
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditAdd);
     EXPECT_EQ(w.txtBasDesc->text(), "Omega");
-    EXPECT_TRUE(w.Buttons(9).isEnabled());
+    EXPECT_TRUE(w.Buttons(SaveButton).isEnabled());
 
     w.txtBasCardNum->setText("4");
     w.cmdSave();

@@ -187,19 +187,19 @@ TEST_F(FrmMainFastFindTest, BoxRefusesTheFocusWhileARecordIsAdded) {
     };
 
     // The first fields hold values, so that their own checks let the focus go.
-    w.Buttons(1).click();
+    w.Buttons(NewButton).click();
     w.txtCode->setText("NEW");
     expectRefused(w.DBCombo1, w.txtCode);
-    w.Buttons(8).click();
+    w.Buttons(CancelButton).click();
 
     selectTab(2);
-    w.Buttons(1).click();
+    w.Buttons(NewButton).click();
     expectRefused(w.DBCombo2, w.txtBasCardNum);
-    w.Buttons(8).click();
+    w.Buttons(CancelButton).click();
 
     // Entering the Specials page of a set without special cards begins a new one.
     selectTab(1);
-    w.Buttons(4).click();
+    w.Buttons(NextButton).click();
     selectTab(3);
     ASSERT_EQ(w.DatSpecials.Recordset().EditMode(), dbEditAdd);
     w.txtSpecCardNum->setText("1");

@@ -36,7 +36,7 @@ TEST_F(FrmMainLayoutTest, ToolbarHasTenButtonsWithKeysCaptionsImagesAndSetsToolt
                           "Delete", "Find",  "Cancel", "Save", "Report"};
     const char* captions[] = {"New",    "First", "Previous", "Next", "Last",
                               "Delete", "Find",  "Cancel",   "Save", "Report"};
-    for (int i = 1; i <= 10; ++i) {
+    for (ToolbarButton i : allToolbarButtons) {
         QToolButton& button = w.Buttons(i);
         EXPECT_EQ(button.property("key").toString(), keys[i - 1]);
         EXPECT_EQ(button.text(), captions[i - 1]);
@@ -44,16 +44,16 @@ TEST_F(FrmMainLayoutTest, ToolbarHasTenButtonsWithKeysCaptionsImagesAndSetsToolt
         EXPECT_EQ(button.toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
         EXPECT_FALSE(button.icon().isNull());
         EXPECT_LE(button.fontMetrics().horizontalAdvance(button.text()), button.width());
-        EXPECT_EQ(button.isEnabled(), i != 9) << keys[i - 1];
+        EXPECT_EQ(button.isEnabled(), i != SaveButton) << keys[i - 1];
     }
-    EXPECT_EQ(w.Buttons(1).toolTip(), "Create a New Set of Cards");
-    EXPECT_EQ(w.Buttons(7).toolTip(), "Find a set of cards by typing part of the set name");
-    EXPECT_EQ(w.Buttons(10).toolTip(), "Create Sets Report");
+    EXPECT_EQ(w.Buttons(NewButton).toolTip(), "Create a New Set of Cards");
+    EXPECT_EQ(w.Buttons(FindButton).toolTip(), "Find a set of cards by typing part of the set name");
+    EXPECT_EQ(w.Buttons(ReportButton).toolTip(), "Create Sets Report");
     EXPECT_EQ(w.ImageList1.size(), 10u);
     // Button 1 shows image 5, the index card; button 2 image 1.
-    EXPECT_EQ(w.Buttons(1).icon().cacheKey(), w.ImageList1[4].cacheKey());
-    EXPECT_EQ(w.Buttons(2).icon().cacheKey(), w.ImageList1[0].cacheKey());
-    EXPECT_THROW(w.Buttons(11), std::out_of_range);
+    EXPECT_EQ(w.Buttons(NewButton).icon().cacheKey(), w.ImageList1[4].cacheKey());
+    EXPECT_EQ(w.Buttons(FirstButton).icon().cacheKey(), w.ImageList1[0].cacheKey());
+    EXPECT_THROW(w.Buttons(static_cast<ToolbarButton>(ReportButton + 1)), std::out_of_range);
 }
 
 TEST_F(FrmMainLayoutTest, TabStripHasThreeTabsAndTheFramesLieOnItsBody) {

@@ -43,9 +43,9 @@ protected:
 
 TEST_F(FrmMainPagesTest, ClickingTheTabShownChangesNothing) {
     FrmMain& w = start();
-    w.Buttons(6).setEnabled(false);
+    w.Buttons(DeleteButton).setEnabled(false);
     w.TabStrip1_Click();
-    EXPECT_FALSE(w.Buttons(6).isEnabled());
+    EXPECT_FALSE(w.Buttons(DeleteButton).isEnabled());
     expectPage(1);
     EXPECT_TRUE(dialogs.messages().empty());
 }
@@ -81,7 +81,7 @@ TEST_F(FrmMainPagesTest, EnteringBasicsShowsTheSetsFirstCardInEditMode) {
         QString("UPDATE Basics SET Front = x'%1' WHERE Desc = 'Alpha'").arg(file.readAll().toHex()));
 
     FrmMain& w = start();
-    w.Buttons(8).setEnabled(false);
+    w.Buttons(CancelButton).setEnabled(false);
     selectTab(2);
     expectPage(2);
     EXPECT_EQ(w.txtBasDesc->text(), "Alpha");
@@ -92,7 +92,7 @@ TEST_F(FrmMainPagesTest, EnteringBasicsShowsTheSetsFirstCardInEditMode) {
     EXPECT_FALSE(w.picBasFront->pixmap().isNull());
     EXPECT_EQ(w.focusWidget(), w.txtBasCardNum);
     EXPECT_EQ(w.txtBasValue->text(), "$1.00");
-    EXPECT_EQ(w.Buttons(1).toolTip(), "Create a New Card");
+    EXPECT_EQ(w.Buttons(NewButton).toolTip(), "Create a New Card");
     // Leaving the Sets page enables every button but Save, which keeps its state.
     EXPECT_EQ(enabledButtons(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 10}));
 }
@@ -103,16 +103,16 @@ TEST_F(FrmMainPagesTest, SetsPageGetsBackItsPrevAndNext) {
     selectTab(2);
     EXPECT_FALSE(w.PrevOn);
     EXPECT_TRUE(w.NextOn);
-    EXPECT_TRUE(w.Buttons(3).isEnabled());
+    EXPECT_TRUE(w.Buttons(PrevButton).isEnabled());
     // Between the card pages the kept states stay as they are.
-    w.Buttons(3).setEnabled(true);
+    w.Buttons(PrevButton).setEnabled(true);
     selectTab(3);
     selectTab(2);
     EXPECT_FALSE(w.PrevOn);
     selectTab(1);
     expectPage(1);
-    EXPECT_FALSE(w.Buttons(3).isEnabled());
-    EXPECT_TRUE(w.Buttons(4).isEnabled());
+    EXPECT_FALSE(w.Buttons(PrevButton).isEnabled());
+    EXPECT_TRUE(w.Buttons(NextButton).isEnabled());
 }
 
 TEST_F(FrmMainPagesTest, EnteringSetsWorksOutTheSetsTotalsAgain) {
@@ -125,7 +125,7 @@ TEST_F(FrmMainPagesTest, EnteringSetsWorksOutTheSetsTotalsAgain) {
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
     EXPECT_EQ(w.OldDesc, "First Set");
     EXPECT_EQ(w.focusWidget(), w.txtDesc);
-    EXPECT_EQ(w.Buttons(1).toolTip(), "Create a New Set of Cards");
+    EXPECT_EQ(w.Buttons(NewButton).toolTip(), "Create a New Set of Cards");
 }
 
 TEST_F(FrmMainPagesTest, SpecialsOfASetWithoutThemStartANewCardEachTime) {
@@ -152,7 +152,7 @@ TEST_F(FrmMainPagesTest, SpecialsOfASetWithoutThemStartANewCardEachTime) {
     w.txtSpecDesc->setText("Hologram");
     selectTab(2);
     EXPECT_EQ(count("SELECT count(*) FROM Specials WHERE Code = 'S3' AND Desc = 'Hologram'"), 1);
-    EXPECT_FALSE(w.Buttons(9).isEnabled());
+    EXPECT_FALSE(w.Buttons(SaveButton).isEnabled());
     expectPage(2);
 }
 

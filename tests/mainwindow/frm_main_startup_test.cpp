@@ -33,10 +33,11 @@ TEST_F(FrmMainStartupTest, EmptyCatalogueSaysSoOnceAndStartsANewSet) {
     EXPECT_EQ(w.lblSetVal->text(), "Basic Card Value");
     EXPECT_EQ(w.txtvalue->text(), "$0.00");
     EXPECT_EQ(w.OldDesc, "");
-    for (int i : {1, 2, 3, 4, 5, 6, 7, 10})
+    for (ToolbarButton i :
+         {NewButton, FirstButton, PrevButton, NextButton, LastButton, DeleteButton, FindButton, ReportButton})
         EXPECT_FALSE(w.Buttons(i).isEnabled()) << i;
-    EXPECT_TRUE(w.Buttons(8).isEnabled());
-    EXPECT_TRUE(w.Buttons(9).isEnabled());
+    EXPECT_TRUE(w.Buttons(CancelButton).isEnabled());
+    EXPECT_TRUE(w.Buttons(SaveButton).isEnabled());
 }
 
 TEST_F(FrmMainStartupTest, CatalogueWithSetsStartsOnTheFirstSetWithItsValueFromItsCards) {
@@ -54,7 +55,7 @@ TEST_F(FrmMainStartupTest, CatalogueWithSetsStartsOnTheFirstSetWithItsValueFromI
     EXPECT_EQ(w.OldDesc, "First Set");
     EXPECT_TRUE(w.txtCode->isReadOnly());
     EXPECT_EQ(w.lblSetVal->text(), "Total Value");
-    EXPECT_FALSE(w.Buttons(9).isEnabled());
+    EXPECT_FALSE(w.Buttons(SaveButton).isEnabled());
 }
 
 // The title bar stays within the user's reach: the load step places the frame, not the client area, at the
@@ -72,7 +73,7 @@ TEST_F(FrmMainStartupTest, LoadPlacesTheWindowFrameAtTheTopLeftOfTheScreensFreeA
 
 TEST_F(FrmMainStartupTest, LoadSetsThePageStateFilesAndPlaces) {
     FrmMain& w = load();
-    EXPECT_EQ(w.TabMode, 1);
+    EXPECT_EQ(w.TabMode, SetsPage);
     EXPECT_EQ(w.CurData, &w.datSets);
     EXPECT_TRUE(w.PrevOn);
     EXPECT_TRUE(w.NextOn);

@@ -19,8 +19,8 @@ protected:
     }
 
     void expectPrevNext(bool prev, bool next) const {
-        EXPECT_EQ(window->Buttons(3).isEnabled(), prev);
-        EXPECT_EQ(window->Buttons(4).isEnabled(), next);
+        EXPECT_EQ(window->Buttons(PrevButton).isEnabled(), prev);
+        EXPECT_EQ(window->Buttons(NextButton).isEnabled(), next);
     }
 };
 
@@ -45,7 +45,7 @@ TEST_F(FrmMainToolbarTest, MovesPastEitherEndComeBackAndDisableThatWay) {
     press("Last");
     EXPECT_EQ(w.txtCode->text(), "S3");
     expectPrevNext(true, false);
-    w.Buttons(4).setEnabled(true);
+    w.Buttons(NextButton).setEnabled(true);
     press("Next");
     EXPECT_EQ(w.txtCode->text(), "S3");
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
@@ -108,7 +108,7 @@ TEST_F(FrmMainToolbarTest, ReFindTakesTheNameAsItStandsAndTheFirstSetOfThatName)
     w.txtDesc->setText("First Set");
     press("Prev");
     EXPECT_EQ(w.txtCode->text(), "S1");
-    EXPECT_FALSE(w.Buttons(3).isEnabled());
+    EXPECT_FALSE(w.Buttons(PrevButton).isEnabled());
     press("Next");
 
     // A quote or a pattern character is part of the name, not of a pattern.
@@ -159,7 +159,7 @@ TEST_F(FrmMainToolbarTest, RefusedStoreIsReportedAndTheMoveIsOff) {
     w.txtBasCardNum->setText("4");
     press("Next");
     EXPECT_EQ(w.txtBasDesc->text(), "Alpha two");
-    EXPECT_FALSE(w.Buttons(4).isEnabled());
+    EXPECT_FALSE(w.Buttons(NextButton).isEnabled());
     EXPECT_EQ(count("SELECT count(*) FROM Basics WHERE Desc = 'Alpha two'"), 1);
 }
 

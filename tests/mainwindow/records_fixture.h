@@ -51,9 +51,10 @@ protected:
     }
 
     void expectToolbarAfterAddMode(const FrmMain& w) const {
-        for (int i : {1, 2, 3, 4, 5, 6, 7, 10})
+        for (ToolbarButton i : {NewButton, FirstButton, PrevButton, NextButton, LastButton, DeleteButton,
+                                FindButton, ReportButton})
             EXPECT_TRUE(w.Buttons(i).isEnabled()) << i;
-        EXPECT_FALSE(w.Buttons(9).isEnabled());
+        EXPECT_FALSE(w.Buttons(SaveButton).isEnabled());
     }
 };
 

@@ -25,7 +25,7 @@ protected:
 
     // A click on the enabled toolbar button with this key.
     void press(const char* key) {
-        for (int index = 1; index <= 10; ++index) {
+        for (ToolbarButton index : allToolbarButtons) {
             QToolButton& button = window->Buttons(index);
             if (button.property("key").toString() == key) {
                 ASSERT_TRUE(button.isEnabled()) << key;
@@ -76,7 +76,7 @@ protected:
     // The buttons enabled, by number.
     QList<int> enabledButtons() const {
         QList<int> enabled;
-        for (int index = 1; index <= 10; ++index)
+        for (ToolbarButton index : allToolbarButtons)
             if (window->Buttons(index).isEnabled())
                 enabled << index;
         return enabled;
