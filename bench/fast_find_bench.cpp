@@ -4,6 +4,7 @@
 #include "bench_main.h"
 #include "frm_main.h"
 #include "silent_dialogs.h"
+#include "tab_strip.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -23,6 +24,9 @@ public:
         window.datSets.Recordset().FindFirst(Criterion::equals("Code", BenchCatalogue::BigSet));
         window.datSets.Recordset().Edit();
     }
+
+    // The page entered as the user enters it, through its tab.
+    void selectPage(Page page) { window.TabStrip1->setCurrentIndex(page - SetsPage); }
 
     // The card page leaves its first card in edit mode, with its value shown in currency form: dropped,
     // so that nothing is stored between runs.
@@ -44,11 +48,11 @@ public:
 void EnterBasicsWithFastFind(benchmark::State& state) {
     BigSetWindow big;
     for (auto _ : state) {
-        big.window.cmdBasics();
+        big.selectPage(BasicsPage);
         state.PauseTiming();
-        big.window.TabMode = 2;
         big.failed(state);
         big.dropCardEdit();
+        big.selectPage(SetsPage);
         state.ResumeTiming();
         if (state.error_occurred())
             break;
@@ -57,8 +61,7 @@ void EnterBasicsWithFastFind(benchmark::State& state) {
 
 void FastFindJumpToLastCard(benchmark::State& state) {
     BigSetWindow big;
-    big.window.cmdBasics();
-    big.window.TabMode = 2;
+    big.selectPage(BasicsPage);
     big.dropCardEdit();
     for (auto _ : state) {
         state.PauseTiming();

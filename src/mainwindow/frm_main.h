@@ -31,10 +31,28 @@ namespace pellimo {
 
 class TabStrip;
 
+// The state of the page shown, which the window's procedures share.
+struct FrmMainPageState {
+    std::int16_t TabMode = 0; // a Page once the window is loaded
+    DataSource* CurData = nullptr;
+    QString OldDesc;
+    QString NewDesc;
+    QString FindCrit;
+    std::int16_t BasRecCount = 0;
+    bool PrevOn = false;
+    bool NextOn = false;
+    QString CardSQL;
+    QString RepSQL;
+    QString MsgText;
+    double NewSetValue = 0;
+    QString LogoPath;
+};
+
 // The main window: the toolbar, the tab strip with the Sets, Basics and Specials pages, and the Fast Find
-// row. Its controls, data sources and page state are public, as the window's procedures and the start-up
-// code share them; the procedures live in one file per concern.
-class FrmMain : public QMainWindow {
+// row. Its controls and data sources are public, as the start-up code shares them; its page state is its
+// own, named by its procedures as their own and only read by others. The procedures live in one file per
+// concern.
+class FrmMain : public QMainWindow, private FrmMainPageState {
     Q_OBJECT
 
 public:
@@ -108,20 +126,8 @@ public:
     void ValidateInputCharset(QLineEdit& objControl, std::int16_t& intASCII,
                               const QString& strValType = QString());
 
-    // Page state.
-    std::int16_t TabMode = 0;
-    DataSource* CurData = nullptr;
-    QString OldDesc;
-    QString NewDesc;
-    QString FindCrit;
-    std::int16_t BasRecCount = 0;
-    bool PrevOn = false;
-    bool NextOn = false;
-    QString CardSQL;
-    QString RepSQL;
-    QString MsgText;
-    double NewSetValue = 0;
-    QString LogoPath;
+    // What the page state holds; only the window's own procedures change it.
+    const FrmMainPageState& pageState() const { return *this; }
 
     // Data sources, the file dialog and the toolbar's images.
     DataSource datSets{"datSets"};

@@ -16,7 +16,7 @@ namespace {
 
 // The box whose text is the description of the record shown on the page.
 const QLineEdit* descriptionBox(const FrmMain& window) {
-    switch (window.TabMode) {
+    switch (window.pageState().TabMode) {
     case SetsPage:
         return window.txtDesc;
     case BasicsPage:

@@ -31,28 +31,26 @@ protected:
         settle();
     }
 
-    // Moves the Sets data source to its second set, as browsing would.
     void browseToSecondSet() {
-        window->datSets.Recordset().MoveNext();
+        press("Next");
         ASSERT_EQ(window->txtCode->text(), "S2");
     }
 };
 
 TEST_F(FrmMainActivationTest, ReturnFromTheAboutBoxGoesBackToTheFirstSetWhateverThePage) {
     FrmMain& w = start();
-    w.TabMode = 2;
-    w.CurData = &w.datBasics;
     browseToSecondSet();
+    selectTab(BasicsPage);
     w.txtvalue->clear();
 
     activateThroughAndBack(*showAboutBox());
 
     EXPECT_EQ(w.txtCode->text(), "S1");
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
-    EXPECT_EQ(w.OldDesc, "First Set");
+    EXPECT_EQ(w.pageState().OldDesc, "First Set");
     EXPECT_EQ(w.txtvalue->text(), "$3.00");
-    EXPECT_EQ(w.TabMode, BasicsPage);
-    EXPECT_EQ(w.CurData, &w.datBasics);
+    EXPECT_EQ(w.pageState().TabMode, BasicsPage);
+    EXPECT_EQ(w.pageState().CurData, &w.datBasics);
 }
 
 TEST_F(FrmMainActivationTest, ClosingTheAboutBoxHandsBackAnActivation) {
@@ -98,8 +96,7 @@ TEST_F(FrmMainActivationTest, ComingBackFromAnotherApplicationIsNoActivation) {
 
 TEST_F(FrmMainActivationTest, NewSetBeingAddedStaysPendingWithWhatWasTyped) {
     FrmMain& w = start();
-    w.datSets.Recordset().AddNew();
-    w.cmdNew();
+    press("New");
     QTest::keyClicks(w.txtCode, "NEW1");
 
     activateThroughAndBack(*showAboutBox());
@@ -112,9 +109,9 @@ TEST_F(FrmMainActivationTest, NewSetBeingAddedStaysPendingWithWhatWasTyped) {
 TEST_F(FrmMainActivationTest, EditTypedBeforeTheActivationIsStored) {
     FrmMain& w = start();
     w.txtDesc->setText("Renamed Set");
-    w.Form_Activate();
+    activateThroughAndBack(*showAboutBox());
     EXPECT_EQ(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'S1'").toString(), "Renamed Set");
-    EXPECT_EQ(w.OldDesc, "Renamed Set");
+    EXPECT_EQ(w.pageState().OldDesc, "Renamed Set");
     EXPECT_TRUE(dialogs.messages().empty());
 }
 

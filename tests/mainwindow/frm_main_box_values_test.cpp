@@ -24,7 +24,7 @@ protected:
         catalogue.exec("UPDATE Basics SET Value = 12345000 WHERE Code = 'S1' AND Card_Num = 3");
         PinnedLocale locale(name);
         FrmMain& w = start();
-        selectTab(2);
+        selectTab(BasicsPage);
         retype(w.txtBasValue, "1.50");
         QTest::keyClick(w.txtBasValue, Qt::Key_Tab); // the number check passes
         press("Next");
@@ -40,7 +40,7 @@ protected:
         press("First");
         EXPECT_EQ(basicValue("S1", 3), 12345000);
 
-        selectTab(1);
+        selectTab(SetsPage);
         keyInNewSet("N1", "New Set", "2", "1.50");
         press("Save");
         EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'N1' AND Value = 15000"), 2);
@@ -91,18 +91,18 @@ protected:
         EXPECT_EQ(count("SELECT Cards FROM Sets WHERE Code = 'T1'"), 10000);
         EXPECT_EQ(count("SELECT Value FROM Sets WHERE Code = 'T1'"), 1233876700);
 
-        selectTab(2);
+        selectTab(BasicsPage);
         EXPECT_EQ(w.txtBasCardNum->text(), "-32768");
         press("Next");
         EXPECT_EQ(w.txtBasValue->text(), QLocale().toCurrencyString(123456.78));
         press("Next");
         EXPECT_EQ(w.txtBasCardNum->text(), "32767");
         press("Next");
-        selectTab(1);
+        selectTab(SetsPage);
         press("Next");
-        selectTab(2);
+        selectTab(BasicsPage);
         press("Next");
-        selectTab(1);
+        selectTab(SetsPage);
         EXPECT_EQ(basicsRows(), before);
         EXPECT_EQ(count("SELECT Value FROM Sets WHERE Code = 'T3'"), 9223372036854775800);
         EXPECT_TRUE(shown().isEmpty()) << shown().join('\n').toStdString();
@@ -137,7 +137,7 @@ TEST_F(BoxValuesTest, TypingStopsAtTheBoxLimit) {
         EXPECT_EQ(box->maxLength(), QLineEdit().maxLength()) << box->objectName().toStdString();
     retype(w.txtTot, "123456");
     EXPECT_EQ(w.txtTot->text(), "1234");
-    selectTab(2);
+    selectTab(BasicsPage);
     retype(w.txtBasValue, "123456789012");
     EXPECT_EQ(w.txtBasValue->text(), "1234567890");
     retype(w.txtBasCardNum, "98765");

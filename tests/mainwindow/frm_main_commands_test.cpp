@@ -13,54 +13,55 @@ TEST_F(FindTest, SetsPageFindsByPartOfTheCodeAndKeepsTheSetShownOtherwise) {
     catalogue.exec("INSERT INTO Sets (Code, Desc) VALUES ('X01', 'Ex'), ('Y01', 'Why')");
     FrmMain& w = start();
     dialogs.inputAnswers = {"01", "zz", ""};
-    w.cmdFind();
+    press("Find");
     EXPECT_EQ(w.txtCode->text(), "X01");
-    w.cmdFind();
+    press("Find");
     EXPECT_EQ(w.txtCode->text(), "X01");
-    w.cmdFind();
+    press("Find");
     EXPECT_EQ(shown(), QStringList({"Set Found|64|Find Set", "Set Not Found|16|Find Error"}));
     EXPECT_EQ(dialogs.calls.front().text, "Enter the set ID you wish to find");
     EXPECT_EQ(dialogs.calls.front().title, "Find Set");
-    EXPECT_EQ(w.OldDesc, "First Set");
+    EXPECT_EQ(w.pageState().OldDesc, "First Set");
 }
 
 TEST_F(FindTest, CardPageSearchesTheSetShownAndAlwaysTakesTheCardShown) {
     storeFront("Basics", "Card_Num = 1");
     catalogue.exec("UPDATE Basics SET Desc = 'The \"Best\"' WHERE Card_Num = 1");
-    FrmMain& w = showCardPage(2, "S1", 2);
+    FrmMain& w = showCardPage(BasicsPage, "S1", 2);
     choosePicture(PictureSide::Front, pictureFile("front.png", Qt::blue));
     dialogs.calls.clear();
     dialogs.inputAnswers = {"Delta", "\"best\""};
-    w.cmdFind();
+    press("Find");
     EXPECT_EQ(w.txtBasDesc->text(), "Beta");
-    EXPECT_EQ(w.OldDesc, "Beta");
+    EXPECT_EQ(w.pageState().OldDesc, "Beta");
     EXPECT_EQ(pending()[1], "") << "a picture no longer shown is not saved";
-    w.cmdFind();
+    press("Find");
     EXPECT_EQ(w.txtBasCardNum->text(), "1");
-    EXPECT_EQ(w.OldDesc, "The \"Best\"");
+    EXPECT_EQ(w.pageState().OldDesc, "The \"Best\"");
     EXPECT_FALSE(w.picBasFront->pixmap().isNull());
     EXPECT_EQ(shown(), QStringList({"Card Not Found|16|Find Error", "Card Found|64|Find Card"}));
     EXPECT_EQ(dialogs.calls.front().text, "Enter the card description you wish to find");
 }
 
 TEST_F(FindTest, MalformedPatternFindsNothing) {
-    FrmMain& w = showCardPage(3);
+    showCardPage(SpecialsPage);
     dialogs.inputAnswers = {"Shiny", "[a"};
-    w.cmdFind();
-    w.cmdFind();
+    press("Find");
+    press("Find");
     EXPECT_EQ(shown(), QStringList({"Card Found|64|Find Card", "Card Not Found|16|Find Error"}));
 }
 
 TEST_F(CancelTest, CancelAfterNewOnTheBasicsPageTakesBackTheCardNumber) {
     storeFront("Basics", "Card_Num = 1");
-    FrmMain& w = showCardPage(2);
-    w.BasRecCount = 3;
-    w.Buttons(CancelButton).setEnabled(false);
-    w.datBasics.Recordset().AddNew();
-    w.cmdNew();
+    FrmMain& w = showCardPage(BasicsPage);
+    ASSERT_EQ(w.pageState().BasRecCount, 3);
+    press("New");
+    ASSERT_EQ(w.pageState().BasRecCount, 4);
     choosePicture(PictureSide::Back, pictureFile("back.png", Qt::blue));
-    w.cmdCancel();
-    EXPECT_EQ(w.BasRecCount, 3);
+    // Cancel's own button is left as it was, even when it was off.
+    w.Buttons(CancelButton).setEnabled(false);
+    w.Toolbar1_ButtonClick(w.Buttons(CancelButton));
+    EXPECT_EQ(w.pageState().BasRecCount, 3);
     EXPECT_EQ(w.txtBasDesc->text(), "Alpha");
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
     EXPECT_FALSE(w.picBasFront->pixmap().isNull());
@@ -71,11 +72,10 @@ TEST_F(CancelTest, CancelAfterNewOnTheBasicsPageTakesBackTheCardNumber) {
 
 TEST_F(CancelTest, CancelAfterNewOnTheSetsPageLocksTheCodeAgain) {
     FrmMain& w = start();
-    w.datSets.Recordset().MoveNext();
-    w.datSets.Recordset().AddNew();
-    w.cmdNew();
-    w.txtCode->setText("NEW");
-    w.cmdCancel();
+    press("Next");
+    press("New");
+    retype(w.txtCode, "NEW");
+    press("Cancel");
     EXPECT_EQ(w.txtCode->text(), "S2");
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
     EXPECT_TRUE(w.txtCode->isReadOnly());
@@ -86,7 +86,7 @@ TEST_F(CancelTest, CancelAfterNewOnTheSetsPageLocksTheCodeAgain) {
 
     // Nothing pending: the cancel is passed over and the set shown is edited.
     w.datSets.Recordset().CancelUpdate();
-    w.cmdCancel();
+    press("Cancel");
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
 }
 
@@ -95,27 +95,22 @@ protected:
     FrmMain& typeNewSet(const QString& code, const QString& name, const QString& cards,
                         const QString& value) {
         FrmMain& w = start();
-        w.datSets.Recordset().AddNew();
-        w.cmdNew();
-        w.txtCode->setText(code);
-        w.txtDesc->setText(name);
-        w.txtTot->setText(cards);
-        w.txtvalue->setText(value);
+        keyInNewSet(code, name, cards, value);
         return w;
     }
 };
 
 TEST_F(SaveSetTest, NewSetGetsItsBasicCardsAndTheirTotalValue) {
     FrmMain& w = typeNewSet("NEW", "Bob's *", "10", "2.50");
-    w.cmdSave();
+    press("Save");
     EXPECT_EQ(shown(),
               QStringList({"Set record has been added\r\n10 Basic Cards records has been created.|0|Set "
                            "Added"}));
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'NEW' AND Value = 25000"), 10);
     EXPECT_EQ(count("SELECT Value FROM Sets WHERE Code = 'NEW'"), 250000);
     EXPECT_EQ(count("SELECT Cards FROM Sets WHERE Code = 'NEW'"), 10);
-    EXPECT_DOUBLE_EQ(w.NewSetValue, 25);
-    EXPECT_EQ(w.FindCrit, "Desc like 'Bob's *'");
+    EXPECT_DOUBLE_EQ(w.pageState().NewSetValue, 25);
+    EXPECT_EQ(w.pageState().FindCrit, "Desc like 'Bob's *'");
     EXPECT_EQ(w.txtCode->text(), "NEW");
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
     EXPECT_TRUE(w.txtCode->isReadOnly());
@@ -126,8 +121,8 @@ TEST_F(SaveSetTest, NewSetGetsItsBasicCardsAndTheirTotalValue) {
 TEST_F(SaveSetTest, MessageCountsTheCardsMadeBeforeAFailure) {
     catalogue.exec("CREATE TRIGGER NoThirdCard BEFORE INSERT ON Basics WHEN NEW.Card_Num = 3"
                    " BEGIN SELECT RAISE(ABORT, 'no third card'); END");
-    FrmMain& w = typeNewSet("NEW", "New Set", "5", "1");
-    w.cmdSave();
+    typeNewSet("NEW", "New Set", "5", "1");
+    press("Save");
     EXPECT_EQ(shown(),
               QStringList({"no third card|0|Pellimo", "Set record has been added\r\n2 Basic Cards records "
                                                       "has been created.|0|Set Added"}));
@@ -135,10 +130,10 @@ TEST_F(SaveSetTest, MessageCountsTheCardsMadeBeforeAFailure) {
 }
 
 TEST_F(SaveSetTest, RefusedOrUnnumberedSetStaysInAddModeAndStoresNothing) {
-    FrmMain& w = typeNewSet("s1", "Again", "2", "abc");
-    w.cmdSave();
-    w.txtvalue->setText("1");
-    w.cmdSave();
+    FrmMain& w = typeNewSet("s1", "Again", "2", "1.2.3");
+    press("Save");
+    retype(w.txtvalue, "1");
+    press("Save");
     EXPECT_EQ(shown(),
               QStringList({"You must either enter a number into this field|64|Pellimo",
                            "The record was not stored because it would duplicate a key: another record "
@@ -174,13 +169,11 @@ TEST_F(SaveSetTest, SaveRefusedThroughTheToolbarKeepsTheCountAndValueTyped) {
 }
 
 TEST_F(SaveTest, NewCardIsStoredAndEditedAndADuplicateNumberIsRefused) {
-    FrmMain& w = showCardPage(2);
-    w.BasRecCount = 3;
-    w.datBasics.Recordset().AddNew();
-    w.cmdNew();
-    w.txtBasCardNum->setText("2");
-    w.txtBasDesc->setText("Omega");
-    w.cmdSave();
+    FrmMain& w = showCardPage(BasicsPage);
+    press("New");
+    retype(w.txtBasCardNum, "2");
+    retype(w.txtBasDesc, "Omega");
+    press("Save");
     EXPECT_EQ(shown(),
               QStringList({"The record was not stored because it would duplicate a key: another record "
                            "already has the same values in its key fields.|0|Pellimo"}));
@@ -188,8 +181,8 @@ TEST_F(SaveTest, NewCardIsStoredAndEditedAndADuplicateNumberIsRefused) {
     EXPECT_EQ(w.txtBasDesc->text(), "Omega");
     EXPECT_TRUE(w.Buttons(SaveButton).isEnabled());
 
-    w.txtBasCardNum->setText("4");
-    w.cmdSave();
+    retype(w.txtBasCardNum, "4");
+    press("Save");
     EXPECT_EQ(shown().last(), "Record Added|0|Card Add");
     EXPECT_EQ(basic("Desc", "S1", 4).toString(), "Omega");
     EXPECT_EQ(w.txtBasCardNum->text(), "4");
@@ -199,8 +192,9 @@ TEST_F(SaveTest, NewCardIsStoredAndEditedAndADuplicateNumberIsRefused) {
 
 TEST_F(SaveTest, SaveOutsideAddModeDoesNothing) {
     FrmMain& w = start();
-    w.txtTot->setText("4");
-    w.cmdSave();
+    retype(w.txtTot, "4");
+    // The button is off outside add mode; its handler is reached all the same.
+    w.Toolbar1_ButtonClick(w.Buttons(SaveButton));
     EXPECT_TRUE(dialogs.messages().empty());
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'S1'"), 3);
 }

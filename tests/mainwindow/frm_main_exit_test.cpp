@@ -37,7 +37,7 @@ TEST_F(FrmMainExitTest, ExitDropsAnEditTheCatalogueRefusesWithoutAWord) {
     FrmMain& w = start();
     w.txtDesc->setText("Edited Name");
     w.txtTot->setText("many");
-    w.mnuFileExit_Click();
+    w.mnuFileExit->trigger();
     EXPECT_TRUE(mainWindowGone());
     EXPECT_EQ(storedName(), "First Set");
     EXPECT_TRUE(dialogs.calls.empty());
@@ -45,10 +45,9 @@ TEST_F(FrmMainExitTest, ExitDropsAnEditTheCatalogueRefusesWithoutAWord) {
 
 TEST_F(FrmMainExitTest, ExitWhileAddingStoresNothing) {
     FrmMain& w = start();
-    w.datSets.Recordset().AddNew();
-    w.cmdNew();
-    w.txtCode->setText("NEW1");
-    w.mnuFileExit_Click();
+    press("New");
+    QTest::keyClicks(w.txtCode, "NEW1");
+    w.mnuFileExit->trigger();
     EXPECT_TRUE(mainWindowGone());
     EXPECT_EQ(catalogue.scalar("SELECT count(*) FROM Sets").toInt(), 1);
 }

@@ -74,11 +74,11 @@ protected:
 TEST_F(FrmMainFastFindTest, EachListHoldsItsRecordsInOrderAndFollowsTheirChanges) {
     FrmMain& w = startActive();
     EXPECT_EQ(entries(w.DBCombo1), (QStringList{"First Set", "Second Set"}));
-    selectTab(2);
+    selectTab(BasicsPage);
     EXPECT_EQ(entries(w.DBCombo2),
               (QStringList{"Card one", "Card two", "Twin", "Twin", "Card five", "Card six"}));
     EXPECT_EQ(w.DBCombo2->currentText(), "");
-    selectTab(3);
+    selectTab(SpecialsPage);
     EXPECT_EQ(entries(w.DBCombo3), (QStringList{"Foil A", "Foil B"}));
 
     // A store and a delete through the data source; what the user typed into the box stays.
@@ -95,7 +95,7 @@ TEST_F(FrmMainFastFindTest, EachListHoldsItsRecordsInOrderAndFollowsTheirChanges
 
 TEST_F(FrmMainFastFindTest, FifthCardChosenOnBasicsIsShownWithItsPicture) {
     FrmMain& w = startActive();
-    selectTab(2);
+    selectTab(BasicsPage);
     ASSERT_TRUE(w.picBasFront->pixmap().isNull());
     chooseFromList(w.DBCombo2, 4);
 
@@ -111,7 +111,7 @@ TEST_F(FrmMainFastFindTest, FifthCardChosenOnBasicsIsShownWithItsPicture) {
 
 TEST_F(FrmMainFastFindTest, EntriesOfOneDescriptionLeadToTheirOwnCardsAndTheCardShownStaysShown) {
     FrmMain& w = startActive();
-    selectTab(2);
+    selectTab(BasicsPage);
     chooseFromList(w.DBCombo2, 3);
     EXPECT_EQ(w.txtBasCardNum->text(), "4");
     chooseFromList(w.DBCombo2, 2);
@@ -128,7 +128,7 @@ TEST_F(FrmMainFastFindTest, EntriesOfOneDescriptionLeadToTheirOwnCardsAndTheCard
 
 TEST_F(FrmMainFastFindTest, TypingCompletesFromTheListButMovesNothing) {
     FrmMain& w = startActive();
-    selectTab(2);
+    selectTab(BasicsPage);
     clickOn(w.DBCombo2->lineEdit());
     ASSERT_EQ(QApplication::focusWidget(), w.DBCombo2);
     QTest::keyClicks(w.DBCombo2, "card f");
@@ -153,7 +153,7 @@ TEST_F(FrmMainFastFindTest, TypingCompletesFromTheListButMovesNothing) {
 
 TEST_F(FrmMainFastFindTest, JumpDropsThePagesPendingPictures) {
     FrmMain& w = startActive();
-    selectTab(2);
+    selectTab(BasicsPage);
     choosePicture(PictureSide::Front, pictureFile("chosen.png", Qt::red));
     ASSERT_EQ(pending()[1], "Y");
     chooseFromList(w.DBCombo2, 1);
@@ -192,15 +192,15 @@ TEST_F(FrmMainFastFindTest, BoxRefusesTheFocusWhileARecordIsAdded) {
     expectRefused(w.DBCombo1, w.txtCode);
     w.Buttons(CancelButton).click();
 
-    selectTab(2);
+    selectTab(BasicsPage);
     w.Buttons(NewButton).click();
     expectRefused(w.DBCombo2, w.txtBasCardNum);
     w.Buttons(CancelButton).click();
 
     // Entering the Specials page of a set without special cards begins a new one.
-    selectTab(1);
+    selectTab(SetsPage);
     w.Buttons(NextButton).click();
-    selectTab(3);
+    selectTab(SpecialsPage);
     ASSERT_EQ(w.DatSpecials.Recordset().EditMode(), dbEditAdd);
     w.txtSpecCardNum->setText("1");
     expectRefused(w.DBCombo3, w.txtSpecCardNum);
@@ -216,7 +216,7 @@ TEST_F(FrmMainFastFindTest, BoxOpensOutsideAddMode) {
 
 TEST_F(FrmMainFastFindTest, FailedJumpIsReportedAndLeavesTheCardShown) {
     FrmMain& w = startActive();
-    selectTab(2);
+    selectTab(BasicsPage);
     // The card shown is in edit mode; a number its set already has cannot be stored on leaving it.
     w.txtBasCardNum->setText("2");
     chooseFromList(w.DBCombo2, 5);

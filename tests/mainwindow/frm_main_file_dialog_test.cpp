@@ -14,7 +14,7 @@ using FrmMainFileDialogTest = ToolbarPagesTest;
 // folder.
 TEST_F(FrmMainFileDialogTest, StartFolderFollowsPicturesAndReports) {
     start();
-    selectTab(2);
+    selectTab(BasicsPage);
     QDir folder(catalogue.folder());
     ASSERT_TRUE(folder.mkdir("scans"));
     const QString picture = folder.filePath("scans/front.jpg");
@@ -41,7 +41,7 @@ TEST_F(FrmMainFileDialogTest, ReportNameKeepsTheWholeSetNameWithSlashesAsDashes)
     press("Last");
     ASSERT_EQ(window->txtDesc->text(), "AC/DC");
     const QString basics = QDir(catalogue.folder()).filePath("AC-DC Basics.HTM");
-    for (int page : {2, 3}) {
+    for (Page page : {BasicsPage, SpecialsPage}) {
         selectTab(page);
         dialogs.queueFile(basics);
         dialogs.msgBoxAnswers.push_back(vbNo);

@@ -3,14 +3,17 @@
 #include "fake_dialogs.h"
 #include "frm_main.h"
 #include "module1.h"
+#include "tab_strip.h"
 #include "temp_catalogue.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -42,6 +45,35 @@ protected:
     static void settle() {
         for (int i = 0; i < 3; ++i)
             QTest::qWait(5);
+    }
+
+    // A click on the enabled toolbar button with this key.
+    void press(const char* key) {
+        for (ToolbarButton index : allToolbarButtons) {
+            QToolButton& button = window->Buttons(index);
+            if (button.property("key").toString() == key) {
+                ASSERT_TRUE(button.isEnabled()) << key;
+                button.click();
+                return;
+            }
+        }
+        FAIL() << "no button " << key;
+    }
+
+    // Selects the page's tab, as a click on it does.
+    void selectTab(Page page) { window->TabStrip1->setCurrentIndex(page - SetsPage); }
+
+    // The set with this code shown on the Sets page, browsed to with First and Next.
+    void browseToSet(const QString& code) {
+        selectTab(SetsPage);
+        if (window->Buttons(FirstButton).isEnabled())
+            press("First");
+        while (window->txtCode->text() != code) {
+            ASSERT_TRUE(window->Buttons(NextButton).isEnabled()) << "no set " << code.toStdString();
+            const QString before = window->txtCode->text();
+            press("Next");
+            ASSERT_NE(window->txtCode->text(), before) << "no set " << code.toStdString();
+        }
     }
 
     // A small picture file in the program folder; its bytes are what a card stores.

@@ -22,14 +22,14 @@ protected:
     // Frame, TabMode and CurData all name the page.
     void expectPage(int page) const {
         const FrmMain& w = *window;
-        EXPECT_EQ(w.TabMode, page);
+        EXPECT_EQ(w.pageState().TabMode, page);
         EXPECT_EQ(w.Frame1->isVisible(), page == 1);
         EXPECT_EQ(w.Frame2->isVisible(), page == 2);
         EXPECT_EQ(w.Frame3->isVisible(), page == 3);
         const QGroupBox* frames[] = {w.Frame1, w.Frame2, w.Frame3};
         EXPECT_EQ(frames[page - 1]->geometry(), w.TabStrip1->clientArea());
         const DataSource* sources[] = {&w.datSets, &w.datBasics, &w.DatSpecials};
-        EXPECT_EQ(w.CurData, sources[page - 1]);
+        EXPECT_EQ(w.pageState().CurData, sources[page - 1]);
         EXPECT_EQ(w.DBCombo1->isVisible(), page == 1);
         EXPECT_EQ(w.DBCombo2->isVisible(), page == 2);
         EXPECT_EQ(w.DBCombo3->isVisible(), page == 3);
@@ -44,7 +44,7 @@ protected:
 TEST_F(FrmMainPagesTest, ClickingTheTabShownChangesNothing) {
     FrmMain& w = start();
     w.Buttons(DeleteButton).setEnabled(false);
-    w.TabStrip1_Click();
+    QTest::mouseClick(w.TabStrip1, Qt::LeftButton, {}, w.TabStrip1->tabRect(0).center());
     EXPECT_FALSE(w.Buttons(DeleteButton).isEnabled());
     expectPage(1);
     EXPECT_TRUE(dialogs.messages().empty());
@@ -53,17 +53,17 @@ TEST_F(FrmMainPagesTest, ClickingTheTabShownChangesNothing) {
 TEST_F(FrmMainPagesTest, NewSetMustBeSavedBeforeACardPage) {
     FrmMain& w = start();
     press("New");
-    selectTab(2);
+    selectTab(BasicsPage);
     EXPECT_EQ(shown(), QStringList{selectErrorBox});
     expectPage(1);
     EXPECT_EQ(w.TabStrip1->currentIndex(), 1);
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditAdd);
-    selectTab(1);
+    selectTab(SetsPage);
     EXPECT_EQ(shown().size(), 1);
     expectPage(1);
 
     // Once the add is over, a click on the tab still selected makes the switch.
-    selectTab(2);
+    selectTab(BasicsPage);
     press("Cancel");
     QTest::mouseClick(w.TabStrip1, Qt::LeftButton, {}, w.TabStrip1->tabRect(1).center());
     expectPage(2);
@@ -82,13 +82,13 @@ TEST_F(FrmMainPagesTest, EnteringBasicsShowsTheSetsFirstCardInEditMode) {
 
     FrmMain& w = start();
     w.Buttons(CancelButton).setEnabled(false);
-    selectTab(2);
+    selectTab(BasicsPage);
     expectPage(2);
     EXPECT_EQ(w.txtBasDesc->text(), "Alpha");
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
-    EXPECT_EQ(w.OldDesc, "Alpha");
+    EXPECT_EQ(w.pageState().OldDesc, "Alpha");
     EXPECT_EQ(w.txtBasName->text(), "First Set");
-    EXPECT_EQ(w.BasRecCount, 3);
+    EXPECT_EQ(w.pageState().BasRecCount, 3);
     EXPECT_FALSE(w.picBasFront->pixmap().isNull());
     EXPECT_EQ(w.focusWidget(), w.txtBasCardNum);
     EXPECT_EQ(w.txtBasValue->text(), "$1.00");
@@ -100,16 +100,16 @@ TEST_F(FrmMainPagesTest, EnteringBasicsShowsTheSetsFirstCardInEditMode) {
 TEST_F(FrmMainPagesTest, SetsPageGetsBackItsPrevAndNext) {
     FrmMain& w = start();
     press("First");
-    selectTab(2);
-    EXPECT_FALSE(w.PrevOn);
-    EXPECT_TRUE(w.NextOn);
+    selectTab(BasicsPage);
+    EXPECT_FALSE(w.pageState().PrevOn);
+    EXPECT_TRUE(w.pageState().NextOn);
     EXPECT_TRUE(w.Buttons(PrevButton).isEnabled());
     // Between the card pages the kept states stay as they are.
     w.Buttons(PrevButton).setEnabled(true);
-    selectTab(3);
-    selectTab(2);
-    EXPECT_FALSE(w.PrevOn);
-    selectTab(1);
+    selectTab(SpecialsPage);
+    selectTab(BasicsPage);
+    EXPECT_FALSE(w.pageState().PrevOn);
+    selectTab(SetsPage);
     expectPage(1);
     EXPECT_FALSE(w.Buttons(PrevButton).isEnabled());
     EXPECT_TRUE(w.Buttons(NextButton).isEnabled());
@@ -117,13 +117,13 @@ TEST_F(FrmMainPagesTest, SetsPageGetsBackItsPrevAndNext) {
 
 TEST_F(FrmMainPagesTest, EnteringSetsWorksOutTheSetsTotalsAgain) {
     FrmMain& w = start();
-    selectTab(2);
+    selectTab(BasicsPage);
     catalogue.exec("INSERT INTO Specials (Code, Desc, Value) VALUES ('S1', 'Extra', 25000)");
-    selectTab(1);
+    selectTab(SetsPage);
     EXPECT_EQ(w.txtvalue->text(), "$13.50");
     EXPECT_EQ(w.txtTot->text(), "5");
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
-    EXPECT_EQ(w.OldDesc, "First Set");
+    EXPECT_EQ(w.pageState().OldDesc, "First Set");
     EXPECT_EQ(w.focusWidget(), w.txtDesc);
     EXPECT_EQ(w.Buttons(NewButton).toolTip(), "Create a New Set of Cards");
 }
@@ -131,7 +131,7 @@ TEST_F(FrmMainPagesTest, EnteringSetsWorksOutTheSetsTotalsAgain) {
 TEST_F(FrmMainPagesTest, SpecialsOfASetWithoutThemStartANewCardEachTime) {
     FrmMain& w = start();
     press("Last");
-    selectTab(3);
+    selectTab(SpecialsPage);
     EXPECT_EQ(shown(), QStringList{noSpecialsBox});
     expectPage(3);
     EXPECT_EQ(w.DatSpecials.Recordset().EditMode(), dbEditAdd);
@@ -142,15 +142,15 @@ TEST_F(FrmMainPagesTest, SpecialsOfASetWithoutThemStartANewCardEachTime) {
 
     // Left without a description: nothing is written, and the toolbar is out of add mode.
     choosePicture(PictureSide::Front, pictureFile("front.png", Qt::red));
-    selectTab(1);
+    selectTab(SetsPage);
     EXPECT_EQ(count("SELECT count(*) FROM Specials WHERE Code = 'S3'"), 0);
     EXPECT_EQ(pending()[3], "");
     EXPECT_EQ(enabledButtons(), (QList<int>{1, 2, 3, 5, 6, 7, 8, 10}));
 
-    selectTab(3);
+    selectTab(SpecialsPage);
     EXPECT_EQ(shown(), (QStringList{noSpecialsBox, noSpecialsBox}));
     w.txtSpecDesc->setText("Hologram");
-    selectTab(2);
+    selectTab(BasicsPage);
     EXPECT_EQ(count("SELECT count(*) FROM Specials WHERE Code = 'S3' AND Desc = 'Hologram'"), 1);
     EXPECT_FALSE(w.Buttons(SaveButton).isEnabled());
     expectPage(2);
@@ -158,9 +158,9 @@ TEST_F(FrmMainPagesTest, SpecialsOfASetWithoutThemStartANewCardEachTime) {
 
 TEST_F(FrmMainPagesTest, LeavingBasicsWhileAddingSavesTheCardWhateverItsDescription) {
     FrmMain& w = start();
-    selectTab(2);
+    selectTab(BasicsPage);
     press("New");
-    selectTab(3);
+    selectTab(SpecialsPage);
     EXPECT_EQ(count("SELECT count(*) FROM Basics WHERE Code = 'S1' AND Card_Num = 4 AND Desc IS NULL"), 1);
     expectPage(3);
     EXPECT_EQ(w.txtSpecDesc->text(), "Shiny");
@@ -169,9 +169,9 @@ TEST_F(FrmMainPagesTest, LeavingBasicsWhileAddingSavesTheCardWhateverItsDescript
 
 TEST_F(FrmMainPagesTest, RefusedCardStaysOnItsPageWithTheEditPending) {
     FrmMain& w = start();
-    selectTab(2);
+    selectTab(BasicsPage);
     w.txtBasCardNum->setText("3");
-    selectTab(1);
+    selectTab(SetsPage);
     expectRefusalReported();
     expectPage(2);
     EXPECT_EQ(w.txtBasCardNum->text(), "3");
@@ -181,15 +181,15 @@ TEST_F(FrmMainPagesTest, RefusedCardStaysOnItsPageWithTheEditPending) {
 
 TEST_F(FrmMainPagesTest, SetWithoutBasicCardsShowsAnEmptyPageThatTakesANewCard) {
     FrmMain& w = start();
-    selectTab(2);
+    selectTab(BasicsPage);
     w.picBasFront->setPixmap(QPixmap(5, 5));
-    selectTab(1);
+    selectTab(SetsPage);
     press("Last");
-    selectTab(2);
+    selectTab(BasicsPage);
     expectPage(2);
     EXPECT_TRUE(dialogs.messages().empty());
     EXPECT_EQ(w.txtBasDesc->text(), "");
-    EXPECT_EQ(w.BasRecCount, 0);
+    EXPECT_EQ(w.pageState().BasRecCount, 0);
     EXPECT_TRUE(blankAtEmptySize(w.picBasFront));
     press("New");
     EXPECT_EQ(w.txtBasCardNum->text(), "1");
@@ -203,8 +203,8 @@ TEST_F(FrmMainPagesTest, NoSetLeftStillShowsTheSetsPage) {
     w.datSets.Refresh();
     w.datSets.Recordset().Edit();
     press("Delete");
-    selectTab(2);
-    selectTab(1);
+    selectTab(BasicsPage);
+    selectTab(SetsPage);
     expectPage(1);
     EXPECT_EQ(w.txtCode->text(), "");
     EXPECT_EQ(w.txtvalue->text(), "$0.00");
@@ -213,10 +213,10 @@ TEST_F(FrmMainPagesTest, NoSetLeftStillShowsTheSetsPage) {
 
 TEST_F(FrmMainPagesTest, FailingCardQueryIsReportedAndShowsNoOtherSetsCards) {
     FrmMain& w = start();
-    selectTab(3);
-    selectTab(1);
+    selectTab(SpecialsPage);
+    selectTab(SetsPage);
     catalogue.exec("DROP VIEW SpecialCards; DROP TABLE Specials");
-    selectTab(3);
+    selectTab(SpecialsPage);
     expectRefusalReported();
     expectPage(3);
     EXPECT_EQ(w.txtSpecDesc->text(), "");

@@ -14,7 +14,7 @@ protected:
     // Basics page of S1: a front picture chosen for Gamma, which Find reached and which is not being edited.
     void chooseForCardReachedByFind() {
         start();
-        selectTab(2);
+        selectTab(BasicsPage);
         dialogs.inputAnswers = {"Gamma"};
         press("Find");
         choosePicture(PictureSide::Front, pictureFile("front.png", Qt::red));
@@ -32,16 +32,16 @@ TEST_F(PendingPictureTest, PictureForACardThatCannotTakeItReachesNoOtherCard) {
     chooseForCardReachedByFind();
     press("Prev");
     press("Prev");
-    selectTab(1);
+    selectTab(SetsPage);
     press("Next");
-    selectTab(2);
+    selectTab(BasicsPage);
     press("Next");
     EXPECT_EQ(cardsWithAFront(), 0);
 }
 
 TEST_F(PendingPictureTest, PictureChosenForTheCardShownIsStoredWithIt) {
     start();
-    selectTab(2);
+    selectTab(BasicsPage);
     choosePicture(PictureSide::Front, pictureFile("front.png", Qt::red));
     press("Next");
     EXPECT_EQ(catalogue.scalar("SELECT count(*) FROM Basics WHERE length(Front) > 0 AND Desc = 'Alpha'")
@@ -53,7 +53,7 @@ TEST_F(PendingPictureTest, PictureChosenForTheCardShownIsStoredWithIt) {
 // Find moves off the card shown, which stores its edit first: a refusal is told as such, not as "not found".
 TEST_F(PendingPictureTest, FindThatCannotStoreTheCardShownReportsTheRefusal) {
     start();
-    selectTab(2);
+    selectTab(BasicsPage);
     window->txtBasCardNum->setText("2"); // Beta's number
     dialogs.inputAnswers = {"Gamma"};
     press("Find");
@@ -66,7 +66,7 @@ TEST_F(PendingPictureTest, FindThatCannotStoreTheCardShownReportsTheRefusal) {
 TEST_F(PendingPictureTest, MoveOnACardPageShowsThePicturesOfTheCardReached) {
     storeFront("Basics", "Desc IN ('Alpha', 'Gamma')");
     start();
-    selectTab(2);
+    selectTab(BasicsPage);
     EXPECT_EQ(centreOf(window->picBasFront), QColor(Qt::red));
     press("Next");
     EXPECT_FALSE(centreOf(window->picBasFront).isValid()) << "Beta has no front";
@@ -80,10 +80,10 @@ TEST_F(PendingPictureTest, MoveOnACardPageShowsThePicturesOfTheCardReached) {
 // entered again for another set shows another card, which must never get it.
 TEST_F(PendingPictureTest, EnteringACardPageDropsTheOtherCardsPendingPicture) {
     chooseForCardReachedByFind();
-    selectTab(1);
+    selectTab(SetsPage);
     ASSERT_EQ(pending()[1], "Y");
     press("Next");
-    selectTab(2);
+    selectTab(BasicsPage);
     EXPECT_EQ(window->txtBasDesc->text(), "Delta");
     EXPECT_EQ(pending()[1], "");
     press("First");

@@ -13,7 +13,7 @@ class SkippedStepsTest : public ToolbarPagesTest {};
 TEST_F(SkippedStepsTest, PictureThatCannotBeShownIsLoggedNotReported) {
     catalogue.exec("UPDATE Basics SET Front = x'0102030405060708' WHERE Desc = 'Beta'");
     start();
-    selectTab(2);
+    selectTab(BasicsPage);
     const SkippedFailureLog log;
     press("Next");
     EXPECT_EQ(window->txtBasDesc->text(), "Beta");

@@ -32,7 +32,7 @@ TEST_F(FrmMainStartupTest, EmptyCatalogueSaysSoOnceAndStartsANewSet) {
     EXPECT_EQ(w.focusWidget(), w.txtCode);
     EXPECT_EQ(w.lblSetVal->text(), "Basic Card Value");
     EXPECT_EQ(w.txtvalue->text(), "$0.00");
-    EXPECT_EQ(w.OldDesc, "");
+    EXPECT_EQ(w.pageState().OldDesc, "");
     for (ToolbarButton i :
          {NewButton, FirstButton, PrevButton, NextButton, LastButton, DeleteButton, FindButton, ReportButton})
         EXPECT_FALSE(w.Buttons(i).isEnabled()) << i;
@@ -52,7 +52,7 @@ TEST_F(FrmMainStartupTest, CatalogueWithSetsStartsOnTheFirstSetWithItsValueFromI
     EXPECT_EQ(w.focusWidget(), w.txtDesc);
     // 1.25 + 0.25 + 10.00 from the cards, not the 99.00 stored with the set.
     EXPECT_EQ(w.txtvalue->text(), "$11.50");
-    EXPECT_EQ(w.OldDesc, "First Set");
+    EXPECT_EQ(w.pageState().OldDesc, "First Set");
     EXPECT_TRUE(w.txtCode->isReadOnly());
     EXPECT_EQ(w.lblSetVal->text(), "Total Value");
     EXPECT_FALSE(w.Buttons(SaveButton).isEnabled());
@@ -73,17 +73,17 @@ TEST_F(FrmMainStartupTest, LoadPlacesTheWindowFrameAtTheTopLeftOfTheScreensFreeA
 
 TEST_F(FrmMainStartupTest, LoadSetsThePageStateFilesAndPlaces) {
     FrmMain& w = load();
-    EXPECT_EQ(w.TabMode, SetsPage);
-    EXPECT_EQ(w.CurData, &w.datSets);
-    EXPECT_TRUE(w.PrevOn);
-    EXPECT_TRUE(w.NextOn);
-    EXPECT_EQ(w.OldDesc, "");
-    EXPECT_EQ(w.RepSQL, "SELECT * FROM Sets ORDER BY Code ");
+    EXPECT_EQ(w.pageState().TabMode, SetsPage);
+    EXPECT_EQ(w.pageState().CurData, &w.datSets);
+    EXPECT_TRUE(w.pageState().PrevOn);
+    EXPECT_TRUE(w.pageState().NextOn);
+    EXPECT_EQ(w.pageState().OldDesc, "");
+    EXPECT_EQ(w.pageState().RepSQL, "SELECT * FROM Sets ORDER BY Code ");
     EXPECT_EQ(w.datrep.RecordSource().text, "SELECT * FROM Sets ORDER BY Code ");
     EXPECT_EQ(w.datSets.RecordSource().text, "Sets");
     EXPECT_EQ(w.datBasics.RecordSource().text, "Basics");
     EXPECT_EQ(w.DatSpecials.RecordSource().text, "SpecialCards");
-    EXPECT_EQ(w.LogoPath, catalogue.folder() + "/Logo.jpg");
+    EXPECT_EQ(w.pageState().LogoPath, catalogue.folder() + "/Logo.jpg");
     EXPECT_EQ(w.cd1.initDir, catalogue.folder());
     for (const DataSource* source : {&w.datSets, &w.datBasics, &w.DatSpecials, &w.datrep})
         EXPECT_EQ(QString::fromStdString(source->DatabaseName()), catalogue.folder() + "/Pellimo.mdb");

@@ -14,7 +14,7 @@ protected:
         FrmMain& w = start();
         for (int i = 0; i < nexts; ++i)
             press("Next");
-        selectTab(2);
+        selectTab(BasicsPage);
         return w;
     }
 
@@ -59,7 +59,7 @@ TEST_F(FrmMainToolbarTest, MovesPastEitherEndComeBackAndDisableThatWay) {
     press("Prev");
     EXPECT_EQ(w.txtCode->text(), "S1");
     expectPrevNext(false, true);
-    EXPECT_EQ(w.OldDesc, "First Set");
+    EXPECT_EQ(w.pageState().OldDesc, "First Set");
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
 }
 
@@ -82,7 +82,7 @@ TEST_F(FrmMainToolbarTest, CardMoveStoresTheCardAndArrivesInEditMode) {
     press("Next");
     EXPECT_EQ(catalogue.scalar("SELECT Section FROM Basics WHERE Desc = 'Alpha'").toString(), "Rookies");
     EXPECT_EQ(w.txtBasDesc->text(), "Beta");
-    EXPECT_EQ(w.OldDesc, "Beta");
+    EXPECT_EQ(w.pageState().OldDesc, "Beta");
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
     EXPECT_EQ(w.focusWidget(), w.txtBasCardNum);
     EXPECT_EQ(w.txtBasValue->text(), "$2.00");
@@ -95,10 +95,10 @@ TEST_F(FrmMainToolbarTest, RenamedSetIsStoredFoundAgainAndLeftForTheNext) {
     w.txtDesc->setText("FIRST SET");
     press("Next");
     EXPECT_EQ(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'S1'").toString(), "FIRST SET");
-    EXPECT_EQ(w.FindCrit, "Desc like 'FIRST SET'");
+    EXPECT_EQ(w.pageState().FindCrit, "Desc like 'FIRST SET'");
     EXPECT_EQ(w.txtCode->text(), "S2");
     EXPECT_EQ(w.DBCombo1->currentText(), "");
-    EXPECT_EQ(w.OldDesc, "Second Set");
+    EXPECT_EQ(w.pageState().OldDesc, "Second Set");
 }
 
 TEST_F(FrmMainToolbarTest, ReFindTakesTheNameAsItStandsAndTheFirstSetOfThatName) {
@@ -144,7 +144,7 @@ TEST_F(FrmMainToolbarTest, RefusedStoreIsReportedAndTheMoveIsOff) {
     EXPECT_EQ(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'S1'").toString(), "First Set");
     press("Cancel");
 
-    selectTab(2);
+    selectTab(BasicsPage);
     dialogs.calls.clear();
     w.txtBasCardNum->setText("2");
     w.txtBasDesc->setText("Alpha two");
@@ -194,7 +194,7 @@ TEST_F(FrmMainToolbarTest, ReportWritesThePageReport) {
     FrmMain& w = basicsPage();
     dialogs.queueCancel();
     press("Report");
-    EXPECT_TRUE(w.RepSQL.startsWith("SELECT Card_Num,Section,Desc,Value FROM Basics"));
+    EXPECT_TRUE(w.pageState().RepSQL.startsWith("SELECT Card_Num,Section,Desc,Value FROM Basics"));
     EXPECT_TRUE(std::any_of(dialogs.calls.begin(), dialogs.calls.end(),
                             [](const DialogCall& call) { return call.kind == DialogCall::Kind::ShowSave; }));
     EXPECT_EQ(w.focusWidget(), w.txtBasCardNum);

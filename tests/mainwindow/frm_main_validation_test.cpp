@@ -99,7 +99,7 @@ TEST_F(FrmMainValidationTest, TabClickIsRefusedWhileTheBoxLeftFailsItsCheck) {
     };
     clickTab(1);
     EXPECT_EQ(shown(), QStringList{noValueBox});
-    EXPECT_EQ(w.TabMode, BasicsPage);
+    EXPECT_EQ(w.pageState().TabMode, BasicsPage);
     EXPECT_EQ(w.TabStrip1->currentIndex(), 1);
     EXPECT_TRUE(w.Frame2->isVisible());
     EXPECT_EQ(focus(), w.txtBasCardNum);
@@ -108,7 +108,7 @@ TEST_F(FrmMainValidationTest, TabClickIsRefusedWhileTheBoxLeftFailsItsCheck) {
     QTest::keyClicks(w.txtBasCardNum, "7");
     clickTab(3);
     EXPECT_EQ(shown().size(), 1);
-    EXPECT_EQ(w.TabMode, SpecialsPage);
+    EXPECT_EQ(w.pageState().TabMode, SpecialsPage);
     EXPECT_EQ(focus(), w.txtSpecCardNum);
     EXPECT_EQ(catalogue.scalar("SELECT Card_Num FROM Basics WHERE Desc = 'Alpha'").toInt(), 7);
 }

@@ -13,21 +13,14 @@ namespace pellimo {
 // The catalogue of the toolbar tests, with a card page shown as entering it leaves it.
 class RecordsTest : public ToolbarPagesTest {
 protected:
-    // The card page of set `code` on card `number` (1 the first), in edit mode with its pictures shown.
-    FrmMain& showCardPage(int page, const char* code = "S1", int number = 1) {
+    // The card page of set `code` on card `number` (1 the first), entered as the user enters it: the set
+    // browsed to on the Sets page, the page's tab selected, then Next.
+    FrmMain& showCardPage(Page page, const QString& code = "S1", int number = 1) {
         FrmMain& w = window ? *window : start();
-        DataSource& source = page == 2 ? w.datBasics : w.DatSpecials;
-        const char* query = page == 2 ? "SELECT * FROM Basics WHERE code =? ORDER BY Code, Card_Num"
-                                      : "SELECT * FROM Specials WHERE code =? ORDER BY Code, Card_Num";
-        source.setRecordSource(RecordSource(query, {Value(code)}));
-        w.TabMode = static_cast<std::int16_t>(page);
-        w.CurData = &source;
-        source.Refresh();
+        browseToSet(code);
+        selectTab(page);
         for (int i = 1; i < number; ++i)
-            source.Recordset().MoveNext();
-        source.Recordset().Edit();
-        w.pictures.GetPicture(static_cast<std::int16_t>(page - 1));
-        w.OldDesc = (page == 2 ? w.txtBasDesc : w.txtSpecDesc)->text();
+            press("Next");
         return w;
     }
 

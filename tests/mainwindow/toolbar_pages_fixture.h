@@ -1,7 +1,6 @@
 #pragma once
 
 #include "frm_main_fixture.h"
-#include "tab_strip.h"
 
 #include <QLineEdit>
 #include <QStringList>
@@ -23,19 +22,6 @@ protected:
                        " VALUES ('S1', 'Foil', 1, 'Shiny', 50000)");
     }
 
-    // A click on the enabled toolbar button with this key.
-    void press(const char* key) {
-        for (ToolbarButton index : allToolbarButtons) {
-            QToolButton& button = window->Buttons(index);
-            if (button.property("key").toString() == key) {
-                ASSERT_TRUE(button.isEnabled()) << key;
-                button.click();
-                return;
-            }
-        }
-        FAIL() << "no button " << key;
-    }
-
     // Types `text` over what the box holds, as the user does: to its end, rubbed out, typed anew.
     static void retype(QLineEdit* box, const QString& text) {
         box->setFocus();
@@ -53,9 +39,6 @@ protected:
         retype(window->txtTot, cards);
         retype(window->txtvalue, value);
     }
-
-    // Selects tab 1 Sets, 2 Basics or 3 Specials.
-    void selectTab(int tab) { window->TabStrip1->setCurrentIndex(tab - 1); }
 
     // The messages shown, as "text|flags|title".
     QStringList shown() const {
