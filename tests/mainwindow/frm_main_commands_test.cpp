@@ -63,6 +63,7 @@ TEST_F(CancelTest, CancelAfterNewOnTheBasicsPageTakesBackTheCardNumber) {
     w.Toolbar1_ButtonClick(w.Buttons(CancelButton));
     EXPECT_EQ(w.pageState().BasRecCount, 3);
     EXPECT_EQ(w.txtBasDesc->text(), "Alpha");
+    EXPECT_EQ(w.txtBasValue->text(), "$1.00") << "the toolbar's tail shows the value in currency form";
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
     EXPECT_FALSE(w.picBasFront->pixmap().isNull());
     EXPECT_EQ(pending()[2], "");
