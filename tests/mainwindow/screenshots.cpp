@@ -17,6 +17,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QTest>
+#include <QToolButton>
 #include <cstdio>
 
 namespace {
@@ -88,8 +89,7 @@ int main(int argc, char** argv) {
     saved &= save(*window, folder, "specials.png");
 
     showPage(*window, 0);
-    window->datSets.Recordset().AddNew();
-    window->cmdNew();
+    window->Buttons(NewButton).click();
     saved &= save(*window, folder, "sets_add_mode.png");
 
     saved &= save(*showAboutBox(), folder, "about.png");
