@@ -82,31 +82,25 @@ void FrmMain::CardUpdate() {
     }
 }
 
-void FrmMain::BasCreate() {
-    basicCardsCreated_ = 0;
+std::optional<int> FrmMain::BasCreate() {
+    int created = 0;
     try {
-        Database database = OpenDatabase(programFile("Pellimo.mdb").toStdString());
-        std::unique_ptr<Recordset> basics = database.OpenRecordset("Basics");
+        // On the Sets data source's connection, so that a new set and its cards share one transaction.
+        std::unique_ptr<Recordset> basics = datSets.database().OpenRecordset("Basics");
         const int first = 1;
         const int last = lastCardNumber(first, txtTot->text());
         const Value code(txtCode->text().toStdString());
         // Converted once; a set of no cards never reads it.
         const Value value = last >= first ? moneyValueOf(txtvalue->text()) : Value();
-        // One transaction rather than a disk flush per card; the cards made before a failure stay.
-        database.BeginTrans();
-        try {
-            for (int number = first; number <= last && addBasicCard(*basics, dialogs_, code, number, value);
-                 ++number)
-                ++basicCardsCreated_;
-        } catch (const std::exception&) {
-            database.CommitTrans();
-            throw;
-        }
-        database.CommitTrans();
+        for (int number = first; number <= last && addBasicCard(*basics, dialogs_, code, number, value);
+             ++number)
+            ++created;
         basics->Close();
     } catch (const std::exception& failure) {
         dialogs_.MsgBox(QString::fromStdString(failure.what()));
+        return std::nullopt;
     }
+    return created;
 }
 
 void FrmMain::cmdDel() {

@@ -1,0 +1,119 @@
+#include "toolbar_pages_fixture.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace pellimo {
+namespace {
+
+// The box's text selected and typed over, as the user replaces it.
+void typeOver(QLineEdit* box, const char* text) {
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClick(box, Qt::Key_Home, Qt::ShiftModifier);
+    QTest::keyClicks(box, text);
+}
+
+class SaveNewSetFaults : public ToolbarPagesTest {
+protected:
+    // New, the set typed key by key, Save: as the user saves a set.
+    void saveTypedSet(const char* code, const char* cards, const char* value) {
+        press("New");
+        typeOver(window->txtCode, code);
+        typeOver(window->txtDesc, "Faulty");
+        typeOver(window->txtTot, cards);
+        typeOver(window->txtvalue, value);
+        press("Save");
+    }
+
+    qlonglong setsCalled(const char* code) const {
+        return count(QString("SELECT COUNT(*) FROM Sets WHERE Code = '%1'").arg(code));
+    }
+    qlonglong cardsOf(const char* code) const {
+        return count(QString("SELECT COUNT(*) FROM Basics WHERE Code = '%1'").arg(code));
+    }
+};
+
+// Files may grow no further than they are while the object lives; growing fails, it does not kill.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &before_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = before_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &before_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit before_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+TEST_F(SaveNewSetFaults, AKillAtAnyMomentOfTheSaveLeavesTheSetWholeOrAbsent) {
+    int kills = 0;
+    for (int moment = 1; moment < 200; ++moment) {
+        TempCatalogue copy;
+        copy.exec("INSERT INTO Sets VALUES ('S1', 'First Set', 0, 0)");
+        QProcess child;
+        child.start(PELLIMO_SAVE_CHILD, {copy.folder(), QString::number(moment)});
+        ASSERT_TRUE(child.waitForFinished(60000)) << moment;
+        const bool killed = child.exitStatus() == QProcess::CrashExit;
+        if (!killed) {
+            ASSERT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
+        }
+        // The next connection finds what the killed program left and takes back a half-made transaction.
+        EXPECT_EQ(copy.scalar("PRAGMA integrity_check").toString(), "ok") << moment;
+        const qlonglong sets = copy.scalar("SELECT COUNT(*) FROM Sets WHERE Code = 'KILL'").toLongLong();
+        const qlonglong cards = copy.scalar("SELECT COUNT(*) FROM Basics WHERE Code = 'KILL'").toLongLong();
+        const qlonglong value =
+            copy.scalar("SELECT COALESCE(SUM(Value), 0) FROM Sets WHERE Code = 'KILL'").toLongLong();
+        if (sets == 0)
+            EXPECT_EQ(cards, 0) << "killed at change " << moment;
+        else
+            EXPECT_TRUE(cards == 5 && value == 50000)
+                << "killed at change " << moment << ": " << cards << " cards, value " << value;
+        if (!killed) {
+            EXPECT_EQ(sets, 1);
+            break;
+        }
+        ++kills;
+    }
+    EXPECT_GE(kills, 3); // the save changed the files at several moments, each of them tried
+}
+
+TEST_F(SaveNewSetFaults, AFullDiskShowsTheEnginesMessageKeepsNothingAndKeepsTheSetTyped) {
+    start();
+    {
+        FileSizeLimit full(static_cast<rlim_t>(QFileInfo(catalogue.dbPath()).size()));
+        saveTypedSet("FULL", "3000", "1");
+    }
+    ASSERT_EQ(dialogs.messages().size(), 1u) << shown().join("\n").toStdString();
+    EXPECT_EQ(dialogs.messages()[0].title, "Pellimo");
+    // What the engine says when a file may grow no further.
+    EXPECT_EQ(dialogs.messages()[0].text.toStdString(), "disk I/O error");
+    EXPECT_EQ(setsCalled("FULL"), 0);
+    EXPECT_EQ(cardsOf("FULL"), 0);
+    EXPECT_EQ(window->datSets.Recordset().EditMode(), dbEditAdd);
+    EXPECT_EQ(window->txtCode->text().toStdString(), "FULL");
+    EXPECT_EQ(window->txtDesc->text().toStdString(), "Faulty");
+
+    // With room again the same Save keeps the set and every card.
+    typeOver(window->txtTot, "3000");
+    typeOver(window->txtvalue, "1");
+    press("Save");
+    EXPECT_EQ(shown().last().toStdString(),
+              "Set record has been added\r\n3000 Basic Cards records has been created.|0|Set Added");
+    EXPECT_EQ(setsCalled("FULL"), 1);
+    EXPECT_EQ(cardsOf("FULL"), 3000);
+}
+
+} // namespace
+} // namespace pellimo
