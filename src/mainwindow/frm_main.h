@@ -271,6 +271,7 @@ private:
 
     // Saving records and the Find, Cancel and Save commands.
     void showStoredPictures();
+    bool deleteRecordShown();
     void saveNewCard();
     void saveNewSet();
     bool showSet(const QString& code);

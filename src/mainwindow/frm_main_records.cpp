@@ -112,11 +112,12 @@ void FrmMain::cmdDel() {
     else
         MsgText = "Do you wish to delete the current Record?";
     if (dialogs_.MsgBox(MsgText, vbOKCancel | vbQuestion, "Delete Record") == vbOK) {
-        CurData->Recordset().Delete();
+        const bool deleted = deleteRecordShown();
         // A picture chosen for the deleted card must never reach another one.
         pictures.discardPending(TabMode);
         CurData->Refresh();
-        dialogs_.MsgBox("Record(s) Deleted", vbOKOnly, "Delete");
+        if (deleted)
+            dialogs_.MsgBox("Record(s) Deleted", vbOKOnly, "Delete");
     }
     if (TabMode == 2) {
         picBasFront->clear();
@@ -127,6 +128,22 @@ void FrmMain::cmdDel() {
     }
     showStoredPictures();
     CurData->Recordset().Edit();
+}
+
+// False when another program had deleted the record already: the user is told, and what was typed into
+// it is dropped with it, so that the page can show the records that are left.
+bool FrmMain::deleteRecordShown() {
+    try {
+        CurData->Recordset().Delete();
+        return true;
+    } catch (const EngineError& failure) {
+        if (failure.number() != err::RecordDeleted)
+            throw;
+        dialogs_.MsgBox(QString::fromUtf8(failure.what()), vbOKOnly, "Delete");
+    }
+    if (CurData->Recordset().EditMode() != dbEditNone)
+        CurData->Recordset().CancelUpdate();
+    return false;
 }
 
 // The stored pictures of the current card, on the card page shown.

@@ -115,5 +115,44 @@ TEST_F(SaveNewSetFaults, AFullDiskShowsTheEnginesMessageKeepsNothingAndKeepsTheS
     EXPECT_EQ(cardsOf("FULL"), 3000);
 }
 
+// A second copy of the program, or any other program, deletes a card that this window shows.
+class RowDeletedElsewhere : public ToolbarPagesTest {
+protected:
+    void SetUp() override {
+        ToolbarPagesTest::SetUp();
+        start();
+        selectTab(2); // S1's Basics page, on card 1 Alpha
+    }
+};
+
+TEST_F(RowDeletedElsewhere, AnEditOfTheCardIsRefusedAndStaysOnScreen) {
+    catalogue.exec("DELETE FROM Basics WHERE Code = 'S1' AND Card_Num = 1");
+    typeOver(window->txtBasDesc, "Alpha edited");
+    press("Next");
+    EXPECT_EQ(shown(), QStringList({"The record was not stored: another program has deleted it.|0|Pellimo"}));
+    EXPECT_EQ(window->txtBasDesc->text().toStdString(), "Alpha edited");
+    EXPECT_EQ(window->txtBasCardNum->text().toStdString(), "1");
+    EXPECT_EQ(window->datBasics.Recordset().EditMode(), dbEditInProgress);
+
+    // Cancel lets the edit go; the move then goes on to the card that follows.
+    press("Cancel");
+    press("Next");
+    EXPECT_EQ(shown().size(), 1);
+    EXPECT_EQ(window->txtBasDesc->text().toStdString(), "Beta");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Desc = 'Alpha edited'"), 0);
+}
+
+TEST_F(RowDeletedElsewhere, DeletingTheCardAgainSaysItWasGoneAndShowsTheCardsLeft) {
+    catalogue.exec("DELETE FROM Basics WHERE Code = 'S1' AND Card_Num = 1");
+    typeOver(window->txtBasDesc, "Alpha edited");
+    press("Delete");
+    EXPECT_EQ(shown(), QStringList({"Do you wish to delete the current Record?|33|Delete Record",
+                                    "The record was not deleted: another program has deleted it "
+                                    "already.|0|Delete"}));
+    EXPECT_EQ(window->txtBasDesc->text().toStdString(), "Beta");
+    EXPECT_EQ(window->datBasics.Recordset().EditMode(), dbEditInProgress);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'S1'"), 2);
+}
+
 } // namespace
 } // namespace pellimo
