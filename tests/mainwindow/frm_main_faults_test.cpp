@@ -1,9 +1,8 @@
+#include "file_size_limit.h"
 #include "toolbar_pages_fixture.h"
 
 #include <QFileInfo>
 #include <QProcess>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace pellimo {
 namespace {
@@ -33,28 +32,6 @@ protected:
     qlonglong cardsOf(const char* code) const {
         return count(QString("SELECT COUNT(*) FROM Basics WHERE Code = '%1'").arg(code));
     }
-};
-
-// Files may grow no further than they are while the object lives; growing fails, it does not kill.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &before_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = before_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &before_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit before_{};
-    void (*previousHandler_)(int) = nullptr;
 };
 
 TEST_F(SaveNewSetFaults, AKillAtAnyMomentOfTheSaveLeavesTheSetWholeOrAbsent) {
