@@ -1,8 +1,12 @@
 #include "file_size_limit.h"
 #include "toolbar_pages_fixture.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTimer>
+#include <sqlite3.h>
+#include <vector>
 
 namespace pellimo {
 namespace {
@@ -129,6 +133,58 @@ TEST_F(RowDeletedElsewhere, DeletingTheCardAgainSaysItWasGoneAndShowsTheCardsLef
     EXPECT_EQ(window->txtBasDesc->text().toStdString(), "Beta");
     EXPECT_EQ(window->datBasics.Recordset().EditMode(), dbEditInProgress);
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'S1'"), 2);
+}
+
+// Another program holds the catalogue locked while the user moves on from an edited card.
+class CatalogueLockedElsewhere : public RowDeletedElsewhere {
+protected:
+    void TearDown() override {
+        sqlite3_close(locker);
+        RowDeletedElsewhere::TearDown();
+    }
+
+    void lockCatalogue() {
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(catalogue.dbPath()).constData(), &locker), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(locker, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    }
+
+    sqlite3* locker = nullptr;
+};
+
+TEST_F(CatalogueLockedElsewhere, TheWindowLivesOnUnderTheHourglassAndDropsWhatIsTypedOrClickedMeanwhile) {
+    typeOver(window->txtBasDesc, "Alpha edited");
+    lockCatalogue();
+    QElapsedTimer clock;
+    std::vector<qint64> ticks;
+    std::vector<bool> hourglass;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        ticks.push_back(clock.elapsed());
+        hourglass.push_back(QApplication::overrideCursor() != nullptr &&
+                            QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+        if (ticks.size() == 5) {
+            QTest::keyClicks(window->txtBasDesc, "zz");
+            QTest::mouseClick(&window->Buttons(5), Qt::LeftButton); // Last
+        }
+        if (ticks.size() == 10)
+            sqlite3_exec(locker, "ROLLBACK", nullptr, nullptr, nullptr);
+    });
+    clock.start();
+    tick.start(50);
+    press("Next");
+    tick.stop();
+
+    ASSERT_GE(ticks.size(), 10u);
+    for (std::size_t i = 1; i < ticks.size(); ++i)
+        EXPECT_LE(ticks[i] - ticks[i - 1], 200)
+            << "the window stood still between ticks " << i - 1 << " and " << i;
+    for (bool shown : hourglass)
+        EXPECT_TRUE(shown);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(window->txtBasDesc->text().toStdString(), "Beta");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Desc = 'Alpha edited' AND Card_Num = 1"), 1);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Desc LIKE '%zz%'"), 0);
 }
 
 } // namespace
