@@ -285,6 +285,7 @@ private:
     void jumpToChosenEntry(QComboBox& box);
     void refuseFastFindWhileAdding(QLineEdit& firstField);
     bool valueMissing(QLineEdit& box, const QString& title);
+    static bool holdsNegativeNumber(const QString& text);
     void setFocusBack(QLineEdit& box);
 };
 

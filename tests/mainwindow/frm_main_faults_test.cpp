@@ -1,6 +1,7 @@
 #include "file_size_limit.h"
 #include "toolbar_pages_fixture.h"
 
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
@@ -185,6 +186,47 @@ TEST_F(CatalogueLockedElsewhere, TheWindowLivesOnUnderTheHourglassAndDropsWhatIs
     EXPECT_EQ(window->txtBasDesc->text().toStdString(), "Beta");
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Desc = 'Alpha edited' AND Card_Num = 1"), 1);
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Desc LIKE '%zz%'"), 0);
+}
+
+// Text pasted with the keys, which pass no keystroke filter, into the money and count boxes.
+class PastedNumbers : public ToolbarPagesTest {
+protected:
+    void pasteOver(QLineEdit* box, const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClick(box, Qt::Key_Home, Qt::ShiftModifier);
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+    }
+
+    const QString refusal = "You must either enter a number into this field|64|Pellimo";
+};
+
+TEST_F(PastedNumbers, ANegativeCardValueIsRefusedAndNeverStored) {
+    start();
+    selectTab(2);
+    const QString before = window->txtBasValue->text();
+    pasteOver(window->txtBasValue, "-3.5");
+    EXPECT_EQ(shown(), QStringList({refusal}));
+    EXPECT_EQ(window->txtBasValue->text(), before);
+    press("Next");
+    EXPECT_EQ(count("SELECT Value FROM Basics WHERE Code = 'S1' AND Card_Num = 1"), 10000);
+
+    // A number pasted as it may be typed is taken.
+    pasteOver(window->txtBasValue, "3.5");
+    press("Prev");
+    EXPECT_EQ(shown().size(), 1);
+    EXPECT_EQ(count("SELECT Value FROM Basics WHERE Code = 'S1' AND Card_Num = 2"), 35000);
+}
+
+TEST_F(PastedNumbers, ANegativeOrUnnumberedCountIsRefused) {
+    start();
+    press("New");
+    const QString before = window->txtTot->text();
+    pasteOver(window->txtTot, "-5");
+    pasteOver(window->txtTot, "five");
+    EXPECT_EQ(shown(), QStringList({refusal, refusal}));
+    EXPECT_EQ(window->txtTot->text(), before);
 }
 
 } // namespace
