@@ -1,4 +1,5 @@
 #include "file_size_limit.h"
+#include "small_disk.h"
 #include "toolbar_pages_fixture.h"
 
 #include <QClipboard>
@@ -95,6 +96,28 @@ TEST_F(SaveNewSetFaults, AFullDiskShowsTheEnginesMessageKeepsNothingAndKeepsTheS
               "Set record has been added\r\n3000 Basic Cards records has been created.|0|Set Added");
     EXPECT_EQ(setsCalled("FULL"), 1);
     EXPECT_EQ(cardsOf("FULL"), 3000);
+}
+
+TEST_F(SaveNewSetFaults, OnAFullDiskTheEngineSaysSoAndNothingIsKept) {
+    const QString disk = catalogue.folder() + "/small disk";
+    const SmallDisk mounted(disk, QFileInfo(catalogue.dbPath()).size() + 16 * 1024);
+    if (!mounted.mounted())
+        GTEST_SKIP() << "no disk may be mounted here";
+    ASSERT_TRUE(QFile::copy(catalogue.dbPath(), disk + "/Pellimo.mdb"));
+    window = Main(disk, dialogs);
+    settle();
+    saveTypedSet("FULL", "3000", "1");
+    EXPECT_EQ(shown(), QStringList({"database or disk is full|0|Pellimo"}));
+    EXPECT_EQ(window->datSets.Recordset().EditMode(), dbEditAdd);
+    delete window.data();
+    sqlite3* onDisk = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(disk + "/Pellimo.mdb").constData(), &onDisk), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(
+                  onDisk,
+                  "SELECT 1 FROM Sets WHERE Code = 'FULL' UNION ALL SELECT 1 FROM Basics WHERE Code = 'FULL'",
+                  [](void*, int, char**, char**) { return 1; }, nullptr, nullptr),
+              SQLITE_OK); // no row: the callback would stop it
+    sqlite3_close(onDisk);
 }
 
 // A second copy of the program, or any other program, deletes a card that this window shows.

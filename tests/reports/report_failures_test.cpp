@@ -1,11 +1,11 @@
 #include "file_size_limit.h"
 #include "report_fixture.h"
+#include "small_disk.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
-#include <sys/mount.h>
 
 namespace pellimo {
 namespace {
@@ -58,26 +58,6 @@ TEST_F(ReportFailures, AFileThatCannotBeCreatedShowsTheDescription) {
     expectOnlyFailure("No such file or directory");
 }
 
-// A disk of two pages mounted on `folder` while the object lives, where the system lets a test mount one.
-class SmallDisk {
-public:
-    explicit SmallDisk(const QString& folder) : path_(QFile::encodeName(folder)) {
-        QDir().mkpath(folder);
-        mounted_ = ::mount("tmpfs", path_.constData(), "tmpfs", 0, "size=8k") == 0;
-    }
-    ~SmallDisk() {
-        if (mounted_)
-            ::umount2(path_.constData(), MNT_DETACH);
-    }
-    SmallDisk(const SmallDisk&) = delete;
-    SmallDisk& operator=(const SmallDisk&) = delete;
-    bool mounted() const { return mounted_; }
-
-private:
-    QByteArray path_;
-    bool mounted_ = false;
-};
-
 // The old report stays as it was when the new one cannot be written whole, and nothing else is left.
 class ReportReplacement : public ReportFailures {
 protected:
@@ -110,7 +90,7 @@ TEST_F(ReportReplacement, AFileThatMayGrowNoFurtherShowsTheSystemsDescription) {
 
 TEST_F(ReportReplacement, AFullDiskShowsTheSystemsDescription) {
     const QString disk = inFolder("small disk");
-    const SmallDisk mounted(disk);
+    const SmallDisk mounted(disk, 8 * 1024);
     if (!mounted.mounted())
         GTEST_SKIP() << "no disk may be mounted here";
     writeOldReport(disk + "/sets.HTM");
