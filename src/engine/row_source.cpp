@@ -28,6 +28,12 @@ void bindAll(sqlite3_stmt* statement, const std::vector<Value>& values, int firs
         bindValue(statement, first + static_cast<int>(i), values[i]);
 }
 
+// A row that another program deleted is changed by nothing: the write fails rather than pass for done.
+void requireRowFound(const Connection& connection, const char* description) {
+    if (sqlite3_changes(connection.handle()) == 0)
+        throw EngineError(err::RecordDeleted, description);
+}
+
 void requireSearchable(const FieldInfo& field) {
     if (field.kind != FieldKind::Text && field.kind != FieldKind::Integer)
         throw EngineError(err::InvalidCriterion,
@@ -127,6 +133,7 @@ public:
         bindAll(statement.get(), values);
         sqlite3_bind_int64(statement.get(), static_cast<int>(values.size()) + 1, key);
         stepRow(*connection_, statement.get());
+        requireRowFound(*connection_, "The record was not stored: another program has deleted it.");
     }
 
     BookmarkId insert(const PendingValues& pending) override {
@@ -146,6 +153,7 @@ public:
         StatementHandle statement = connection_->prepare("DELETE FROM " + table_ + " WHERE rowid = ?");
         sqlite3_bind_int64(statement.get(), 1, key);
         stepRow(*connection_, statement.get());
+        requireRowFound(*connection_, "The record was not deleted: another program has deleted it already.");
     }
 
     std::vector<BookmarkId> matching(int field, const Criterion& criterion,

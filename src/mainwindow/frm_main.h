@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <optional>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -28,6 +30,7 @@ class QWindow;
 namespace pellimo {
 
 class TabStrip;
+class Transaction;
 
 // The main window: the toolbar, the tab strip with the Sets, Basics and Specials pages, and the Fast Find
 // row. Its controls, data sources and page state are public, as the window's procedures and the start-up
@@ -60,7 +63,9 @@ public:
 
     // Saving and deleting records.
     void CardUpdate();
-    void BasCreate();
+    // The number of cards made (those before a number the set already has), or nothing when a failure
+    // ended it; the caller's transaction decides what is kept.
+    std::optional<int> BasCreate();
     void cmdDel();
 
     // Pages.
@@ -264,11 +269,13 @@ private:
 
     // Saving records and the Find, Cancel and Save commands.
     void showStoredPictures();
+    bool deleteRecordShown();
     void saveNewCard();
     void saveNewSet();
     bool showSet(const QString& code);
+    bool storeSetValueAndCommit(Transaction& whole, bool shown);
+    void retypeNewSet(const std::vector<std::pair<QLineEdit*, QString>>& typed);
     void endAddModeToolbar();
-    int basicCardsCreated_ = 0; // by the last BasCreate
 
     // Fast Find boxes and field checks.
     void connectFastFind();
@@ -276,6 +283,7 @@ private:
     void jumpToChosenEntry(QComboBox& box);
     void refuseFastFindWhileAdding(QLineEdit& firstField);
     bool valueMissing(QLineEdit& box, const QString& title);
+    static bool holdsNegativeNumber(const QString& text);
     void setFocusBack(QLineEdit& box);
 };
 

@@ -38,6 +38,8 @@ public:
     // The record set of the last Refresh; fails when there is none yet.
     pellimo::Recordset& Recordset();
     bool hasRecordset() const { return recordset_ != nullptr; }
+    // The connection of the last Refresh, for writes that must share its transactions.
+    Database database() const { return database_; }
 
     // The box shows `field` of the current record; Update stores the box's text into it.
     void bind(QLineEdit* box, std::string field);
