@@ -102,11 +102,6 @@ void Recordset::showRecord() {
         observer_->recordShown(*this);
 }
 
-void Recordset::notifyRowsChanged() {
-    if (observer_)
-        observer_->rowsChanged(*this);
-}
-
 // Leaves the current record for `position` (which may lie before or after the rows).
 void Recordset::moveTo(long position) {
     if (observer_)
@@ -209,21 +204,33 @@ void Recordset::Update() {
         nothingPending();
     if (observer_)
         observer_->preparingUpdate(*this);
+    bool written = true;
     if (editMode_ == dbEditAdd)
         updateAddition();
     else
-        updateEdit();
-    notifyRowsChanged();
+        written = updateEdit();
+    if (observer_)
+        observer_->recordStored(*this, *lastModified_, written);
 }
 
-// A refused write keeps the edit pending, so nothing typed is lost.
-void Recordset::updateEdit() {
+// Only the fields whose value changes are written; an edit that changes none writes nothing, so that
+// browsing costs no disk flush. A refused write keeps the edit pending, so nothing typed is lost.
+bool Recordset::updateEdit() {
     requireCurrent();
     BookmarkId key = keys_[position_];
-    rows().update(key, pending_);
+    const std::vector<FieldInfo>& fields = rows().fields();
+    for (std::size_t i = 0; i < pending_.size(); ++i)
+        if (pending_[i] && fields[i].kind != FieldKind::Binary && *pending_[i] == current_[i])
+            pending_[i].reset();
+    const bool changed =
+        std::any_of(pending_.begin(), pending_.end(), [](const auto& v) { return v.has_value(); });
+    if (changed)
+        rows_->update(key, pending_);
     dropPending();
     lastModified_ = key;
-    rows_->readRow(key, current_, currentSizes_);
+    if (changed)
+        rows_->readRow(key, current_, currentSizes_);
+    return changed;
 }
 
 void Recordset::updateAddition() {
@@ -264,7 +271,8 @@ void Recordset::Delete() {
     // No record is usable until the next move; the position now names the record that followed.
     currentDeleted_ = true;
     showRecord();
-    notifyRowsChanged();
+    if (observer_)
+        observer_->recordDeleted(*this, key);
 }
 
 void Recordset::FindFirst(const Criterion& criterion) {
@@ -336,6 +344,14 @@ std::int64_t Recordset::fieldSize(int index) {
         return 0;
     requireCurrent();
     return currentSizes_[index];
+}
+
+Value Recordset::ValueOf(BookmarkId bookmark, std::string_view field) {
+    const int index = Fields(field).index();
+    std::vector<Value> row;
+    std::vector<std::int64_t> sizes;
+    rows_->readRow(bookmark, row, sizes);
+    return row[index];
 }
 
 std::vector<std::pair<BookmarkId, Value>> Recordset::ColumnValues(std::string_view name) {

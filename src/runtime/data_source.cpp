@@ -73,7 +73,7 @@ void DataSource::Refresh() {
     recordset_ = std::move(fresh);
     recordset_->setObserver(this);
     recordShown(*recordset_);
-    emit recordsChanged();
+    emit refreshed();
 }
 
 pellimo::Recordset& DataSource::Recordset() {
@@ -134,11 +134,16 @@ void DataSource::preparingUpdate(pellimo::Recordset& recordset) {
     }
 }
 
-void DataSource::rowsChanged(pellimo::Recordset&) {
+void DataSource::recordStored(pellimo::Recordset&, BookmarkId key, bool written) {
     // What the boxes hold is now what the record holds.
     for (Binding& binding : bindings_)
         binding.shown = binding.box->text();
-    emit recordsChanged();
+    if (written)
+        emit recordWritten(key);
+}
+
+void DataSource::recordDeleted(pellimo::Recordset&, BookmarkId key) {
+    emit recordRemoved(key);
 }
 
 } // namespace pellimo
