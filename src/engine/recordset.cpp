@@ -280,16 +280,28 @@ void Recordset::FindFirst(const Criterion& criterion) {
     if (!criterion.literal)
         checkPattern(criterion.pattern);
     ensureKeys();
-    std::vector<BookmarkId> found = rows().matching(field, criterion, addedKeys_);
-    std::unordered_set<BookmarkId> matches(found.begin(), found.end());
-    auto first =
-        std::find_if(keys_.begin(), keys_.end(), [&](BookmarkId key) { return matches.count(key) != 0; });
-    noMatch_ = first == keys_.end();
+    const long position = firstPositionOf(rows().matching(field, criterion, addedKeys_));
+    noMatch_ = position < 0;
     if (noMatch_)
         return;
-    long position = static_cast<long>(first - keys_.begin());
     if (position != position_ || currentDeleted_ || editMode_ == dbEditAdd)
         moveTo(position);
+}
+
+// The first position, in the record set's order, that holds one of `found`; -1 when none does.
+long Recordset::firstPositionOf(const std::vector<BookmarkId>& found) const {
+    // A few matches, as a key gives, are looked up one by one rather than set against every row.
+    constexpr std::size_t FewMatches = 8;
+    auto first = keys_.end();
+    if (found.size() <= FewMatches) {
+        for (BookmarkId key : found)
+            first = std::min(first, std::find(keys_.begin(), first, key));
+    } else {
+        std::unordered_set<BookmarkId> matches(found.begin(), found.end());
+        first =
+            std::find_if(keys_.begin(), keys_.end(), [&](BookmarkId key) { return matches.count(key) != 0; });
+    }
+    return first == keys_.end() ? -1 : static_cast<long>(first - keys_.begin());
 }
 
 Field Recordset::Fields(std::string_view name) {

@@ -115,6 +115,7 @@ private:
     void moveTo(long position);
     void arriveAt(long position);
     void dropPending();
+    long firstPositionOf(const std::vector<BookmarkId>& found) const;
     void showRecord();
     Value fieldValue(int index);
     void setFieldValue(int index, const Value& value);

@@ -269,6 +269,7 @@ private:
     void saveNewCard();
     void saveNewSet();
     bool showSet(const QString& code);
+    void findSet(const QString& code);
     void endAddModeToolbar();
     int basicCardsCreated_ = 0; // by the last BasCreate
 

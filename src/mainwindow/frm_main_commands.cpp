@@ -133,7 +133,8 @@ void FrmMain::saveNewSet() {
         step([&] { datSets.Recordset().Edit(); });
         step([&] { txtvalue->setText(moneyToPlainText(Money::fromDouble(NewSetValue).value())); });
         step([&] { datSets.Recordset().Update(); });
-        step([&] { showSet(code); });
+        // The rows are as the refresh above read them, and the store changed only the set's value.
+        step([&] { findSet(code); });
     }
     step([&] { CurData->Recordset().Edit(); });
 }
@@ -142,8 +143,12 @@ void FrmMain::saveNewSet() {
 bool FrmMain::showSet(const QString& code) {
     ResumeNext step;
     step([&] { datSets.Refresh(); });
-    return step([&] { datSets.Recordset().FindFirst(Criterion::equals("Code", code.toStdString())); }) == 0 &&
-           !datSets.Recordset().NoMatch();
+    return step([&] { findSet(code); }) == 0 && !datSets.Recordset().NoMatch();
+}
+
+// By its key, which the catalogue finds in its index.
+void FrmMain::findSet(const QString& code) {
+    datSets.Recordset().FindFirst(Criterion::equals("Code", code.toStdString()));
 }
 
 // Save and Cancel end add mode; Cancel's own button keeps its state.

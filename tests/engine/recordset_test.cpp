@@ -144,6 +144,29 @@ TEST_F(RecordsetFind, LiteralCriterionTreatsPatternCharactersAsText) {
     EXPECT_TRUE(rs->NoMatch());
 }
 
+TEST_F(RecordsetFind, KeyEqualityFindsTheSetWhateverTheCaseOfItsLetters) {
+    catalogue.exec("INSERT INTO Sets VALUES ('ÉTÉ', 'Summer', 0, 0)");
+    auto rs = open("Sets");
+    rs->FindFirst(Criterion::equals("Code", "C03"));
+    EXPECT_EQ(text(*rs, "Desc"), "Third");
+    rs->FindFirst(Criterion::equals("Code", "été"));
+    EXPECT_EQ(text(*rs, "Desc"), "Summer");
+    rs->FindFirst(Criterion::equals("Code", "C0"));
+    EXPECT_TRUE(rs->NoMatch());
+    EXPECT_EQ(text(*rs, "Desc"), "Summer");
+}
+
+TEST_F(RecordsetFind, EqualityWithinAQueryFindsTheFirstMatchInItsOrder) {
+    auto rs = open(
+        RecordSource("SELECT * FROM Basics WHERE Card_Num < ? ORDER BY Card_Num DESC, Code", {Value(3)}));
+    rs->FindFirst(Criterion::equals("Code", "B02"));
+    EXPECT_EQ(text(*rs, "Desc"), "Other");
+    rs->FindFirst(Criterion::equals("Code", "a01"));
+    EXPECT_EQ(text(*rs, "Desc"), "Card 2");
+    rs->FindFirst(Criterion::equals("Code", "c03"));
+    EXPECT_TRUE(rs->NoMatch());
+}
+
 TEST_F(RecordsetFind, NumberFieldsMatchByTheirDigits) {
     auto rs = open(RecordSource("SELECT * FROM Basics WHERE Code = ? ORDER BY Card_Num", {Value("A01")}));
     rs->FindFirst(Criterion::like("Card_Num", "3"));

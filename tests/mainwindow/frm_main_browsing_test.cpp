@@ -3,6 +3,7 @@
 #include <QAbstractItemModel>
 #include <QComboBox>
 #include <QSignalSpy>
+#include <utility>
 
 namespace pellimo {
 namespace {
@@ -67,6 +68,27 @@ TEST_F(BrowsingTest, RecountedSetIsWrittenOnceAndThenLeftAlone) {
     press("Prev");
     press("Next");
     EXPECT_EQ(writes(1) - before, 2);
+}
+
+TEST_F(BrowsingTest, SaveOfANewSetReadsTheSetsOnce) {
+    start();
+    press("New");
+    // Each box's text is replaced, as the user selects it and types over it.
+    for (auto [box, text] : {std::pair{window->txtCode, "S0"},
+                             {window->txtDesc, "New Set"},
+                             {window->txtTot, "3"},
+                             {window->txtvalue, "2.5"}}) {
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    }
+    QSignalSpy refreshes(&window->datSets, &DataSource::refreshed);
+    press("Save");
+    EXPECT_EQ(refreshes.count(), 1);
+    EXPECT_EQ(window->txtCode->text(), "S0");
+    EXPECT_EQ(window->DBCombo1->count(), 4);
+    EXPECT_EQ(window->DBCombo1->itemText(0), "New Set");
+    EXPECT_EQ(count("SELECT Value FROM Sets WHERE Code = 'S0'"), 75000);
+    EXPECT_EQ(window->datSets.Recordset().EditMode(), dbEditInProgress);
 }
 
 } // namespace
