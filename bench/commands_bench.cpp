@@ -194,7 +194,7 @@ private:
         const double rawEdited = timed(
             Runs, [] {},
             [&] {
-                raw_.storeSection(position, "E" + std::to_string(++edits));
+                raw_.storeSection(position, QString("E%1").arg(++edits).toStdString());
                 raw_.showCard(++position);
             });
         add("Next on Basics, with an edit", edited, rawEdited);
@@ -226,7 +226,7 @@ private:
         const double rawJump = timed(
             Runs, [] {},
             [&] {
-                raw_.storeSection(0, "J" + std::to_string(++edits));
+                raw_.storeSection(0, QString("J%1").arg(++edits).toStdString());
                 raw_.showCard(last);
             });
         add("Fast Find jump to the last card, edit pending", jump, rawJump);

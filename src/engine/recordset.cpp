@@ -58,9 +58,12 @@ const RowSource& Recordset::rows() const {
 
 // The keys are read at the first need, so a record set opened only to add rows never reads any.
 void Recordset::ensureKeys() {
-    if (keysLoaded_)
-        return;
-    keys_ = rows().loadKeys();
+    if (!keysLoaded_)
+        adoptKeys(rows().loadKeys());
+}
+
+void Recordset::adoptKeys(std::vector<BookmarkId> keys) {
+    keys_ = std::move(keys);
     keysLoaded_ = true;
     // Rows added before the first read stay reachable, after the others, whether the source selects them or
     // not.
@@ -368,8 +371,15 @@ Value Recordset::ValueOf(BookmarkId bookmark, std::string_view field) {
 
 std::vector<std::pair<BookmarkId, Value>> Recordset::ColumnValues(std::string_view name) {
     int field = Fields(name).index();
-    ensureKeys();
     std::vector<std::pair<BookmarkId, Value>> values = rows().column(field);
+    // Read before the keys, the column brings them in the same pass.
+    if (!keysLoaded_) {
+        std::vector<BookmarkId> keys;
+        keys.reserve(values.size());
+        for (const auto& entry : values)
+            keys.push_back(entry.first);
+        adoptKeys(std::move(keys));
+    }
     bool sameOrder = values.size() == keys_.size() &&
                      std::equal(keys_.begin(), keys_.end(), values.begin(),
                                 [](BookmarkId key, const auto& entry) { return key == entry.first; });

@@ -109,6 +109,7 @@ private:
     RowSource& rows();
     const RowSource& rows() const;
     void ensureKeys();
+    void adoptKeys(std::vector<BookmarkId> keys);
     bool hasCurrent();
     void requireCurrent();
     void requireUpdatable() const;

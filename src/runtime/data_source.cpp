@@ -72,8 +72,9 @@ void DataSource::Refresh() {
         recordset_->setObserver(nullptr);
     recordset_ = std::move(fresh);
     recordset_->setObserver(this);
-    recordShown(*recordset_);
+    // Listeners that read every row do so before the first record is shown, in the pass that reads the keys.
     emit refreshed();
+    recordShown(*recordset_);
 }
 
 pellimo::Recordset& DataSource::Recordset() {

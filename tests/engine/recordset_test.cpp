@@ -15,6 +15,20 @@ TEST_F(RecordsetMoves, TableNamePresentsSetsByCodeWithoutRegardToCase) {
     EXPECT_EQ(rs->RecordCount(), 3);
 }
 
+TEST_F(RecordsetMoves, ColumnReadFirstBringsTheRecordsInTheirOrder) {
+    auto rs = open("Sets");
+    const auto names = rs->ColumnValues("Desc");
+    ASSERT_EQ(names.size(), 3u);
+    EXPECT_EQ(names[0].second.toString(), "First");
+    EXPECT_EQ(text(*rs, "Code"), "A01"); // the first record is current, as after any first read
+    for (const auto& [bookmark, name] : names) {
+        EXPECT_EQ(rs->Bookmark(), bookmark);
+        EXPECT_EQ(text(*rs, "Desc"), name.toString());
+        rs->MoveNext();
+    }
+    EXPECT_TRUE(rs->EOF_());
+}
+
 TEST_F(RecordsetMoves, MovingPastEitherEndSetsBofOrEof) {
     auto rs = open("Sets");
     EXPECT_FALSE(rs->BOF());
