@@ -5,6 +5,7 @@
 #include "pattern.h"
 #include "source_query.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace pellimo {
@@ -32,6 +33,10 @@ void bindAll(sqlite3_stmt* statement, const std::vector<Value>& values, int firs
 void requireRowFound(const Connection& connection, const char* description) {
     if (sqlite3_changes(connection.handle()) == 0)
         throw EngineError(err::RecordDeleted, description);
+}
+
+bool isAscii(const std::string& text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 void requireSearchable(const FieldInfo& field) {
@@ -159,8 +164,15 @@ public:
     std::vector<BookmarkId> matching(int field, const Criterion& criterion,
                                      const std::vector<BookmarkId>& extraKeys) override {
         requireSearchable(fields_[field]);
-        std::string test = "pellimo_match(?, ?, " + quoteIdentifier(fields_[field].name) + ")";
+        const std::string column = quoteIdentifier(fields_[field].name);
+        std::string test = "pellimo_match(?, ?, " + column + ")";
         std::vector<Value> criterionValues{Value(criterion.literal ? 1 : 0), Value(criterion.pattern)};
+        // A literal criterion narrows by SQL equality first, which a key field answers from its index. Case
+        // is folded alike for ASCII only: other text is left to the matcher alone.
+        if (criterion.literal && fields_[field].kind == FieldKind::Text && isAscii(criterion.pattern)) {
+            test = column + " = ? COLLATE NOCASE AND " + test;
+            criterionValues.insert(criterionValues.begin(), Value(criterion.pattern));
+        }
         StatementHandle statement = selectFromSource("rowid", test, false);
         bindAll(statement.get(), criterionValues, static_cast<int>(params_.size()) + 1);
         std::vector<BookmarkId> keys;
@@ -172,7 +184,7 @@ public:
             for (BookmarkId key : extraKeys) {
                 sqlite3_reset(one.get());
                 bindAll(one.get(), criterionValues);
-                sqlite3_bind_int64(one.get(), 3, key);
+                sqlite3_bind_int64(one.get(), static_cast<int>(criterionValues.size()) + 1, key);
                 if (stepRow(*connection_, one.get()) && sqlite3_column_int(one.get(), 0) != 0)
                     keys.push_back(key);
             }

@@ -275,6 +275,7 @@ private:
     bool showSet(const QString& code);
     bool storeSetValueAndCommit(Transaction& whole, bool shown);
     void retypeNewSet(const std::vector<std::pair<QLineEdit*, QString>>& typed);
+    void findSet(const QString& code);
     void endAddModeToolbar();
 
     // Fast Find boxes and field checks.

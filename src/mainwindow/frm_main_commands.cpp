@@ -139,8 +139,9 @@ void FrmMain::saveNewSet() {
     });
     step([&] { dialogs_.MsgBox(MsgText, vbOKOnly, "Set Added"); });
     step([&] { txtCode->setReadOnly(true); });
+    // The rows are as the refresh above read them, and the store changed only the set's value.
     if (shown)
-        step([&] { showSet(code); });
+        step([&] { findSet(code); });
     step([&] { CurData->Recordset().Edit(); });
 }
 
@@ -175,8 +176,12 @@ void FrmMain::retypeNewSet(const std::vector<std::pair<QLineEdit*, QString>>& ty
 bool FrmMain::showSet(const QString& code) {
     ResumeNext step;
     step([&] { datSets.Refresh(); });
-    return step([&] { datSets.Recordset().FindFirst(Criterion::equals("Code", code.toStdString())); }) == 0 &&
-           !datSets.Recordset().NoMatch();
+    return step([&] { findSet(code); }) == 0 && !datSets.Recordset().NoMatch();
+}
+
+// By its key, which the catalogue finds in its index.
+void FrmMain::findSet(const QString& code) {
+    datSets.Recordset().FindFirst(Criterion::equals("Code", code.toStdString()));
 }
 
 // Save and Cancel end add mode; Cancel's own button keeps its state.

@@ -80,8 +80,9 @@ void DataSource::Refresh() {
         recordset_->setObserver(nullptr);
     recordset_ = std::move(fresh);
     recordset_->setObserver(this);
+    // Listeners that read every row do so before the first record is shown, in the pass that reads the keys.
+    emit refreshed();
     recordShown(*recordset_);
-    emit recordsChanged();
 }
 
 pellimo::Recordset& DataSource::Recordset() {
@@ -143,11 +144,16 @@ void DataSource::preparingUpdate(pellimo::Recordset& recordset) {
     }
 }
 
-void DataSource::rowsChanged(pellimo::Recordset&) {
+void DataSource::recordStored(pellimo::Recordset&, BookmarkId key, bool written) {
     // What the boxes hold is now what the record holds.
     for (Binding& binding : bindings_)
         binding.shown = binding.box->text();
-    emit recordsChanged();
+    if (written)
+        emit recordWritten(key);
+}
+
+void DataSource::recordDeleted(pellimo::Recordset&, BookmarkId key) {
+    emit recordRemoved(key);
 }
 
 } // namespace pellimo
