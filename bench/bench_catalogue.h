@@ -24,6 +24,25 @@ private:
     std::string folder_;
 };
 
+// A catalogue of `sets` sets of `cardsPerSet` basic cards each, plus set "BIG" of 9,999 basic cards and set
+// "PIC" of one card whose front is `picture`, made in a temporary folder. Each set is stored with the count
+// and value of its cards, as browsing the Sets page would store them.
+class SizedCatalogue {
+public:
+    SizedCatalogue(int sets, int cardsPerSet, const std::string& picture);
+    ~SizedCatalogue();
+    SizedCatalogue(const SizedCatalogue&) = delete;
+    SizedCatalogue& operator=(const SizedCatalogue&) = delete;
+
+    const std::string& folder() const { return folder_; }
+    std::string path() const { return folder_ + "/Pellimo.mdb"; }
+
+    static constexpr const char* PictureSet = "PIC";
+
+private:
+    std::string folder_;
+};
+
 // The one catalogue of a benchmark run, made at its first use.
 const BenchCatalogue& catalogue();
 

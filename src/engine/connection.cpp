@@ -6,13 +6,21 @@
 #include "pattern.h"
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 namespace pellimo {
 
 namespace {
 
-constexpr int BusyTimeoutMs = 10000;
+constexpr auto BusyTimeout = std::chrono::seconds(10);
+constexpr auto BusyPause = std::chrono::milliseconds(20);
+
+BusyWaitHooks& busyWaitHooks() {
+    static BusyWaitHooks hooks;
+    return hooks;
+}
 
 std::string lowerAscii(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -105,6 +113,35 @@ std::string errorDescription(int number, const std::string& engineText) {
 
 } // namespace
 
+void setBusyWaitHooks(BusyWaitHooks hooks) {
+    busyWaitHooks() = std::move(hooks);
+}
+
+// Called by SQLite while another program holds the lock: pause briefly, let the program do its waiting,
+// and try again, until the time allowed has passed.
+int Connection::waitForLock(void* connection, int attempt) {
+    auto& self = *static_cast<Connection*>(connection);
+    const auto now = std::chrono::steady_clock::now();
+    if (attempt == 0) {
+        self.waitStarted_ = now;
+        self.waiting_ = true;
+    }
+    if (now - self.waitStarted_ >= BusyTimeout)
+        return 0;
+    std::this_thread::sleep_for(BusyPause);
+    if (busyWaitHooks().waiting)
+        busyWaitHooks().waiting();
+    return 1;
+}
+
+void Connection::endWait() const {
+    if (!waiting_)
+        return;
+    waiting_ = false;
+    if (busyWaitHooks().ended)
+        busyWaitHooks().ended();
+}
+
 Connection::Connection(const std::string& path) {
     std::string file = resolveNameIgnoringCase(path);
     std::error_code error;
@@ -118,7 +155,7 @@ Connection::Connection(const std::string& path) {
         throw EngineError(err::CannotOpen, "Could not open the catalogue '" + path + "': " + text + ".");
     }
     sqlite3_extended_result_codes(raw, 1);
-    sqlite3_busy_timeout(raw, BusyTimeoutMs);
+    sqlite3_busy_handler(raw, &Connection::waitForLock, this);
     // A catalogue must survive a power cut: the rollback journal with full sync.
     exec("PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL;");
     // A page cache that holds a large set whole, so reading it again does not go back to the file.
@@ -134,6 +171,7 @@ StatementHandle Connection::prepare(const std::string& sql) const {
     sqlite3_stmt* raw = nullptr;
     int code = sqlite3_prepare_v3(handle(), sql.c_str(), static_cast<int>(sql.size()),
                                   SQLITE_PREPARE_PERSISTENT, &raw, nullptr);
+    endWait();
     StatementHandle statement(raw);
     if (code != SQLITE_OK)
         fail(code);
@@ -142,6 +180,7 @@ StatementHandle Connection::prepare(const std::string& sql) const {
 
 void Connection::exec(const std::string& sql) const {
     int code = sqlite3_exec(handle(), sql.c_str(), nullptr, nullptr, nullptr);
+    endWait();
     if (code != SQLITE_OK)
         fail(code);
 }
@@ -219,6 +258,7 @@ void bindValue(sqlite3_stmt* statement, int index, const Value& value) {
 
 bool stepRow(const Connection& connection, sqlite3_stmt* statement) {
     int code = sqlite3_step(statement);
+    connection.endWait();
     if (code == SQLITE_ROW)
         return true;
     if (code == SQLITE_DONE)

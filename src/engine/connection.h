@@ -1,9 +1,11 @@
 #pragma once
 
+#include "busy_wait.h"
 #include "field_info.h"
 #include "sqlite_handle.h"
 #include "value.h"
 
+#include <chrono>
 #include <map>
 #include <string>
 #include <vector>
@@ -22,6 +24,9 @@ struct TableInfo {
 class Connection {
 public:
     explicit Connection(const std::string& path);
+    // SQLite holds its address while it waits for a lock.
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
 
     sqlite3* handle() const { return db_.get(); }
     StatementHandle prepare(const std::string& sql) const;
@@ -31,8 +36,15 @@ public:
     // The table or view of that name (without regard to case); throws when there is none.
     const TableInfo& table(const std::string& name);
 
+    // Ends a wait for another program's lock, if the last call waited.
+    void endWait() const;
+
 private:
+    static int waitForLock(void* connection, int attempt);
+
     ConnectionHandle db_;
+    std::chrono::steady_clock::time_point waitStarted_;
+    mutable bool waiting_ = false;
     std::map<std::string, TableInfo> tables_; // by lower-case name
 };
 

@@ -36,10 +36,15 @@ char32_t fold(char32_t c) {
     return c;
 }
 
-std::u32string decode(std::string_view text) {
-    std::u32string out;
+void decodeInto(std::string_view text, std::u32string& out) {
+    out.clear();
     for (std::size_t at = 0; at < text.size();)
         out += fold(nextChar(text, at));
+}
+
+std::u32string decode(std::string_view text) {
+    std::u32string out;
+    decodeInto(text, out);
     return out;
 }
 
@@ -163,7 +168,10 @@ CompiledPattern::CompiledPattern(CompiledPattern&&) noexcept = default;
 CompiledPattern& CompiledPattern::operator=(CompiledPattern&&) noexcept = default;
 
 bool CompiledPattern::matches(std::string_view text) const {
-    return matchElements(*elements_, decode(text));
+    // A find matches every row of a set: one buffer for all of them rather than one allocation a row.
+    thread_local std::u32string decoded;
+    decodeInto(text, decoded);
+    return matchElements(*elements_, decoded);
 }
 
 bool matchesPattern(std::string_view pattern, std::string_view text) {

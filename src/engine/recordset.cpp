@@ -58,9 +58,12 @@ const RowSource& Recordset::rows() const {
 
 // The keys are read at the first need, so a record set opened only to add rows never reads any.
 void Recordset::ensureKeys() {
-    if (keysLoaded_)
-        return;
-    keys_ = rows().loadKeys();
+    if (!keysLoaded_)
+        adoptKeys(rows().loadKeys());
+}
+
+void Recordset::adoptKeys(std::vector<BookmarkId> keys) {
+    keys_ = std::move(keys);
     keysLoaded_ = true;
     // Rows added before the first read stay reachable, after the others, whether the source selects them or
     // not.
@@ -100,11 +103,6 @@ void Recordset::dropPending() {
 void Recordset::showRecord() {
     if (observer_)
         observer_->recordShown(*this);
-}
-
-void Recordset::notifyRowsChanged() {
-    if (observer_)
-        observer_->rowsChanged(*this);
 }
 
 // Leaves the current record for `position` (which may lie before or after the rows).
@@ -209,21 +207,33 @@ void Recordset::Update() {
         nothingPending();
     if (observer_)
         observer_->preparingUpdate(*this);
+    bool written = true;
     if (editMode_ == dbEditAdd)
         updateAddition();
     else
-        updateEdit();
-    notifyRowsChanged();
+        written = updateEdit();
+    if (observer_)
+        observer_->recordStored(*this, *lastModified_, written);
 }
 
-// A refused write keeps the edit pending, so nothing typed is lost.
-void Recordset::updateEdit() {
+// Only the fields whose value changes are written; an edit that changes none writes nothing, so that
+// browsing costs no disk flush. A refused write keeps the edit pending, so nothing typed is lost.
+bool Recordset::updateEdit() {
     requireCurrent();
     BookmarkId key = keys_[position_];
-    rows().update(key, pending_);
+    const std::vector<FieldInfo>& fields = rows().fields();
+    for (std::size_t i = 0; i < pending_.size(); ++i)
+        if (pending_[i] && fields[i].kind != FieldKind::Binary && *pending_[i] == current_[i])
+            pending_[i].reset();
+    const bool changed =
+        std::any_of(pending_.begin(), pending_.end(), [](const auto& v) { return v.has_value(); });
+    if (changed)
+        rows_->update(key, pending_);
     dropPending();
     lastModified_ = key;
-    rows_->readRow(key, current_, currentSizes_);
+    if (changed)
+        rows_->readRow(key, current_, currentSizes_);
+    return changed;
 }
 
 void Recordset::updateAddition() {
@@ -264,7 +274,8 @@ void Recordset::Delete() {
     // No record is usable until the next move; the position now names the record that followed.
     currentDeleted_ = true;
     showRecord();
-    notifyRowsChanged();
+    if (observer_)
+        observer_->recordDeleted(*this, key);
 }
 
 void Recordset::FindFirst(const Criterion& criterion) {
@@ -272,16 +283,28 @@ void Recordset::FindFirst(const Criterion& criterion) {
     if (!criterion.literal)
         checkPattern(criterion.pattern);
     ensureKeys();
-    std::vector<BookmarkId> found = rows().matching(field, criterion, addedKeys_);
-    std::unordered_set<BookmarkId> matches(found.begin(), found.end());
-    auto first =
-        std::find_if(keys_.begin(), keys_.end(), [&](BookmarkId key) { return matches.count(key) != 0; });
-    noMatch_ = first == keys_.end();
+    const long position = firstPositionOf(rows().matching(field, criterion, addedKeys_));
+    noMatch_ = position < 0;
     if (noMatch_)
         return;
-    long position = static_cast<long>(first - keys_.begin());
     if (position != position_ || currentDeleted_ || editMode_ == dbEditAdd)
         moveTo(position);
+}
+
+// The first position, in the record set's order, that holds one of `found`; -1 when none does.
+long Recordset::firstPositionOf(const std::vector<BookmarkId>& found) const {
+    // A few matches, as a key gives, are looked up one by one rather than set against every row.
+    constexpr std::size_t FewMatches = 8;
+    auto first = keys_.end();
+    if (found.size() <= FewMatches) {
+        for (BookmarkId key : found)
+            first = std::min(first, std::find(keys_.begin(), first, key));
+    } else {
+        std::unordered_set<BookmarkId> matches(found.begin(), found.end());
+        first =
+            std::find_if(keys_.begin(), keys_.end(), [&](BookmarkId key) { return matches.count(key) != 0; });
+    }
+    return first == keys_.end() ? -1 : static_cast<long>(first - keys_.begin());
 }
 
 Field Recordset::Fields(std::string_view name) {
@@ -338,10 +361,25 @@ std::int64_t Recordset::fieldSize(int index) {
     return currentSizes_[index];
 }
 
+Value Recordset::ValueOf(BookmarkId bookmark, std::string_view field) {
+    const int index = Fields(field).index();
+    std::vector<Value> row;
+    std::vector<std::int64_t> sizes;
+    rows_->readRow(bookmark, row, sizes);
+    return row[index];
+}
+
 std::vector<std::pair<BookmarkId, Value>> Recordset::ColumnValues(std::string_view name) {
     int field = Fields(name).index();
-    ensureKeys();
     std::vector<std::pair<BookmarkId, Value>> values = rows().column(field);
+    // Read before the keys, the column brings them in the same pass.
+    if (!keysLoaded_) {
+        std::vector<BookmarkId> keys;
+        keys.reserve(values.size());
+        for (const auto& entry : values)
+            keys.push_back(entry.first);
+        adoptKeys(std::move(keys));
+    }
     bool sameOrder = values.size() == keys_.size() &&
                      std::equal(keys_.begin(), keys_.end(), values.begin(),
                                 [](BookmarkId key, const auto& entry) { return key == entry.first; });

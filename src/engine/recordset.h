@@ -33,8 +33,11 @@ public:
     virtual void recordShown(Recordset& recordset) = 0;
     // Before Update writes the pending edit or addition: the last moment to set its fields.
     virtual void preparingUpdate(Recordset& recordset) = 0;
-    // After a row was stored or deleted through this record set.
-    virtual void rowsChanged(Recordset& recordset) = 0;
+    // After Update: `key` names the record stored or added; `written` is false when the record already
+    // held every value given, so that nothing was written.
+    virtual void recordStored(Recordset& recordset, BookmarkId key, bool written) = 0;
+    // After the record `key` was deleted through this record set.
+    virtual void recordDeleted(Recordset& recordset, BookmarkId key) = 0;
 };
 
 // A field of the current record (or of the record being edited or added).
@@ -93,6 +96,8 @@ public:
     int FieldCount() const;
     bool updatable() const;
 
+    // One field of the record `bookmark`, read without making that record current.
+    Value ValueOf(BookmarkId bookmark, std::string_view field);
     // The values of one field for every record, in the record set's order, each with its bookmark.
     std::vector<std::pair<BookmarkId, Value>> ColumnValues(std::string_view field);
 
@@ -104,19 +109,20 @@ private:
     RowSource& rows();
     const RowSource& rows() const;
     void ensureKeys();
+    void adoptKeys(std::vector<BookmarkId> keys);
     bool hasCurrent();
     void requireCurrent();
     void requireUpdatable() const;
     void moveTo(long position);
     void arriveAt(long position);
     void dropPending();
+    long firstPositionOf(const std::vector<BookmarkId>& found) const;
     void showRecord();
-    void notifyRowsChanged();
     Value fieldValue(int index);
     void setFieldValue(int index, const Value& value);
     void revertField(int index);
     std::int64_t fieldSize(int index);
-    void updateEdit();
+    bool updateEdit();
     void updateAddition();
 
     std::unique_ptr<RowSource> rows_;

@@ -5,6 +5,7 @@
 #include "pattern.h"
 #include "source_query.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace pellimo {
@@ -26,6 +27,16 @@ std::string joined(const std::vector<std::string>& parts, const std::string& sep
 void bindAll(sqlite3_stmt* statement, const std::vector<Value>& values, int first = 1) {
     for (std::size_t i = 0; i < values.size(); ++i)
         bindValue(statement, first + static_cast<int>(i), values[i]);
+}
+
+// A row that another program deleted is changed by nothing: the write fails rather than pass for done.
+void requireRowFound(const Connection& connection, const char* description) {
+    if (sqlite3_changes(connection.handle()) == 0)
+        throw EngineError(err::RecordDeleted, description);
+}
+
+bool isAscii(const std::string& text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 void requireSearchable(const FieldInfo& field) {
@@ -127,6 +138,7 @@ public:
         bindAll(statement.get(), values);
         sqlite3_bind_int64(statement.get(), static_cast<int>(values.size()) + 1, key);
         stepRow(*connection_, statement.get());
+        requireRowFound(*connection_, "The record was not stored: another program has deleted it.");
     }
 
     BookmarkId insert(const PendingValues& pending) override {
@@ -146,13 +158,21 @@ public:
         StatementHandle statement = connection_->prepare("DELETE FROM " + table_ + " WHERE rowid = ?");
         sqlite3_bind_int64(statement.get(), 1, key);
         stepRow(*connection_, statement.get());
+        requireRowFound(*connection_, "The record was not deleted: another program has deleted it already.");
     }
 
     std::vector<BookmarkId> matching(int field, const Criterion& criterion,
                                      const std::vector<BookmarkId>& extraKeys) override {
         requireSearchable(fields_[field]);
-        std::string test = "pellimo_match(?, ?, " + quoteIdentifier(fields_[field].name) + ")";
+        const std::string column = quoteIdentifier(fields_[field].name);
+        std::string test = "pellimo_match(?, ?, " + column + ")";
         std::vector<Value> criterionValues{Value(criterion.literal ? 1 : 0), Value(criterion.pattern)};
+        // A literal criterion narrows by SQL equality first, which a key field answers from its index. Case
+        // is folded alike for ASCII only: other text is left to the matcher alone.
+        if (criterion.literal && fields_[field].kind == FieldKind::Text && isAscii(criterion.pattern)) {
+            test = column + " = ? COLLATE NOCASE AND " + test;
+            criterionValues.insert(criterionValues.begin(), Value(criterion.pattern));
+        }
         StatementHandle statement = selectFromSource("rowid", test, false);
         bindAll(statement.get(), criterionValues, static_cast<int>(params_.size()) + 1);
         std::vector<BookmarkId> keys;
@@ -164,7 +184,7 @@ public:
             for (BookmarkId key : extraKeys) {
                 sqlite3_reset(one.get());
                 bindAll(one.get(), criterionValues);
-                sqlite3_bind_int64(one.get(), 3, key);
+                sqlite3_bind_int64(one.get(), static_cast<int>(criterionValues.size()) + 1, key);
                 if (stepRow(*connection_, one.get()) && sqlite3_column_int(one.get(), 0) != 0)
                     keys.push_back(key);
             }

@@ -1,6 +1,8 @@
 #include "fast_find_box.h"
 
+#include "data_source.h"
 #include "fast_find_list.h"
+#include "skipped_failures.h"
 
 #include <QComboBox>
 #include <QCompleter>
@@ -8,6 +10,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
+#include <exception>
+#include <utility>
+#include <vector>
 
 namespace pellimo {
 
@@ -63,6 +68,27 @@ FastFindList& listOf(QComboBox& box) {
     return *static_cast<FastFindList*>(box.model());
 }
 
+// A combo box whose list changes may show an entry of its own accord; the box shows only what the user
+// typed.
+void keepingTypedText(QComboBox& box, const std::function<void(FastFindList&)>& change) {
+    const QString typed = box.currentText();
+    change(listOf(box));
+    box.setEditText(typed);
+}
+
+QString entryText(const Value& desc) {
+    return QString::fromStdString(desc.toString());
+}
+
+// Refills the box's list with each record's description; the text typed into the box stays.
+void fillFastFind(QComboBox& box, const std::vector<std::pair<BookmarkId, Value>>& descriptions) {
+    std::vector<FastFindList::Entry> entries;
+    entries.reserve(descriptions.size());
+    for (const auto& [bookmark, desc] : descriptions)
+        entries.push_back({bookmark, entryText(desc)});
+    keepingTypedText(box, [&](FastFindList& list) { list.setEntries(std::move(entries)); });
+}
+
 } // namespace
 
 void makeFastFindBox(QComboBox& box, std::function<void()> gotFocus) {
@@ -83,15 +109,32 @@ void makeFastFindBox(QComboBox& box, std::function<void()> gotFocus) {
     box.installEventFilter(new FastFindEvents(box, std::move(gotFocus)));
 }
 
-void fillFastFind(QComboBox& box, const std::vector<std::pair<BookmarkId, Value>>& descriptions) {
-    std::vector<FastFindList::Entry> entries;
-    entries.reserve(descriptions.size());
-    for (const auto& [bookmark, desc] : descriptions)
-        entries.push_back({bookmark, QString::fromStdString(desc.toString())});
-    // A refilled combo box shows its first entry; the box shows only what the user typed.
-    const QString typed = box.currentText();
-    listOf(box).setEntries(std::move(entries));
-    box.setEditText(typed);
+// The list is read whole only when the data source runs its query again; a store or a delete changes its
+// one entry, and a store that wrote nothing changes nothing. Nothing may escape into the data source's
+// signals.
+void followDataSource(QComboBox& box, DataSource& source) {
+    QObject::connect(&source, &DataSource::refreshed, &box, [&box, &source] {
+        std::vector<std::pair<BookmarkId, Value>> descriptions;
+        try {
+            descriptions = source.Recordset().ColumnValues("Desc");
+        } catch (const std::exception& failure) {
+            // A list that cannot be read stays empty.
+            logSkippedFailure(failure);
+        }
+        fillFastFind(box, descriptions);
+    });
+    QObject::connect(&source, &DataSource::recordWritten, &box, [&box, &source](BookmarkId bookmark) {
+        try {
+            const QString desc = entryText(source.Recordset().ValueOf(bookmark, "Desc"));
+            keepingTypedText(box, [&](FastFindList& list) { list.setEntry({bookmark, desc}); });
+        } catch (const std::exception& failure) {
+            // The entry keeps the description it showed.
+            logSkippedFailure(failure);
+        }
+    });
+    QObject::connect(&source, &DataSource::recordRemoved, &box, [&box](BookmarkId bookmark) {
+        keepingTypedText(box, [&](FastFindList& list) { list.removeEntry(bookmark); });
+    });
 }
 
 BookmarkId selectedBookmark(QComboBox& box) {

@@ -1,15 +1,14 @@
 #pragma once
 
 #include "record_source.h"
-#include "value.h"
 
 #include <functional>
-#include <utility>
-#include <vector>
 
 class QComboBox;
 
 namespace pellimo {
+
+class DataSource;
 
 // Makes a combo box a Fast Find box. Its list is a FastFindList; typing completes from it, but only a
 // choice from the open list picks an entry (the box's activated signal): Enter, the arrow keys and the
@@ -17,8 +16,9 @@ namespace pellimo {
 // receives the focus from within the window.
 void makeFastFindBox(QComboBox& box, std::function<void()> gotFocus);
 
-// Refills the box's list with each record's description; the text typed into the box stays.
-void fillFastFind(QComboBox& box, const std::vector<std::pair<BookmarkId, Value>>& descriptions);
+// The box's list follows `source`: filled from every record's description when the data source is
+// refreshed, one entry changed, added or removed when a record is written or deleted through it.
+void followDataSource(QComboBox& box, DataSource& source);
 
 // The bookmark of the entry the box has selected.
 BookmarkId selectedBookmark(QComboBox& box);

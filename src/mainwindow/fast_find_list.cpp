@@ -1,11 +1,41 @@
 #include "fast_find_list.h"
 
+#include <algorithm>
+
 namespace pellimo {
 
 void FastFindList::setEntries(std::vector<Entry> entries) {
     beginResetModel();
     entries_ = std::move(entries);
     endResetModel();
+}
+
+std::vector<FastFindList::Entry>::iterator FastFindList::find(BookmarkId bookmark) {
+    return std::find_if(entries_.begin(), entries_.end(),
+                        [bookmark](const Entry& entry) { return entry.bookmark == bookmark; });
+}
+
+void FastFindList::setEntry(Entry entry) {
+    auto found = find(entry.bookmark);
+    const int row = static_cast<int>(found - entries_.begin());
+    if (found != entries_.end()) {
+        found->desc = std::move(entry.desc);
+        emit dataChanged(index(row), index(row));
+        return;
+    }
+    beginInsertRows({}, row, row);
+    entries_.push_back(std::move(entry));
+    endInsertRows();
+}
+
+void FastFindList::removeEntry(BookmarkId bookmark) {
+    auto found = find(bookmark);
+    if (found == entries_.end())
+        return;
+    const int row = static_cast<int>(found - entries_.begin());
+    beginRemoveRows({}, row, row);
+    entries_.erase(found);
+    endRemoveRows();
 }
 
 int FastFindList::rowCount(const QModelIndex& parent) const {

@@ -23,12 +23,17 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     void setEntries(std::vector<Entry> entries);
+    // The entry of `bookmark` takes `desc`; an entry the list does not hold yet joins its end.
+    void setEntry(Entry entry);
+    void removeEntry(BookmarkId bookmark);
     BookmarkId bookmark(int row) const { return entries_.at(static_cast<std::size_t>(row)).bookmark; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
+    std::vector<Entry>::iterator find(BookmarkId bookmark);
+
     std::vector<Entry> entries_;
 };
 

@@ -57,7 +57,7 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress:
         if (const Handlers* handlers = handlersOf(watched))
-            return keyPressed(*handlers, *static_cast<QKeyEvent*>(event));
+            return keyPressed(*static_cast<QLineEdit*>(watched), *handlers, *static_cast<QKeyEvent*>(event));
         break;
     case QEvent::FocusOut:
         if (const Handlers* handlers = handlersOf(watched))
@@ -79,15 +79,29 @@ const FieldEvents::Handlers* FieldEvents::handlersOf(const QObject* box) const {
     return found == boxes_.end() ? nullptr : &found->second;
 }
 
-bool FieldEvents::keyPressed(const Handlers& handlers, const QKeyEvent& key) {
+bool FieldEvents::keyPressed(QLineEdit& box, const Handlers& handlers, const QKeyEvent& key) {
     if (movesFocus(key))
         return cancelled(handlers);
     const std::optional<std::int16_t> typed = keystrokeCode(key);
+    // Ctrl+V has a keystroke of its own, which the filters drop; Shift+Insert has none.
+    if (handlers.keyPress && !typed && key.matches(QKeySequence::Paste)) {
+        pasteChecked(box, handlers);
+        return true;
+    }
     if (!handlers.keyPress || !typed)
         return false;
     std::int16_t KeyAscii = *typed;
     handlers.keyPress(KeyAscii);
     return KeyAscii == 0;
+}
+
+// A paste passes no keystroke filter, so a box that filters its keystrokes checks what it holds after the
+// paste, as when it is left; refused, it gets its text back.
+void FieldEvents::pasteChecked(QLineEdit& box, const Handlers& handlers) {
+    const QString before = box.text();
+    box.paste();
+    if (box.text() != before && cancelled(handlers))
+        box.setText(before);
 }
 
 void FieldEvents::focusLeft(const Handlers& handlers, const QFocusEvent& focus) {

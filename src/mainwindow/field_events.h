@@ -19,7 +19,8 @@ namespace pellimo {
 //   by Tab or by a click. A cancelled validation keeps the focus in the box, and the key or the click does
 //   nothing else. The window's own moves of the focus, and the focus leaving for another window, raise none.
 // - keystroke, for each character typed into the box, before the box takes it; a code set to 0 drops the
-//   character. Text pasted without a typed key (the context menu, Shift+Insert) is no keystroke.
+//   character. A paste by Shift+Insert, which is no keystroke, into a box that has keystrokes is checked
+//   by the box's validation instead, and taken back when refused; a paste from the context menu is not.
 // - lost focus, once the focus has moved from the box to another control of the window, after the move.
 // A click also stops short when the control it gave the focus to handed the focus on at once (a Fast Find
 // box that refuses it): the click does not then act on that control.
@@ -41,7 +42,8 @@ protected:
 
 private:
     const Handlers* handlersOf(const QObject* box) const;
-    bool keyPressed(const Handlers& handlers, const QKeyEvent& key);
+    bool keyPressed(QLineEdit& box, const Handlers& handlers, const QKeyEvent& key);
+    void pasteChecked(QLineEdit& box, const Handlers& handlers);
     void focusLeft(const Handlers& handlers, const QFocusEvent& focus);
     bool windowPressed(const QMouseEvent& press);
 

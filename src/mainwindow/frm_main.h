@@ -15,6 +15,8 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <optional>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -30,6 +32,7 @@ class QWindow;
 namespace pellimo {
 
 class TabStrip;
+class Transaction;
 
 // The state of the page shown, which the window's procedures share.
 struct FrmMainPageState {
@@ -80,7 +83,9 @@ public:
 
     // Saving and deleting records.
     void CardUpdate();
-    void BasCreate();
+    // The number of cards made (those before a number the set already has), or nothing when a failure
+    // ended it; the caller's transaction decides what is kept.
+    std::optional<int> BasCreate();
     void cmdDel();
 
     // Pages.
@@ -272,11 +277,14 @@ private:
 
     // Saving records and the Find, Cancel and Save commands.
     void showStoredPictures();
+    bool deleteRecordShown();
     void saveNewCard();
     void saveNewSet();
     bool showSet(const QString& code);
+    bool storeSetValueAndCommit(Transaction& whole, bool shown);
+    void retypeNewSet(const std::vector<std::pair<QLineEdit*, QString>>& typed);
+    void findSet(const QString& code);
     void endAddModeToolbar();
-    int basicCardsCreated_ = 0; // by the last BasCreate
 
     // Fast Find boxes and field checks.
     void connectFastFind();
@@ -284,6 +292,7 @@ private:
     void jumpToChosenEntry(QComboBox& box);
     void refuseFastFindWhileAdding(QLineEdit& firstField);
     bool valueMissing(QLineEdit& box, const QString& title);
+    static bool holdsNegativeNumber(const QString& text);
     void setFocusBack(QLineEdit& box);
 };
 

@@ -3,6 +3,7 @@
 #include "formats.h"
 #include "frm_main.h"
 #include "resume_next.h"
+#include "transaction.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -107,11 +108,18 @@ void FrmMain::saveNewSet() {
         return;
     ResumeNext step;
     const QString code = txtCode->text();
+    const std::vector<std::pair<QLineEdit*, QString>> typed{
+        {txtCode, code}, {txtDesc, txtDesc->text()}, {txtTot, txtTot->text()}, {txtvalue, txtvalue->text()}};
     step([&] { NewDesc = txtDesc->text(); });
     step([&] {
         NewSetValue = parseNumberText(txtvalue->text()).value() * parseNumberText(txtTot->text()).value();
     });
-    if (!storeRecordShown([&] { CurData->Recordset().Update(); }))
+    // The set, its cards and its value are kept together or not at all, whatever stops the program.
+    std::optional<Transaction> whole;
+    if (!storeRecordShown([&] {
+            whole.emplace(datSets.database());
+            CurData->Recordset().Update();
+        }))
         return;
     step([&] { FindCrit = "Desc like '" + NewDesc + "'"; });
     // By its code, which no other set has: the steps below act on the new set alone.
@@ -119,30 +127,61 @@ void FrmMain::saveNewSet() {
     step([&] { DBCombo1->setEditText(""); });
     step([&] { endAddModeToolbar(); });
     step([&] { lblSetVal->setText("Total Value"); });
-    if (shown)
-        step([&] { BasCreate(); });
-    const int created = shown ? basicCardsCreated_ : 0;
+    const std::optional<int> created = shown ? BasCreate() : 0;
+    if (!created || !storeSetValueAndCommit(*whole, shown)) {
+        whole.reset();
+        retypeNewSet(typed);
+        return;
+    }
     step([&] {
-        MsgText = "Set record has been added\r\n" + QString::number(created) +
+        MsgText = "Set record has been added\r\n" + QString::number(*created) +
                   " Basic Cards records has been created.";
     });
     step([&] { dialogs_.MsgBox(MsgText, vbOKOnly, "Set Added"); });
     step([&] { txtCode->setReadOnly(true); });
-    if (shown) {
-        step([&] { datSets.Recordset().Edit(); });
-        step([&] { txtvalue->setText(moneyToPlainText(Money::fromDouble(NewSetValue).value())); });
-        step([&] { datSets.Recordset().Update(); });
-        step([&] { showSet(code); });
-    }
+    // The rows are as the refresh above read them, and the store changed only the set's value.
+    if (shown)
+        step([&] { findSet(code); });
     step([&] { CurData->Recordset().Edit(); });
+}
+
+// The set's value becomes that of its cards, then everything is kept; false once a failure is reported.
+bool FrmMain::storeSetValueAndCommit(Transaction& whole, bool shown) {
+    try {
+        if (shown) {
+            datSets.Recordset().Edit();
+            ResumeNext()(
+                [&] { txtvalue->setText(moneyToPlainText(Money::fromDouble(NewSetValue).value())); });
+            datSets.Recordset().Update();
+        }
+        whole.commit();
+        return true;
+    } catch (const std::exception& failure) {
+        dialogs_.MsgBox(QString::fromUtf8(failure.what()), vbOKOnly, "Pellimo");
+        return false;
+    }
+}
+
+// After a save that kept nothing, the set typed is being added again, so that nothing typed is lost.
+void FrmMain::retypeNewSet(const std::vector<std::pair<QLineEdit*, QString>>& typed) {
+    ResumeNext step;
+    step([&] { datSets.Recordset().CancelUpdate(); });
+    step([&] { datSets.Refresh(); });
+    step([&] { beginNewRecord(); });
+    for (const auto& [box, text] : typed)
+        step([&] { box->setText(text); });
 }
 
 // Refreshes the Sets data source and makes the set with `code` current; false when it is not there.
 bool FrmMain::showSet(const QString& code) {
     ResumeNext step;
     step([&] { datSets.Refresh(); });
-    return step([&] { datSets.Recordset().FindFirst(Criterion::equals("Code", code.toStdString())); }) == 0 &&
-           !datSets.Recordset().NoMatch();
+    return step([&] { findSet(code); }) == 0 && !datSets.Recordset().NoMatch();
+}
+
+// By its key, which the catalogue finds in its index.
+void FrmMain::findSet(const QString& code) {
+    datSets.Recordset().FindFirst(Criterion::equals("Code", code.toStdString()));
 }
 
 // Save and Cancel end add mode; Cancel's own button keeps its state.

@@ -2,11 +2,9 @@
 #include "fast_find_box.h"
 #include "formats.h"
 #include "frm_main.h"
-#include "skipped_failures.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <exception>
 
 namespace pellimo {
 
@@ -21,16 +19,7 @@ void FrmMain::connectFastFind() {
                  {DBCombo3, &DatSpecials, &FrmMain::DBCombo3_Click, &FrmMain::DBCombo3_GotFocus}};
     for (const auto& [box, source, click, gotFocus] : boxes) {
         makeFastFindBox(*box, [this, gotFocus = gotFocus] { guardHandler([&] { (this->*gotFocus)(); }); });
-        connect(source, &DataSource::recordsChanged, box, [box = box, source = source] {
-            // Nothing may escape into the data source's signal: a list that cannot be read stays empty.
-            std::vector<std::pair<BookmarkId, Value>> descriptions;
-            try {
-                descriptions = source->Recordset().ColumnValues("Desc");
-            } catch (const std::exception& failure) {
-                logSkippedFailure(failure);
-            }
-            fillFastFind(*box, descriptions);
-        });
+        followDataSource(*box, *source);
         connect(box, &QComboBox::activated, this, [this, click = click] {
             guardHandler([&] {
                 std::int16_t Area = 2;

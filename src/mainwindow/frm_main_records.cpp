@@ -76,31 +76,25 @@ void FrmMain::CardUpdate() {
     }
 }
 
-void FrmMain::BasCreate() {
-    basicCardsCreated_ = 0;
+std::optional<int> FrmMain::BasCreate() {
+    int created = 0;
     try {
-        Database database = OpenDatabase(programFile("Pellimo.mdb").toStdString());
-        std::unique_ptr<Recordset> basics = database.OpenRecordset("Basics");
+        // On the Sets data source's connection, so that a new set and its cards share one transaction.
+        std::unique_ptr<Recordset> basics = datSets.database().OpenRecordset("Basics");
         const int first = 1;
         const int last = lastCardNumber(first, txtTot->text());
         const Value code(txtCode->text().toStdString());
         // Converted once; a set of no cards never reads it.
         const Value value = last >= first ? moneyValueOf(txtvalue->text()) : Value();
-        // One transaction rather than a disk flush per card; the cards made before a failure stay.
-        database.BeginTrans();
-        try {
-            for (int number = first; number <= last && addBasicCard(*basics, dialogs_, code, number, value);
-                 ++number)
-                ++basicCardsCreated_;
-        } catch (const std::exception&) {
-            database.CommitTrans();
-            throw;
-        }
-        database.CommitTrans();
+        for (int number = first; number <= last && addBasicCard(*basics, dialogs_, code, number, value);
+             ++number)
+            ++created;
         basics->Close();
     } catch (const std::exception& failure) {
         dialogs_.MsgBox(QString::fromStdString(failure.what()));
+        return std::nullopt;
     }
+    return created;
 }
 
 void FrmMain::cmdDel() {
@@ -112,9 +106,10 @@ void FrmMain::cmdDel() {
     else
         MsgText = "Do you wish to delete the current Record?";
     if (dialogs_.MsgBox(MsgText, vbOKCancel | vbQuestion, "Delete Record") == vbOK) {
-        CurData->Recordset().Delete();
+        const bool deleted = deleteRecordShown();
         CurData->Refresh();
-        dialogs_.MsgBox("Record(s) Deleted", vbOKOnly, "Delete");
+        if (deleted)
+            dialogs_.MsgBox("Record(s) Deleted", vbOKOnly, "Delete");
     }
     if (TabMode == BasicsPage) {
         picBasFront->clear();
@@ -125,6 +120,22 @@ void FrmMain::cmdDel() {
     }
     showStoredPictures();
     CurData->Recordset().Edit();
+}
+
+// False when another program had deleted the record already: the user is told, and what was typed into
+// it is dropped with it, so that the page can show the records that are left.
+bool FrmMain::deleteRecordShown() {
+    try {
+        CurData->Recordset().Delete();
+        return true;
+    } catch (const EngineError& failure) {
+        if (failure.number() != err::RecordDeleted)
+            throw;
+        dialogs_.MsgBox(QString::fromUtf8(failure.what()), vbOKOnly, "Delete");
+    }
+    if (CurData->Recordset().EditMode() != dbEditNone)
+        CurData->Recordset().CancelUpdate();
+    return false;
 }
 
 // The stored pictures of the current card, on the card page shown.

@@ -1,4 +1,5 @@
 #include "frm_main.h"
+#include "lock_wait.h"
 #include "tab_strip.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ FrmMain::FrmMain(QString programFolder, Dialogs& dialogs, QWidget* parent)
                                      DatSpecials, dialogs, cd1}),
       reports(dialogs, cd1, datrep, programFolder), programFolder_(std::move(programFolder)),
       dialogs_(dialogs), totals_(programFolder_.toStdString()) {
+    keepWindowsAliveWhileLocked();
     buildWindow();
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &FrmMain::focusWindowChanged);
     connectToolbar();

@@ -105,6 +105,13 @@ void FrmMain::txtTot_LostFocus() {
     txtTot->setFocus();
 }
 
+// Counts and card values are never below zero. The keystroke filters keep the minus sign out; this keeps
+// out one that came in by a paste.
+bool FrmMain::holdsNegativeNumber(const QString& text) {
+    const std::optional<double> number = parseNumberText(text);
+    return number && *number < 0;
+}
+
 void FrmMain::txtvalue_KeyPress(std::int16_t& KeyAscii) {
     ValidateInputCharset(*txtvalue, KeyAscii, "MoneyOnly");
 }
@@ -122,7 +129,7 @@ void FrmMain::txtTot_KeyPress(std::int16_t& KeyAscii) {
 }
 
 bool FrmMain::CheckNumeric(QLineEdit& box) {
-    if (parseNumberText(box.text()))
+    if (parseNumberText(box.text()) && !holdsNegativeNumber(box.text()))
         return true;
     dialogs_.MsgBox("You must either enter a number into this field", vbInformation);
     return false;

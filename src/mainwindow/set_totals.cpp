@@ -1,49 +1,70 @@
 #include "set_totals.h"
 
-#include "database.h"
-#include "recordset.h"
+#include "connection.h"
 #include "skipped_failures.h"
+
+#include <exception>
 
 namespace pellimo {
 
 namespace {
 
-// Runs one total: each step that fails leaves the result read so far (0 at first), and nothing is reported.
-std::int64_t total(const std::string& programFolder, const char* query, const std::string& skey) {
-    std::int64_t result = 0;
-    try {
-        Database db = OpenDatabase(programFolder + "/pellimo.mdb");
-        std::unique_ptr<Recordset> rs = db.OpenRecordset(RecordSource(query, {Value(skey)}));
-        Value value = rs->Fields(0).value();
-        if (!value.isNull())
-            result = value.asInteger();
-    } catch (const std::exception& failure) {
-        logSkippedFailure(failure);
-    }
-    return result;
-}
+// The code is a bound value, so any code (an apostrophe included) gets its true totals.
+constexpr const char* QueryText[] = {
+    "SELECT sum(value) as BasTot FROM Basics where Code=?",
+    "SELECT sum(value) as SpcTot FROM Specials where Code=?",
+    "SELECT count(value) as BasTot FROM Basics where Code=?",
+    "SELECT count(value) as SpcTot FROM Specials where Code=?",
+};
 
 } // namespace
 
-// The code is a bound value, so any code (an apostrophe included) gets its true totals.
-Money SetTotals::Basvalue(const std::string& skey) const {
-    return Money::fromTenThousandths(
-        total(programFolder_, "SELECT sum(value) as BasTot FROM Basics where Code=?", skey));
+SetTotals::SetTotals(std::string programFolder) : programFolder_(std::move(programFolder)) {}
+
+SetTotals::~SetTotals() = default;
+
+sqlite3_stmt* SetTotals::statement(Query query) {
+    if (!connection_)
+        connection_ = std::make_unique<Connection>(programFolder_ + "/pellimo.mdb");
+    StatementHandle& prepared = statements_[query];
+    if (!prepared)
+        prepared = connection_->prepare(QueryText[query]);
+    return prepared.get();
 }
 
-Money SetTotals::Specvalue(const std::string& skey) const {
-    return Money::fromTenThousandths(
-        total(programFolder_, "SELECT sum(value) as SpcTot FROM Specials where Code=?", skey));
+// Each step that fails leaves 0, and nothing is reported.
+std::int64_t SetTotals::total(Query query, const std::string& skey) {
+    try {
+        sqlite3_stmt* read = statement(query);
+        bindValue(read, 1, Value(skey));
+        std::int64_t result = 0;
+        if (stepRow(*connection_, read) && sqlite3_column_type(read, 0) != SQLITE_NULL)
+            result = sqlite3_column_int64(read, 0);
+        // Ends the read at once: a read left open would keep the data sources from storing.
+        sqlite3_reset(read);
+        return result;
+    } catch (const std::exception& failure) {
+        logSkippedFailure(failure);
+        statements_ = {};
+        connection_.reset();
+        return 0;
+    }
 }
 
-int SetTotals::Bascount(const std::string& skey) const {
-    return static_cast<int>(
-        total(programFolder_, "SELECT count(value) as BasTot FROM Basics where Code=?", skey));
+Money SetTotals::Basvalue(const std::string& skey) {
+    return Money::fromTenThousandths(total(BasicValue, skey));
 }
 
-int SetTotals::Speccount(const std::string& skey) const {
-    return static_cast<int>(
-        total(programFolder_, "SELECT count(value) as SpcTot FROM Specials where Code=?", skey));
+Money SetTotals::Specvalue(const std::string& skey) {
+    return Money::fromTenThousandths(total(SpecialValue, skey));
+}
+
+int SetTotals::Bascount(const std::string& skey) {
+    return static_cast<int>(total(BasicCount, skey));
+}
+
+int SetTotals::Speccount(const std::string& skey) {
+    return static_cast<int>(total(SpecialCount, skey));
 }
 
 } // namespace pellimo

@@ -80,7 +80,11 @@ void ReportLines::writeUtf8(std::string_view line) {
 }
 
 void ReportLines::flush() {
-    const bool whole = device_.write(pending_.constData(), used_) == used_;
+    // The rest of a piece written short is offered again: a device that is full then says so.
+    qsizetype done = 0;
+    for (qint64 written = 0; done < used_ && written >= 0; done += written)
+        written = device_.write(pending_.constData() + done, used_ - done);
+    const bool whole = done == used_;
     used_ = 0; // a refused piece is not offered again
     if (!whole)
         throw EngineError(err::DeviceIOError, device_.errorString().toStdString());

@@ -7,22 +7,22 @@
 #include "report_writer.h"
 #include "skipped_failures.h"
 
-#include <QFile>
+#include <QSaveFile>
 
 namespace pellimo {
 
 namespace {
 
-void openForWriting(QFile& file) {
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+// Unbuffered: the lines come in large pieces already, and a write that fails is seen where it fails.
+void openForWriting(QSaveFile& file) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw EngineError(err::PathFileAccessError, file.errorString().toStdString());
 }
 
-// Lines still buffered reach the file here, so a failure to store them is reported.
-void closeWritten(QFile& file) {
-    if (!file.flush())
+// The whole report takes the place of the old one here; a failure to store it leaves the old one.
+void commitWritten(QSaveFile& file) {
+    if (!file.commit())
         throw EngineError(err::DeviceIOError, file.errorString().toStdString());
-    file.close();
 }
 
 } // namespace
@@ -100,12 +100,14 @@ bool Reports::chooseFile(const ReportLayout& layout) {
 
 void Reports::writeChosenFile(const ReportLayout& layout) {
     const QString path = cd1_.fileName;
-    QFile file(path);
+    // Written to a file of its own beside the chosen one, so that a failure or a kill never leaves a
+    // report cut short, nor takes the old report away.
+    QSaveFile file(path);
     try {
         dialogs_.setMousePointer(MousePointerHourglass);
         openForWriting(file);
         writeReport(file, layout, datrep_.Recordset());
-        closeWritten(file);
+        commitWritten(file);
         dialogs_.setMousePointer(MousePointerDefault);
         const int answer =
             dialogs_.MsgBox(QStringLiteral("Report Generated\r\nDo you wish to view the report now?"),
@@ -114,7 +116,6 @@ void Reports::writeChosenFile(const ReportLayout& layout) {
             viewRep(path);
     } catch (const std::exception& failure) {
         showFailure(failure);
-        file.close();
     }
 }
 

@@ -49,6 +49,14 @@ Value fieldValueOf(const FieldInfo& field, const QString& text) {
     return Value(text.toStdString());
 }
 
+bool sameValue(const FieldInfo& field, const QString& text, const QString& shown) {
+    try {
+        return fieldValueOf(field, text) == fieldValueOf(field, shown);
+    } catch (const EngineError&) {
+        return false; // text that is no value of the field is an edit, which the store refuses
+    }
+}
+
 } // namespace
 
 DataSource::DataSource(QString name, QObject* parent) : QObject(parent), name_(std::move(name)) {
@@ -72,8 +80,9 @@ void DataSource::Refresh() {
         recordset_->setObserver(nullptr);
     recordset_ = std::move(fresh);
     recordset_->setObserver(this);
+    // Listeners that read every row do so before the first record is shown, in the pass that reads the keys.
+    emit refreshed();
     recordShown(*recordset_);
-    emit recordsChanged();
 }
 
 pellimo::Recordset& DataSource::Recordset() {
@@ -126,19 +135,25 @@ void DataSource::preparingUpdate(pellimo::Recordset& recordset) {
     for (const Binding& binding : bindings_) {
         QString text = binding.box->text();
         Field field = recordset.Fields(binding.field);
-        // A box put back to what was read also takes back what an earlier, refused store set.
-        if (text == binding.shown)
+        // A box put back to what was read also takes back what an earlier, refused store set; so does a
+        // box that shows the value read in another form ("$1.00" for 1).
+        if (text == binding.shown || sameValue(field.info(), text, binding.shown))
             field.revert();
         else
             field.setValue(fieldValueOf(field.info(), text));
     }
 }
 
-void DataSource::rowsChanged(pellimo::Recordset&) {
+void DataSource::recordStored(pellimo::Recordset&, BookmarkId key, bool written) {
     // What the boxes hold is now what the record holds.
     for (Binding& binding : bindings_)
         binding.shown = binding.box->text();
-    emit recordsChanged();
+    if (written)
+        emit recordWritten(key);
+}
+
+void DataSource::recordDeleted(pellimo::Recordset&, BookmarkId key) {
+    emit recordRemoved(key);
 }
 
 } // namespace pellimo

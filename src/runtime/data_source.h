@@ -38,6 +38,8 @@ public:
     // The record set of the last Refresh; fails when there is none yet.
     pellimo::Recordset& Recordset();
     bool hasRecordset() const { return recordset_ != nullptr; }
+    // The connection of the last Refresh, for writes that must share its transactions.
+    Database database() const { return database_; }
 
     // The box shows `field` of the current record; Update stores the box's text into it.
     void bind(QLineEdit* box, std::string field);
@@ -46,8 +48,12 @@ public:
     void Close();
 
 signals:
-    // The rows changed: refreshed, or a row stored or deleted through this data source.
-    void recordsChanged();
+    // The record source ran again: every row may have changed.
+    void refreshed();
+    // A record was changed or added through this data source (an added one follows the others).
+    void recordWritten(pellimo::BookmarkId bookmark);
+    // A record was deleted through this data source.
+    void recordRemoved(pellimo::BookmarkId bookmark);
     // Another record became current, or a new record began.
     void currentChanged();
 
@@ -61,7 +67,8 @@ private:
     void leavingRecord(pellimo::Recordset& recordset) override;
     void recordShown(pellimo::Recordset& recordset) override;
     void preparingUpdate(pellimo::Recordset& recordset) override;
-    void rowsChanged(pellimo::Recordset& recordset) override;
+    void recordStored(pellimo::Recordset& recordset, BookmarkId key, bool written) override;
+    void recordDeleted(pellimo::Recordset& recordset, BookmarkId key) override;
     bool boxesEdited() const;
 
     QString name_;

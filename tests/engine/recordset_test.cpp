@@ -15,6 +15,20 @@ TEST_F(RecordsetMoves, TableNamePresentsSetsByCodeWithoutRegardToCase) {
     EXPECT_EQ(rs->RecordCount(), 3);
 }
 
+TEST_F(RecordsetMoves, ColumnReadFirstBringsTheRecordsInTheirOrder) {
+    auto rs = open("Sets");
+    const auto names = rs->ColumnValues("Desc");
+    ASSERT_EQ(names.size(), 3u);
+    EXPECT_EQ(names[0].second.toString(), "First");
+    EXPECT_EQ(text(*rs, "Code"), "A01"); // the first record is current, as after any first read
+    for (const auto& [bookmark, name] : names) {
+        EXPECT_EQ(rs->Bookmark(), bookmark);
+        EXPECT_EQ(text(*rs, "Desc"), name.toString());
+        rs->MoveNext();
+    }
+    EXPECT_TRUE(rs->EOF_());
+}
+
 TEST_F(RecordsetMoves, MovingPastEitherEndSetsBofOrEof) {
     auto rs = open("Sets");
     EXPECT_FALSE(rs->BOF());
@@ -141,6 +155,29 @@ TEST_F(RecordsetFind, LiteralCriterionTreatsPatternCharactersAsText) {
     rs->FindFirst(Criterion::equals("Desc", "Quote \"'"));
     EXPECT_EQ(text(*rs, "Code"), "e05");
     rs->FindFirst(Criterion::equals("Desc", "Star"));
+    EXPECT_TRUE(rs->NoMatch());
+}
+
+TEST_F(RecordsetFind, KeyEqualityFindsTheSetWhateverTheCaseOfItsLetters) {
+    catalogue.exec("INSERT INTO Sets VALUES ('ÉTÉ', 'Summer', 0, 0)");
+    auto rs = open("Sets");
+    rs->FindFirst(Criterion::equals("Code", "C03"));
+    EXPECT_EQ(text(*rs, "Desc"), "Third");
+    rs->FindFirst(Criterion::equals("Code", "été"));
+    EXPECT_EQ(text(*rs, "Desc"), "Summer");
+    rs->FindFirst(Criterion::equals("Code", "C0"));
+    EXPECT_TRUE(rs->NoMatch());
+    EXPECT_EQ(text(*rs, "Desc"), "Summer");
+}
+
+TEST_F(RecordsetFind, EqualityWithinAQueryFindsTheFirstMatchInItsOrder) {
+    auto rs = open(
+        RecordSource("SELECT * FROM Basics WHERE Card_Num < ? ORDER BY Card_Num DESC, Code", {Value(3)}));
+    rs->FindFirst(Criterion::equals("Code", "B02"));
+    EXPECT_EQ(text(*rs, "Desc"), "Other");
+    rs->FindFirst(Criterion::equals("Code", "a01"));
+    EXPECT_EQ(text(*rs, "Desc"), "Card 2");
+    rs->FindFirst(Criterion::equals("Code", "c03"));
     EXPECT_TRUE(rs->NoMatch());
 }
 

@@ -119,15 +119,26 @@ TEST_F(SaveSetTest, NewSetGetsItsBasicCardsAndTheirTotalValue) {
     expectToolbarAfterAddMode(w);
 }
 
-TEST_F(SaveSetTest, MessageCountsTheCardsMadeBeforeAFailure) {
+TEST_F(SaveSetTest, ACardThatFailsKeepsNeitherTheSetNorItsCardsAndTheSetStaysTyped) {
     catalogue.exec("CREATE TRIGGER NoThirdCard BEFORE INSERT ON Basics WHEN NEW.Card_Num = 3"
                    " BEGIN SELECT RAISE(ABORT, 'no third card'); END");
-    typeNewSet("NEW", "New Set", "5", "1");
+    FrmMain& w = typeNewSet("NEW", "New Set", "5", "1");
     press("Save");
-    EXPECT_EQ(shown(),
-              QStringList({"no third card|0|Pellimo", "Set record has been added\r\n2 Basic Cards records "
-                                                      "has been created.|0|Set Added"}));
-    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'NEW'"), 2);
+    EXPECT_EQ(shown(), QStringList({"no third card|0|Pellimo"}));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Sets WHERE Code = 'NEW'"), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'NEW'"), 0);
+    EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditAdd);
+    EXPECT_EQ(w.txtCode->text(), "NEW");
+    EXPECT_EQ(w.txtDesc->text(), "New Set");
+    EXPECT_EQ(w.txtTot->text(), "5");
+    EXPECT_TRUE(w.Buttons(SaveButton).isEnabled());
+
+    catalogue.exec("DROP TRIGGER NoThirdCard");
+    retype(w.txtvalue, "1");
+    press("Save");
+    EXPECT_EQ(shown().last(),
+              "Set record has been added\r\n5 Basic Cards records has been created.|0|Set Added");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'NEW'"), 5);
 }
 
 TEST_F(SaveSetTest, RefusedOrUnnumberedSetStaysInAddModeAndStoresNothing) {

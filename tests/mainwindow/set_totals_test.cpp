@@ -1,7 +1,9 @@
+#include "data_source.h"
 #include "set_totals.h"
 #include "temp_catalogue.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace pellimo {
@@ -50,11 +52,40 @@ TEST_F(SetTotalsTest, SumOfTenthsIsExact) {
     EXPECT_EQ(totals.Basvalue("E").toPlainString(), "1");
 }
 
+TEST_F(SetTotalsTest, SeeACardStoredAMomentBeforeThroughADataSource) {
+    EXPECT_EQ(totals.Bascount("E"), 0); // the totals' connection is open from here on
+    DataSource datBasics("datBasics");
+    datBasics.setDatabaseName(catalogue.dbPath().toStdString());
+    datBasics.setRecordSource(RecordSource("Basics"));
+    datBasics.Refresh();
+    Recordset& cards = datBasics.Recordset();
+    cards.AddNew();
+    cards.Fields("Code").setValue(Value("E"));
+    cards.Fields("Card_Num").setValue(Value(1));
+    cards.Fields("Value").setValue(Value(Money::fromTenThousandths(12500)));
+    cards.Update();
+    EXPECT_EQ(totals.Bascount("E"), 1);
+    cards.SetBookmark(*cards.LastModified());
+    cards.Edit();
+    cards.Fields("Value").setValue(Value(Money::fromTenThousandths(30000)));
+    cards.Update(); // a total's read must not keep the store waiting
+    EXPECT_EQ(totals.Basvalue("E").toPlainString(), "3");
+}
+
 TEST_F(SetTotalsTest, MissingFileTotalsZero) {
     SetTotals elsewhere((catalogue.folder() + "/nowhere").toStdString());
     EXPECT_EQ(elsewhere.Basvalue("A1"), Money());
     EXPECT_EQ(elsewhere.Bascount("A1"), 0);
     EXPECT_FALSE(QFile::exists(catalogue.folder() + "/nowhere/pellimo.mdb"));
+}
+
+TEST_F(SetTotalsTest, FileThatAppearsLaterIsReadAtTheNextTotal) {
+    QTemporaryDir later;
+    SetTotals totalsLater(later.path().toStdString());
+    EXPECT_EQ(totalsLater.Bascount("A1"), 0);
+    ASSERT_TRUE(QFile::copy(catalogue.dbPath(), later.filePath("Pellimo.mdb")));
+    EXPECT_EQ(totalsLater.Bascount("A1"), 2);
+    EXPECT_EQ(totalsLater.Specvalue("A1").toPlainString(), "0.5");
 }
 
 } // namespace

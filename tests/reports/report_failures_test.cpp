@@ -1,6 +1,11 @@
+#include "file_size_limit.h"
 #include "report_fixture.h"
+#include "small_disk.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
 
 namespace pellimo {
 namespace {
@@ -53,21 +58,55 @@ TEST_F(ReportFailures, AFileThatCannotBeCreatedShowsTheDescription) {
     expectOnlyFailure("No such file or directory");
 }
 
-TEST_F(ReportFailures, AFailedWriteShowsTheDescription) {
-    // A name with the dialog's extension for a device that refuses every write.
-    if (!QFile::exists("/dev/full") || !QFile::link("/dev/full", inFolder("full.HTM")))
-        GTEST_SKIP() << "no /dev/full here";
-    reportTo(inFolder("full.HTM"), 1);
-    expectOnlyFailure("No space left on device");
+// The old report stays as it was when the new one cannot be written whole, and nothing else is left.
+class ReportReplacement : public ReportFailures {
+protected:
+    void writeOldReport(const QString& path) {
+        reportTo(path, 1);
+        oldReport = fileText(path);
+        ASSERT_EQ(oldReport, golden("sets.txt"));
+        dialogs.calls.clear();
+    }
+
+    void expectOldReportAlone(const QString& path) const {
+        EXPECT_EQ(fileText(path), oldReport);
+        EXPECT_EQ(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden).filter(".HTM"),
+                  QStringList({QFileInfo(path).fileName()}));
+    }
+
+    std::string oldReport;
+};
+
+TEST_F(ReportReplacement, AFileThatMayGrowNoFurtherShowsTheSystemsDescription) {
+    writeOldReport(inFolder("sets.HTM"));
+    catalogue.exec("UPDATE Sets SET Desc = 'Renamed' WHERE Code = 'A1'");
+    {
+        FileSizeLimit limit(1000);
+        reportTo(inFolder("sets.HTM"), 1);
+    }
+    expectOnlyFailure(QString::fromLocal8Bit(std::strerror(EFBIG)));
+    expectOldReportAlone(inFolder("sets.HTM"));
 }
 
-TEST_F(ReportFailures, AMissingValueStopsTheReportAndKeepsTheLinesWritten) {
+TEST_F(ReportReplacement, AFullDiskShowsTheSystemsDescription) {
+    const QString disk = inFolder("small disk");
+    const SmallDisk mounted(disk, 8 * 1024);
+    if (!mounted.mounted())
+        GTEST_SKIP() << "no disk may be mounted here";
+    writeOldReport(disk + "/sets.HTM");
+    for (int i = 0; i < 200; ++i)
+        catalogue.exec(QString("INSERT INTO Sets VALUES ('X%1', 'Filler set number %1', 1, 100)").arg(i));
+    reportTo(disk + "/sets.HTM", 1);
+    expectOnlyFailure("No space left on device");
+    expectOldReportAlone(disk + "/sets.HTM");
+}
+
+TEST_F(ReportReplacement, AMissingValueStopsTheReportAndKeepsTheOldOne) {
+    writeOldReport(inFolder("basic.HTM"));
     catalogue.exec("UPDATE Basics SET Value = NULL WHERE Card_Num = 2");
     reportTo(inFolder("basic.HTM"), 2, "A1", QStringLiteral("Café Stars"));
     expectOnlyFailure("Invalid use of Null");
-    const std::string expected = golden("basic.txt");
-    const std::string upToNull = expected.substr(0, expected.find("$1.00")) + "Null\r\n";
-    EXPECT_EQ(fileText(inFolder("basic.HTM")), upToNull);
+    expectOldReportAlone(inFolder("basic.HTM"));
 }
 
 TEST_F(ReportFailures, ATotalBeyondTheCurrencyRangeOverflows) {

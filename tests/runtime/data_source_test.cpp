@@ -1,28 +1,24 @@
+#include "bound_sets.h"
 #include "data_source.h"
 #include "engine_error.h"
 #include "temp_catalogue.h"
 
 #include <QLineEdit>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace pellimo {
 namespace {
 
 // datSets over a catalogue of two sets, with a count of every write to Sets.
-class DataSourceRule : public ::testing::Test {
+class DataSourceRule : public ::testing::Test, protected BoundSets {
 protected:
     void SetUp() override {
         catalogue.exec(
             "INSERT INTO Sets VALUES ('A1', 'Alpha', 3, 15000), ('B2', 'Beta', 0, 0);"
             "CREATE TABLE Writes (n INTEGER);"
             "CREATE TRIGGER CountWrites AFTER UPDATE ON Sets BEGIN INSERT INTO Writes VALUES (1); END;");
-        datSets.setDatabaseName(catalogue.dbPath().toStdString());
-        datSets.setRecordSource(RecordSource("Sets"));
-        datSets.bind(&txtCode, "Code");
-        datSets.bind(&txtDesc, "Desc");
-        datSets.bind(&txtTot, "Cards");
-        datSets.bind(&txtvalue, "Value");
-        datSets.Refresh();
+        openSets(catalogue);
     }
 
     QString stored(const char* column, const char* code) const {
@@ -32,8 +28,6 @@ protected:
     long long writes() const { return catalogue.scalar("SELECT count(*) FROM Writes").toLongLong(); }
 
     TempCatalogue catalogue;
-    DataSource datSets{"datSets"};
-    QLineEdit txtCode, txtDesc, txtTot, txtvalue;
 };
 
 TEST_F(DataSourceRule, BoxesShowTheCurrentRecord) {
@@ -135,14 +129,58 @@ TEST_F(DataSourceRule, DeletedRecordLeavesTheBoxesEmpty) {
     EXPECT_EQ(txtCode.text(), "B2");
 }
 
-TEST_F(DataSourceRule, ListenersHearOfRowChanges) {
-    int changes = 0;
-    QObject::connect(&datSets, &DataSource::recordsChanged, [&] { ++changes; });
+TEST_F(DataSourceRule, StoreOfValuesTheRecordHoldsWritesNothing) {
+    // The program's own forms of the values read: money in currency form, the count as typed.
+    datSets.Recordset().Edit();
+    txtvalue.setText("$1.50");
+    txtTot.setText("3.0");
+    txtDesc.setText("Alpha");
+    datSets.Recordset().Update();
+    EXPECT_EQ(writes(), 0);
+    EXPECT_EQ(datSets.Recordset().EditMode(), dbEditNone);
+    // A move after the store finds nothing edited either.
+    datSets.Recordset().Edit();
+    txtvalue.setText("$1.50");
+    datSets.Recordset().MoveNext();
+    EXPECT_EQ(writes(), 0);
+    EXPECT_EQ(txtCode.text(), "B2");
+}
+
+TEST_F(DataSourceRule, StoreWritesTheChangedValueOnly) {
+    datSets.Recordset().Edit();
+    txtvalue.setText("$1.75");
+    txtDesc.setText("ALPHA"); // letter case is a change
+    datSets.Recordset().Update();
+    EXPECT_EQ(writes(), 1);
+    EXPECT_EQ(stored("Value", "A1"), "17500");
+    EXPECT_EQ(stored("Desc", "A1"), "ALPHA");
+    EXPECT_EQ(stored("Cards", "A1"), "3");
+}
+
+TEST_F(DataSourceRule, ListenersHearOfWritesDeletesAndRefreshes) {
+    std::vector<BookmarkId> written, removed;
+    int refreshes = 0;
+    QObject::connect(&datSets, &DataSource::recordWritten, [&](BookmarkId key) { written.push_back(key); });
+    QObject::connect(&datSets, &DataSource::recordRemoved, [&](BookmarkId key) { removed.push_back(key); });
+    QObject::connect(&datSets, &DataSource::refreshed, [&] { ++refreshes; });
+    const BookmarkId alpha = datSets.Recordset().Bookmark();
+    datSets.Recordset().Edit();
+    datSets.Recordset().Update(); // nothing changed: no one hears of it
+    EXPECT_TRUE(written.empty());
     datSets.Recordset().Edit();
     txtDesc.setText("Changed");
     datSets.Recordset().Update();
+    EXPECT_EQ(written, std::vector<BookmarkId>{alpha});
+    datSets.Recordset().AddNew();
+    txtCode.setText("C3");
+    datSets.Recordset().Update();
+    ASSERT_EQ(written.size(), 2u);
+    EXPECT_EQ(written[1], datSets.Recordset().LastModified());
+    datSets.Recordset().Delete();
+    EXPECT_EQ(removed, std::vector<BookmarkId>{alpha});
+    EXPECT_EQ(refreshes, 0);
     datSets.Refresh();
-    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(refreshes, 1);
 }
 
 } // namespace

@@ -1,0 +1,217 @@
+#include "raw_commands.h"
+
+#include "bench_catalogue.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <stdexcept>
+
+namespace pellimo {
+
+namespace {
+
+// Steps through every row, handing each to `row`; a failure throws with SQLite's message.
+template <typename Row> void eachRow(sqlite3* db, sqlite3_stmt* statement, Row row) {
+    int code;
+    while ((code = sqlite3_step(statement)) == SQLITE_ROW)
+        row(statement);
+    sqlite3_reset(statement);
+    if (code != SQLITE_DONE)
+        throw std::runtime_error(sqlite3_errmsg(db));
+}
+
+void runOnce(sqlite3* db, sqlite3_stmt* statement) {
+    eachRow(db, statement, [](sqlite3_stmt*) {});
+}
+
+std::string textOf(sqlite3_stmt* statement, int column) {
+    const unsigned char* text = sqlite3_column_text(statement, column);
+    return text ? reinterpret_cast<const char*>(text) : "";
+}
+
+void bindText(sqlite3_stmt* statement, int index, const std::string& text) {
+    sqlite3_bind_text(statement, index, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+}
+
+constexpr const char* TotalQueries[] = {
+    "SELECT sum(value) FROM Basics where Code=?", "SELECT sum(value) FROM Specials where Code=?",
+    "SELECT count(value) FROM Basics where Code=?", "SELECT count(value) FROM Specials where Code=?"};
+
+} // namespace
+
+RawCommands::RawCommands(const std::string& path) : db_(openRaw(path)) {
+    setList_ = prepare("SELECT rowid, Desc FROM Sets ORDER BY Code, rowid");
+    setRow_ = prepare("SELECT Code, Desc, Cards, Value FROM Sets WHERE rowid = ?");
+    setByCode_ = prepare("SELECT rowid FROM Sets WHERE Code = ?");
+    for (int i = 0; i < 4; ++i)
+        totals_[i] = prepare(TotalQueries[i]);
+    cardList_ = prepare("SELECT rowid, Desc FROM Basics WHERE code = ? ORDER BY Code, Card_Num, rowid");
+    cardRow_ = prepare("SELECT Code, Card_Num, Section, Desc, Value, length(Front), length(Back) FROM Basics "
+                       "WHERE rowid = ?");
+    cardSection_ = prepare("UPDATE Basics SET Section = ? WHERE rowid = ?");
+    cardFind_ = prepare("SELECT rowid FROM Basics WHERE code = ? AND Desc LIKE ?");
+    cardPictures_ = prepare("SELECT Front, Back FROM Basics WHERE rowid = ?");
+    insertSet_ = prepare("INSERT INTO Sets (Code, Desc, Cards, Value) VALUES (?, ?, ?, ?)");
+    insertCard_ = prepare("INSERT INTO Basics (Code, Card_Num, Desc, Value) VALUES (?, ?, ?, ?)");
+    setValue_ = prepare("UPDATE Sets SET Value = ? WHERE rowid = ?");
+    deleteSet_ = prepare("DELETE FROM Sets WHERE rowid = ?");
+    reportRows_ =
+        prepare("SELECT Card_Num, Section, Desc, Value FROM Basics WHERE Code = ? ORDER BY Card_Num");
+    readSets();
+}
+
+RawCommands::~RawCommands() {
+    for (sqlite3_stmt* statement : statements_)
+        sqlite3_finalize(statement);
+    sqlite3_close(db_);
+}
+
+sqlite3_stmt* RawCommands::prepare(const char* sql) {
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v3(db_, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) != SQLITE_OK)
+        throw std::runtime_error(sqlite3_errmsg(db_));
+    statements_.push_back(statement);
+    return statement;
+}
+
+void RawCommands::readSets() {
+    sets_.clear();
+    descriptions_.clear();
+    eachRow(db_, setList_, [&](sqlite3_stmt* row) {
+        sets_.push_back(sqlite3_column_int64(row, 0));
+        descriptions_.push_back(textOf(row, 1));
+    });
+}
+
+// The set's fields, then its four totals.
+void RawCommands::readSet(sqlite3_int64 rowid) {
+    sqlite3_bind_int64(setRow_, 1, rowid);
+    std::string code, desc;
+    eachRow(db_, setRow_, [&](sqlite3_stmt* row) {
+        code = textOf(row, 0);
+        desc = textOf(row, 1);
+    });
+    for (sqlite3_stmt* total : totals_) {
+        bindText(total, 1, code);
+        runOnce(db_, total);
+    }
+}
+
+void RawCommands::readCard(sqlite3_int64 rowid) {
+    sqlite3_bind_int64(cardRow_, 1, rowid);
+    std::string code, section, desc;
+    eachRow(db_, cardRow_, [&](sqlite3_stmt* row) {
+        code = textOf(row, 0);
+        section = textOf(row, 2);
+        desc = textOf(row, 3);
+    });
+}
+
+void RawCommands::startUp(const std::string& path) {
+    RawCommands fresh(path);
+    fresh.readSet(fresh.sets_.back());
+    fresh.readSet(fresh.sets_.front());
+}
+
+void RawCommands::showSet(long position) {
+    readSet(sets_.at(static_cast<std::size_t>(position)));
+}
+
+void RawCommands::enterCards(const std::string& code) {
+    code_ = code;
+    cards_.clear();
+    std::vector<std::string> descriptions;
+    bindText(cardList_, 1, code);
+    eachRow(db_, cardList_, [&](sqlite3_stmt* row) {
+        cards_.push_back(sqlite3_column_int64(row, 0));
+        descriptions.push_back(textOf(row, 1));
+    });
+    readCard(cards_.back());
+    readCard(cards_.front());
+}
+
+void RawCommands::showCard(long position) {
+    readCard(cards_.at(static_cast<std::size_t>(position)));
+}
+
+void RawCommands::storeSection(long position, const std::string& section) {
+    const sqlite3_int64 rowid = cards_.at(static_cast<std::size_t>(position));
+    bindText(cardSection_, 1, section);
+    sqlite3_bind_int64(cardSection_, 2, rowid);
+    runOnce(db_, cardSection_);
+    readCard(rowid);
+}
+
+void RawCommands::findCard(const std::string& text) {
+    bindText(cardFind_, 1, code_);
+    bindText(cardFind_, 2, "%" + text + "%");
+    sqlite3_int64 found = 0;
+    eachRow(db_, cardFind_, [&](sqlite3_stmt* row) { found = sqlite3_column_int64(row, 0); });
+    readCard(found);
+}
+
+void RawCommands::saveNewSet(const std::string& code, int cards) {
+    bindText(insertSet_, 1, code);
+    bindText(insertSet_, 2, "New Set");
+    sqlite3_bind_int(insertSet_, 3, cards);
+    sqlite3_bind_int64(insertSet_, 4, 15000);
+    runOnce(db_, insertSet_);
+    readSets();
+    bindText(setByCode_, 1, code);
+    sqlite3_int64 rowid = 0;
+    eachRow(db_, setByCode_, [&](sqlite3_stmt* row) { rowid = sqlite3_column_int64(row, 0); });
+    readSet(rowid);
+    execRaw(db_, "BEGIN IMMEDIATE");
+    for (int n = 1; n <= cards; ++n) {
+        bindText(insertCard_, 1, code);
+        sqlite3_bind_int(insertCard_, 2, n);
+        bindText(insertCard_, 3, "Card " + std::to_string(n));
+        sqlite3_bind_int64(insertCard_, 4, 15000);
+        runOnce(db_, insertCard_);
+    }
+    execRaw(db_, "COMMIT");
+    sqlite3_bind_int64(setValue_, 1, 15000LL * cards);
+    sqlite3_bind_int64(setValue_, 2, rowid);
+    runOnce(db_, setValue_);
+    readSet(rowid);
+}
+
+void RawCommands::deleteSet(const std::string& code) {
+    bindText(setByCode_, 1, code);
+    sqlite3_int64 rowid = 0;
+    eachRow(db_, setByCode_, [&](sqlite3_stmt* row) { rowid = sqlite3_column_int64(row, 0); });
+    sqlite3_bind_int64(deleteSet_, 1, rowid);
+    runOnce(db_, deleteSet_);
+    readSets();
+    readSet(sets_.front());
+}
+
+void RawCommands::report(const std::string& code, const QString& file, const QByteArray& bytes) {
+    bindText(reportRows_, 1, code);
+    std::size_t read = 0;
+    eachRow(db_, reportRows_, [&](sqlite3_stmt* row) { read += textOf(row, 2).size(); });
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write the report");
+}
+
+void RawCommands::decodePictures(long position, QSize box) {
+    sqlite3_bind_int64(cardPictures_, 1, cards_.at(static_cast<std::size_t>(position)));
+    eachRow(db_, cardPictures_, [&](sqlite3_stmt* row) {
+        for (int column : {0, 1}) {
+            if (sqlite3_column_type(row, column) == SQLITE_NULL)
+                continue;
+            QByteArray bytes(static_cast<const char*>(sqlite3_column_blob(row, column)),
+                             sqlite3_column_bytes(row, column));
+            QBuffer buffer(&bytes);
+            QImageReader reader(&buffer);
+            reader.setScaledSize(reader.size().scaled(box, Qt::KeepAspectRatio));
+            if (reader.read().isNull())
+                throw std::runtime_error("a picture could not be decoded");
+        }
+    });
+}
+
+} // namespace pellimo

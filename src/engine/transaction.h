@@ -1,0 +1,24 @@
+#pragma once
+
+#include "database.h"
+
+namespace pellimo {
+
+// What is written through the database while the object lives is kept only by commit(): an object that
+// goes without it, or whose commit fails, leaves the catalogue as it was before.
+class Transaction {
+public:
+    // Takes the catalogue's write lock at once, so that no other program can come in between.
+    explicit Transaction(Database database);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+    void commit();
+
+private:
+    Database database_;
+    bool open_ = true;
+};
+
+} // namespace pellimo

@@ -1,0 +1,65 @@
+#include "busy_wait.h"
+#include "engine_fixture.h"
+
+#include <QFile>
+#include <chrono>
+#include <sqlite3.h>
+#include <vector>
+
+namespace pellimo {
+namespace {
+
+class LockedCatalogue : public CatalogueTest {
+protected:
+    void SetUp() override {
+        CatalogueTest::SetUp();
+        setBusyWaitHooks({[this] { waits.push_back(std::chrono::steady_clock::now()); }, [this] { ++ends; }});
+        sqlite3_open(QFile::encodeName(catalogue.dbPath()).constData(), &locker);
+        sqlite3_exec(locker, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+    }
+    void TearDown() override {
+        sqlite3_close(locker);
+        setBusyWaitHooks({});
+    }
+
+    sqlite3* locker = nullptr;
+    std::vector<std::chrono::steady_clock::time_point> waits;
+    int ends = 0;
+};
+
+TEST_F(LockedCatalogue, AWaitLetsTheProgramRunOftenThenGivesUpWithAClearFailure) {
+    const auto started = std::chrono::steady_clock::now();
+    std::string description;
+    EXPECT_EQ(errorOf([&] {
+                  try {
+                      open("Sets")->MoveFirst();
+                  } catch (const EngineError& failure) {
+                      description = failure.what();
+                      throw;
+                  }
+              }),
+              err::Locked);
+    EXPECT_EQ(description, "The catalogue is in use by another program; try again in a moment.");
+    EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::seconds(9));
+    ASSERT_GE(waits.size(), 2u);
+    EXPECT_LE(waits.front() - started, std::chrono::milliseconds(200));
+    for (std::size_t i = 1; i < waits.size(); ++i)
+        EXPECT_LE(waits[i] - waits[i - 1], std::chrono::milliseconds(200)) << i;
+    EXPECT_EQ(ends, 1);
+}
+
+TEST_F(LockedCatalogue, AWaitEndsOnceTheLockIsFree) {
+    setBusyWaitHooks({[this] {
+                          if (waits.size() == 3)
+                              sqlite3_exec(locker, "ROLLBACK", nullptr, nullptr, nullptr);
+                          waits.push_back(std::chrono::steady_clock::now());
+                      },
+                      [this] { ++ends; }});
+    auto sets = open("Sets");
+    EXPECT_EQ(sets->RecordCount(), 3);
+    EXPECT_EQ(waits.size(), 4u);
+    EXPECT_EQ(ends, 1);
+}
+
+} // namespace
+} // namespace pellimo

@@ -1,0 +1,256 @@
+#include "file_size_limit.h"
+#include "small_disk.h"
+#include "toolbar_pages_fixture.h"
+
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTimer>
+#include <sqlite3.h>
+#include <vector>
+
+namespace pellimo {
+namespace {
+
+// The box's text selected and typed over, as the user replaces it.
+void typeOver(QLineEdit* box, const char* text) {
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClick(box, Qt::Key_Home, Qt::ShiftModifier);
+    QTest::keyClicks(box, text);
+}
+
+class SaveNewSetFaults : public ToolbarPagesTest {
+protected:
+    // New, the set typed key by key, Save: as the user saves a set.
+    void saveTypedSet(const char* code, const char* cards, const char* value) {
+        press("New");
+        typeOver(window->txtCode, code);
+        typeOver(window->txtDesc, "Faulty");
+        typeOver(window->txtTot, cards);
+        typeOver(window->txtvalue, value);
+        press("Save");
+    }
+
+    qlonglong setsCalled(const char* code) const {
+        return count(QString("SELECT COUNT(*) FROM Sets WHERE Code = '%1'").arg(code));
+    }
+    qlonglong cardsOf(const char* code) const {
+        return count(QString("SELECT COUNT(*) FROM Basics WHERE Code = '%1'").arg(code));
+    }
+};
+
+TEST_F(SaveNewSetFaults, AKillAtAnyMomentOfTheSaveLeavesTheSetWholeOrAbsent) {
+    int kills = 0;
+    for (int moment = 1; moment < 200; ++moment) {
+        TempCatalogue copy;
+        copy.exec("INSERT INTO Sets VALUES ('S1', 'First Set', 0, 0)");
+        QProcess child;
+        child.start(PELLIMO_SAVE_CHILD, {copy.folder(), QString::number(moment)});
+        ASSERT_TRUE(child.waitForFinished(60000)) << moment;
+        const bool killed = child.exitStatus() == QProcess::CrashExit;
+        if (!killed) {
+            ASSERT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
+        }
+        // The next connection finds what the killed program left and takes back a half-made transaction.
+        EXPECT_EQ(copy.scalar("PRAGMA integrity_check").toString(), "ok") << moment;
+        const qlonglong sets = copy.scalar("SELECT COUNT(*) FROM Sets WHERE Code = 'KILL'").toLongLong();
+        const qlonglong cards = copy.scalar("SELECT COUNT(*) FROM Basics WHERE Code = 'KILL'").toLongLong();
+        const qlonglong value =
+            copy.scalar("SELECT COALESCE(SUM(Value), 0) FROM Sets WHERE Code = 'KILL'").toLongLong();
+        if (sets == 0)
+            EXPECT_EQ(cards, 0) << "killed at change " << moment;
+        else
+            EXPECT_TRUE(cards == 5 && value == 50000)
+                << "killed at change " << moment << ": " << cards << " cards, value " << value;
+        if (!killed) {
+            EXPECT_EQ(sets, 1);
+            break;
+        }
+        ++kills;
+    }
+    EXPECT_GE(kills, 3); // the save changed the files at several moments, each of them tried
+}
+
+TEST_F(SaveNewSetFaults, AFullDiskShowsTheEnginesMessageKeepsNothingAndKeepsTheSetTyped) {
+    start();
+    {
+        FileSizeLimit full(static_cast<rlim_t>(QFileInfo(catalogue.dbPath()).size()));
+        saveTypedSet("FULL", "3000", "1");
+    }
+    ASSERT_EQ(dialogs.messages().size(), 1u) << shown().join("\n").toStdString();
+    EXPECT_EQ(dialogs.messages()[0].title, "Pellimo");
+    // What the engine says when a file may grow no further.
+    EXPECT_EQ(dialogs.messages()[0].text.toStdString(), "disk I/O error");
+    EXPECT_EQ(setsCalled("FULL"), 0);
+    EXPECT_EQ(cardsOf("FULL"), 0);
+    EXPECT_EQ(window->datSets.Recordset().EditMode(), dbEditAdd);
+    EXPECT_EQ(window->txtCode->text().toStdString(), "FULL");
+    EXPECT_EQ(window->txtDesc->text().toStdString(), "Faulty");
+
+    // With room again the same Save keeps the set and every card.
+    typeOver(window->txtTot, "3000");
+    typeOver(window->txtvalue, "1");
+    press("Save");
+    EXPECT_EQ(shown().last().toStdString(),
+              "Set record has been added\r\n3000 Basic Cards records has been created.|0|Set Added");
+    EXPECT_EQ(setsCalled("FULL"), 1);
+    EXPECT_EQ(cardsOf("FULL"), 3000);
+}
+
+TEST_F(SaveNewSetFaults, OnAFullDiskTheEngineSaysSoAndNothingIsKept) {
+    const QString disk = catalogue.folder() + "/small disk";
+    const SmallDisk mounted(disk, QFileInfo(catalogue.dbPath()).size() + 16 * 1024);
+    if (!mounted.mounted())
+        GTEST_SKIP() << "no disk may be mounted here";
+    ASSERT_TRUE(QFile::copy(catalogue.dbPath(), disk + "/Pellimo.mdb"));
+    window = Main(disk, dialogs);
+    settle();
+    saveTypedSet("FULL", "3000", "1");
+    EXPECT_EQ(shown(), QStringList({"database or disk is full|0|Pellimo"}));
+    EXPECT_EQ(window->datSets.Recordset().EditMode(), dbEditAdd);
+    delete window.data();
+    sqlite3* onDisk = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(disk + "/Pellimo.mdb").constData(), &onDisk), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(
+                  onDisk,
+                  "SELECT 1 FROM Sets WHERE Code = 'FULL' UNION ALL SELECT 1 FROM Basics WHERE Code = 'FULL'",
+                  [](void*, int, char**, char**) { return 1; }, nullptr, nullptr),
+              SQLITE_OK); // no row: the callback would stop it
+    sqlite3_close(onDisk);
+}
+
+// A second copy of the program, or any other program, deletes a card that this window shows.
+class RowDeletedElsewhere : public ToolbarPagesTest {
+protected:
+    void SetUp() override {
+        ToolbarPagesTest::SetUp();
+        start();
+        selectTab(BasicsPage); // S1's Basics page, on card 1 Alpha
+    }
+};
+
+TEST_F(RowDeletedElsewhere, AnEditOfTheCardIsRefusedAndStaysOnScreen) {
+    catalogue.exec("DELETE FROM Basics WHERE Code = 'S1' AND Card_Num = 1");
+    typeOver(window->txtBasDesc, "Alpha edited");
+    press("Next");
+    EXPECT_EQ(shown(), QStringList({"The record was not stored: another program has deleted it.|0|Pellimo"}));
+    EXPECT_EQ(window->txtBasDesc->text().toStdString(), "Alpha edited");
+    EXPECT_EQ(window->txtBasCardNum->text().toStdString(), "1");
+    EXPECT_EQ(window->datBasics.Recordset().EditMode(), dbEditInProgress);
+
+    // Cancel lets the edit go; the move then goes on to the card that follows.
+    press("Cancel");
+    press("Next");
+    EXPECT_EQ(shown().size(), 1);
+    EXPECT_EQ(window->txtBasDesc->text().toStdString(), "Beta");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Desc = 'Alpha edited'"), 0);
+}
+
+TEST_F(RowDeletedElsewhere, DeletingTheCardAgainSaysItWasGoneAndShowsTheCardsLeft) {
+    catalogue.exec("DELETE FROM Basics WHERE Code = 'S1' AND Card_Num = 1");
+    typeOver(window->txtBasDesc, "Alpha edited");
+    press("Delete");
+    EXPECT_EQ(shown(), QStringList({"Do you wish to delete the current Record?|33|Delete Record",
+                                    "The record was not deleted: another program has deleted it "
+                                    "already.|0|Delete"}));
+    EXPECT_EQ(window->txtBasDesc->text().toStdString(), "Beta");
+    EXPECT_EQ(window->datBasics.Recordset().EditMode(), dbEditInProgress);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'S1'"), 2);
+}
+
+// Another program holds the catalogue locked while the user moves on from an edited card.
+class CatalogueLockedElsewhere : public RowDeletedElsewhere {
+protected:
+    void TearDown() override {
+        sqlite3_close(locker);
+        RowDeletedElsewhere::TearDown();
+    }
+
+    void lockCatalogue() {
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(catalogue.dbPath()).constData(), &locker), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(locker, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    }
+
+    sqlite3* locker = nullptr;
+};
+
+TEST_F(CatalogueLockedElsewhere, TheWindowLivesOnUnderTheHourglassAndDropsWhatIsTypedOrClickedMeanwhile) {
+    typeOver(window->txtBasDesc, "Alpha edited");
+    lockCatalogue();
+    QElapsedTimer clock;
+    std::vector<qint64> ticks;
+    std::vector<bool> hourglass;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        ticks.push_back(clock.elapsed());
+        hourglass.push_back(QApplication::overrideCursor() != nullptr &&
+                            QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+        if (ticks.size() == 5) {
+            QTest::keyClicks(window->txtBasDesc, "zz");
+            QTest::mouseClick(&window->Buttons(LastButton), Qt::LeftButton);
+        }
+        if (ticks.size() == 10)
+            sqlite3_exec(locker, "ROLLBACK", nullptr, nullptr, nullptr);
+    });
+    clock.start();
+    tick.start(50);
+    press("Next");
+    tick.stop();
+
+    ASSERT_GE(ticks.size(), 10u);
+    for (std::size_t i = 1; i < ticks.size(); ++i)
+        EXPECT_LE(ticks[i] - ticks[i - 1], 200)
+            << "the window stood still between ticks " << i - 1 << " and " << i;
+    for (bool shown : hourglass)
+        EXPECT_TRUE(shown);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(window->txtBasDesc->text().toStdString(), "Beta");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Desc = 'Alpha edited' AND Card_Num = 1"), 1);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Desc LIKE '%zz%'"), 0);
+}
+
+// Text pasted with the keys, which pass no keystroke filter, into the money and count boxes.
+class PastedNumbers : public ToolbarPagesTest {
+protected:
+    void pasteOver(QLineEdit* box, const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClick(box, Qt::Key_Home, Qt::ShiftModifier);
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+    }
+
+    const QString refusal = "You must either enter a number into this field|64|Pellimo";
+};
+
+TEST_F(PastedNumbers, ANegativeCardValueIsRefusedAndNeverStored) {
+    start();
+    selectTab(BasicsPage);
+    const QString before = window->txtBasValue->text();
+    pasteOver(window->txtBasValue, "-3.5");
+    EXPECT_EQ(shown(), QStringList({refusal}));
+    EXPECT_EQ(window->txtBasValue->text(), before);
+    press("Next");
+    EXPECT_EQ(count("SELECT Value FROM Basics WHERE Code = 'S1' AND Card_Num = 1"), 10000);
+
+    // A number pasted as it may be typed is taken.
+    pasteOver(window->txtBasValue, "3.5");
+    press("Prev");
+    EXPECT_EQ(shown().size(), 1);
+    EXPECT_EQ(count("SELECT Value FROM Basics WHERE Code = 'S1' AND Card_Num = 2"), 35000);
+}
+
+TEST_F(PastedNumbers, ANegativeOrUnnumberedCountIsRefused) {
+    start();
+    press("New");
+    const QString before = window->txtTot->text();
+    pasteOver(window->txtTot, "-5");
+    pasteOver(window->txtTot, "five");
+    EXPECT_EQ(shown(), QStringList({refusal, refusal}));
+    EXPECT_EQ(window->txtTot->text(), before);
+}
+
+} // namespace
+} // namespace pellimo
