@@ -1,4 +1,3 @@
-#include "engine_error.h"
 #include "records_fixture.h"
 #include "skipped_failure_log.h"
 
@@ -13,6 +12,7 @@ using CardUpdateTest = RecordsTest;
 using BasCreateTest = RecordsTest;
 using CmdDelTest = RecordsTest;
 
+// A card is stored when the user moves off it.
 TEST_F(CardUpdateTest, BothPendingPicturesAreStoredWithTheCardAndOnlyOnce) {
     FrmMain& w = showCardPage(BasicsPage, "S1", 2);
     const QString front = pictureFile("front.png", Qt::red);
@@ -21,62 +21,62 @@ TEST_F(CardUpdateTest, BothPendingPicturesAreStoredWithTheCardAndOnlyOnce) {
     choosePicture(PictureSide::Back, back);
     w.DBCombo2->setEditText("Be");
 
-    w.CardUpdate();
+    press("Next");
 
     EXPECT_EQ(basic("Front", "S1", 2).toByteArray(), bytesOf(front));
     EXPECT_EQ(basic("Back", "S1", 2).toByteArray(), bytesOf(back));
     EXPECT_EQ(pending()[1], "");
     EXPECT_EQ(pending()[2], "");
     EXPECT_EQ(w.DBCombo2->currentText(), "");
-    EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditNone);
+    EXPECT_EQ(w.txtBasDesc->text(), "Gamma");
 
-    // With the files gone, a second save would fail if it wrote them again.
+    // With the files gone, a later save would fail if it wrote them again.
     QFile::remove(front);
     QFile::remove(back);
-    w.datBasics.Recordset().Edit();
-    EXPECT_NO_THROW(w.CardUpdate());
+    press("Prev");
+    press("Next");
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(w.txtBasDesc->text(), "Gamma");
 }
 
+// The move after the store starts from the card found again: Next from the last card comes back to it,
+// Prev from it reaches the card before.
 TEST_F(CardUpdateTest, ChangedDescriptionIsFoundAgainLiterallyAndCaseCounts) {
     FrmMain& w = showCardPage(BasicsPage, "S1", 3);
     // "A*" would match Alpha as a pattern; compared literally it finds the card saved.
-    w.txtBasDesc->setText("A*");
-    w.CardUpdate();
+    retype(w.txtBasDesc, "A*");
+    press("Next");
     EXPECT_EQ(w.pageState().FindCrit, "Desc Like \"A*\"");
     EXPECT_EQ(w.txtBasCardNum->text(), "3");
 
-    press("Last"); // the card saved is the one arrived at
-    w.txtBasValue->setText("7");
-    w.CardUpdate();
+    retype(w.txtBasValue, "7");
+    press("Last");
     EXPECT_EQ(w.pageState().FindCrit, "Desc Like \"A*\"") << "an unchanged description finds nothing";
     EXPECT_EQ(basic("Value", "S1", 3).toLongLong(), 70000);
 
-    w.datBasics.Recordset().Edit();
-    w.txtBasDesc->setText("a*");
-    w.CardUpdate();
+    retype(w.txtBasDesc, "a*");
+    press("Prev");
     EXPECT_EQ(w.pageState().FindCrit, "Desc Like \"a*\"");
-    EXPECT_EQ(w.txtBasCardNum->text(), "3");
+    EXPECT_EQ(w.txtBasCardNum->text(), "2");
 }
 
+// Prev from the card found again: from card 1 it stays there, from card 3 it would reach card 2.
 TEST_F(CardUpdateTest, EarlierCardWithTheSameDescriptionBecomesCurrent) {
     FrmMain& w = showCardPage(BasicsPage, "S1", 3);
-    w.txtBasDesc->setText("alpha");
-    w.CardUpdate();
+    retype(w.txtBasDesc, "alpha");
+    press("Prev");
     EXPECT_EQ(w.txtBasCardNum->text(), "1");
     EXPECT_EQ(basic("Desc", "S1", 3).toString(), "alpha");
 }
 
-TEST_F(CardUpdateTest, RefusedStoreGoesToTheCallerWithTheEditKept) {
+TEST_F(CardUpdateTest, RefusedStoreIsReportedAndTheEditKept) {
     FrmMain& w = showCardPage(BasicsPage, "S1", 3);
-    w.txtBasCardNum->setText("1");
-    try {
-        w.CardUpdate();
-        FAIL() << "stored a duplicate card number";
-    } catch (const EngineError& failure) {
-        EXPECT_EQ(failure.number(), err::DuplicateKey);
-    }
+    retype(w.txtBasCardNum, "1");
+    press("Prev");
+    expectRefusalReported();
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
     EXPECT_EQ(w.txtBasCardNum->text(), "1");
+    EXPECT_EQ(w.txtBasDesc->text(), "Gamma");
 }
 
 TEST_F(CardUpdateTest, SpecialsPageWritesOnlyItsOwnSlots) {
@@ -88,11 +88,11 @@ TEST_F(CardUpdateTest, SpecialsPageWritesOnlyItsOwnSlots) {
     const QString basicFront = pictureFile("front.png", Qt::red);
     choosePicture(PictureSide::Front, basicFront);
     QFile::remove(basicFront);
-    FrmMain& w = showCardPage(SpecialsPage);
+    showCardPage(SpecialsPage);
     ASSERT_EQ(pending()[1], "Y");
     const QString back = pictureFile("back.png", Qt::green);
     choosePicture(PictureSide::Back, back);
-    w.CardUpdate();
+    press("Next");
     EXPECT_EQ(catalogue.scalar("SELECT Back FROM Specials").toByteArray(), bytesOf(back));
     EXPECT_EQ(pending()[1], "Y");
     EXPECT_EQ(pending()[4], "");
