@@ -38,7 +38,7 @@ private:
 // A window's reports over the bench catalogue, writing to one file in a folder of their own.
 struct BenchReports {
     BenchReports() : dialogs(folder.filePath("report.HTM")) { datrep.setDatabaseName(catalogue().path()); }
-    void report() { reports.Report(2, BenchCatalogue::BigSet, "Big Set", RepSQL); }
+    void report() { reports.Report(BasicsPage, BenchCatalogue::BigSet, "Big Set", RepSQL); }
 
     QTemporaryDir folder;
     SavingDialogs dialogs;

@@ -1,5 +1,4 @@
 #include "data_source.h"
-#include "pages.h"
 #include "reports.h"
 #include "resume_next.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pages.h"
+
 #include <QString>
 #include <cstdint>
 #include <exception>

@@ -19,7 +19,7 @@ TEST_F(PictureMenu, LoadFrontOnBasicsWaitsInSlotOneUntilTheSave) {
     cd1.initDir = "/program";
     const QSize size = picBasFront->size();
     dialogs.queueFile(path);
-    pictures.mnuPicFront_Click(2);
+    pictures.mnuPicFront_Click(BasicsPage);
 
     ASSERT_EQ(dialogs.calls.size(), 1u);
     const CommonDialog& shown = dialogs.calls[0].settings;
@@ -47,7 +47,7 @@ TEST_F(PictureMenu, LoadFrontOnBasicsWaitsInSlotOneUntilTheSave) {
 TEST_F(PictureMenu, LoadBackOnSpecialsTakesAGif) {
     const QString path = writeFile("back.gif", gifOf({40, 30}));
     dialogs.queueFile(path);
-    pictures.mnuPicBack_Click(3);
+    pictures.mnuPicBack_Click(SpecialsPage);
     EXPECT_EQ(pictures.PicFile()[4], path);
     EXPECT_EQ(pictures.PicChanged()[4], "Y");
     EXPECT_FALSE(picSpecBack->pixmap().isNull());
@@ -58,8 +58,8 @@ TEST_F(PictureMenu, LoadBackOnSpecialsTakesAGif) {
 TEST_F(PictureMenu, ClearAfterALoadStoresTheEmptyValue) {
     store("Basics", "Front", jpegOf({64, 48}, Qt::red));
     dialogs.queueFile(writeFile("card1.jpg", jpegOf({80, 60}, Qt::blue)));
-    pictures.mnuPicFront_Click(2);
-    pictures.mnuPicClrFront_Click(2);
+    pictures.mnuPicFront_Click(BasicsPage);
+    pictures.mnuPicClrFront_Click(BasicsPage);
     EXPECT_EQ(pictures.PicFile()[1], "NULL");
     EXPECT_EQ(pictures.PicChanged()[1], "Y");
     EXPECT_TRUE(picBasFront->pixmap().isNull());
@@ -70,7 +70,7 @@ TEST_F(PictureMenu, ClearAfterALoadStoresTheEmptyValue) {
 
 TEST_F(PictureMenu, ClearFrontOnSpecialsNeedsNoDialogAndWidensTheBox) {
     picSpecFront->setPixmap(QPixmap(10, 10));
-    pictures.mnuPicClrFront_Click(3);
+    pictures.mnuPicClrFront_Click(SpecialsPage);
     EXPECT_EQ(pictures.PicFile()[3], "NULL");
     EXPECT_EQ(pictures.PicChanged()[3], "Y");
     EXPECT_TRUE(picSpecFront->pixmap().isNull());
@@ -84,7 +84,7 @@ TEST_F(PictureMenu, CancelBeepsAndChangesNothing) {
     dialogs.calls.clear();
     cd1.initDir = "/program";
     dialogs.queueCancel();
-    pictures.mnuPicFront_Click(2);
+    pictures.mnuPicFront_Click(BasicsPage);
     EXPECT_EQ(dialogs.beeps, 1);
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0].text, "The Picture operation was cancelled");
@@ -100,13 +100,13 @@ TEST_F(PictureMenu, CancelBeepsAndChangesNothing) {
 TEST_F(PictureMenu, AFileThatCannotBeShownChangesNothing) {
     const QString good = writeFile("good.jpg", jpegOf({80, 60}, Qt::blue));
     dialogs.queueFile(good);
-    pictures.mnuPicFront_Click(2);
+    pictures.mnuPicFront_Click(BasicsPage);
     const qint64 shown = picBasFront->pixmap().cacheKey();
     ASSERT_TRUE(QDir(files.path()).mkdir("other"));
     dialogs.queueFile(writeFile("other/bad.jpg", "not a picture at all"));
     dialogs.queueFile(files.filePath("other/new.jpg")); // a name the user agreed to create
     for (int attempt = 0; attempt < 2; ++attempt)
-        pictures.mnuPicFront_Click(2);
+        pictures.mnuPicFront_Click(BasicsPage);
     EXPECT_EQ(pictures.PicFile()[1], good);
     EXPECT_EQ(pictures.PicChanged()[1], "Y");
     EXPECT_EQ(picBasFront->pixmap().cacheKey(), shown);
@@ -117,8 +117,8 @@ TEST_F(PictureMenu, AFileThatCannotBeShownChangesNothing) {
 }
 
 TEST_F(PictureMenu, OnTheSetsPageNoSlotOrBoxChanges) {
-    pictures.mnuPicClrFront_Click(1);
-    pictures.mnuPicClrBack_Click(1);
+    pictures.mnuPicClrFront_Click(SetsPage);
+    pictures.mnuPicClrBack_Click(SetsPage);
     EXPECT_EQ(pictures.PicChanged(), (std::array<QString, 5>{}));
     EXPECT_EQ(picSpecFront->size(), boxPixels(1692, 2532));
 }

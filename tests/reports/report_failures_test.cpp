@@ -24,8 +24,8 @@ QStringList reportFiles(const QString& folder) {
 }
 
 TEST_F(ReportFailures, CardReportsOfASetWithoutCardsSayItAndOpenNoDialog) {
-    reports.Report(2, "B2", "Beta", RepSQL);
-    reports.Report(3, "B2", "Beta", RepSQL);
+    reports.Report(BasicsPage, "B2", "Beta", RepSQL);
+    reports.Report(SpecialsPage, "B2", "Beta", RepSQL);
     ASSERT_EQ(dialogs.calls.size(), 2u);
     EXPECT_EQ(dialogs.calls[0].text, "There are no basic cards for this set. Please select another set");
     EXPECT_EQ(dialogs.calls[1].text, "There are no special cards for this set. Please select another set");
@@ -40,13 +40,13 @@ TEST_F(ReportFailures, CardReportsOfASetWithoutCardsSayItAndOpenNoDialog) {
 
 TEST_F(ReportFailures, SetsReportOfNoSetsEndsSilently) {
     catalogue.exec("DELETE FROM Sets");
-    reports.Report(1, "", "", RepSQL);
+    reports.Report(SetsPage, "", "", RepSQL);
     EXPECT_TRUE(dialogs.calls.empty());
 }
 
 TEST_F(ReportFailures, CancelledDialogBeepsAndWritesNothing) {
     dialogs.queueCancel();
-    reports.Report(2, "A1", "Alpha", RepSQL);
+    reports.Report(BasicsPage, "A1", "Alpha", RepSQL);
     EXPECT_EQ(dialogs.beeps, 1);
     expectOneMessage("The report operation was cancelled", vbInformation, "HTML Report File");
     EXPECT_TRUE(reportFiles(catalogue.folder()).isEmpty());

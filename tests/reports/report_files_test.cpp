@@ -77,7 +77,7 @@ TEST_F(ReportFiles, TheSetCodeIsBoundSoAQuotedCodeReportsItsOwnCards) {
     reportTo(inFolder("q.HTM"), 2, "Q\"1", "Quoted");
     EXPECT_EQ(RepSQL, "SELECT Card_Num,Section,Desc,Value FROM Basics WHERE Code = ? ORDER BY Card_Num");
     EXPECT_NE(fileText(inFolder("q.HTM")).find("\r\nQuoted card\r\n"), std::string::npos);
-    reports.Report(3, "Q\"1", "Quoted", RepSQL);
+    reports.Report(SpecialsPage, "Q\"1", "Quoted", RepSQL);
     EXPECT_EQ(RepSQL, "SELECT Type,Card_Num,Desc,Value FROM Specials WHERE Code = ? ORDER BY Type,Card_Num");
 }
 

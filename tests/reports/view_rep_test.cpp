@@ -18,7 +18,7 @@ protected:
     void reportAndView(const QString& path) {
         dialogs.queueFile(path);
         dialogs.msgBoxAnswers.push_back(vbYes);
-        reports.Report(2, "A1", "Alpha", RepSQL);
+        reports.Report(BasicsPage, "A1", "Alpha", RepSQL);
     }
 };
 
