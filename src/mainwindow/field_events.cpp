@@ -2,10 +2,13 @@
 
 #include "keystroke_code.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QWindow>
 #include <algorithm>
@@ -50,6 +53,9 @@ FieldEvents::FieldEvents(QWidget& window) : QObject(&window), window_(window) {
 }
 
 void FieldEvents::watch(QLineEdit& box, Handlers handlers) {
+    // A drop passes no keystroke filter either, and leaves nothing to take back when refused.
+    if (handlers.keyPress)
+        box.setAcceptDrops(false);
     boxes_.emplace_back(&box, std::move(handlers));
 }
 
@@ -67,6 +73,18 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
         if (watched == window_.windowHandle())
             return windowPressed(*static_cast<QMouseEvent*>(event));
         break;
+    case QEvent::MouseButtonRelease:
+        if (const Handlers* handlers = filteringHandlersOf(watched))
+            return middleReleased(*static_cast<QLineEdit*>(watched), *handlers,
+                                  *static_cast<QMouseEvent*>(event));
+        break;
+    case QEvent::ContextMenu:
+        if (const Handlers* handlers = filteringHandlersOf(watched)) {
+            showContextMenu(*static_cast<QLineEdit*>(watched), *handlers,
+                            *static_cast<QContextMenuEvent*>(event));
+            return true;
+        }
+        break;
     default:
         break;
     }
@@ -79,13 +97,18 @@ const FieldEvents::Handlers* FieldEvents::handlersOf(const QObject* box) const {
     return found == boxes_.end() ? nullptr : &found->second;
 }
 
+const FieldEvents::Handlers* FieldEvents::filteringHandlersOf(const QObject* box) const {
+    const Handlers* handlers = handlersOf(box);
+    return handlers && handlers->keyPress ? handlers : nullptr;
+}
+
 bool FieldEvents::keyPressed(QLineEdit& box, const Handlers& handlers, const QKeyEvent& key) {
     if (movesFocus(key))
         return cancelled(handlers);
     const std::optional<std::int16_t> typed = keystrokeCode(key);
     // Ctrl+V has a keystroke of its own, which the filters drop; Shift+Insert has none.
     if (handlers.keyPress && !typed && key.matches(QKeySequence::Paste)) {
-        pasteChecked(box, handlers);
+        pasteChecked(box, handlers, QClipboard::Clipboard);
         return true;
     }
     if (!handlers.keyPress || !typed)
@@ -97,11 +120,32 @@ bool FieldEvents::keyPressed(QLineEdit& box, const Handlers& handlers, const QKe
 
 // A paste passes no keystroke filter, so a box that filters its keystrokes checks what it holds after the
 // paste, as when it is left; refused, it gets its text back.
-void FieldEvents::pasteChecked(QLineEdit& box, const Handlers& handlers) {
+void FieldEvents::pasteChecked(QLineEdit& box, const Handlers& handlers, QClipboard::Mode mode) {
     const QString before = box.text();
-    box.paste();
+    box.insert(QGuiApplication::clipboard()->text(mode));
     if (box.text() != before && cancelled(handlers))
         box.setText(before);
+}
+
+// The box's own menu, whose Paste item, the action wired to the box's paste slot, goes through the check.
+void FieldEvents::showContextMenu(QLineEdit& box, const Handlers& handlers,
+                                  const QContextMenuEvent& request) {
+    QMenu* menu = box.createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAction* action : menu->actions())
+        if (QObject::disconnect(action, SIGNAL(triggered()), &box, SLOT(paste())))
+            connect(action, &QAction::triggered, &box,
+                    [this, &box, &handlers] { pasteChecked(box, handlers, QClipboard::Clipboard); });
+    menu->popup(request.globalPos());
+}
+
+// Where the platform has a selection, a middle click pastes it at the place clicked.
+bool FieldEvents::middleReleased(QLineEdit& box, const Handlers& handlers, const QMouseEvent& release) {
+    if (release.button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection())
+        return false;
+    box.deselect();
+    pasteChecked(box, handlers, QClipboard::Selection);
+    return true;
 }
 
 void FieldEvents::focusLeft(const Handlers& handlers, const QFocusEvent& focus) {

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QClipboard>
 #include <QObject>
 #include <cstdint>
 #include <functional>
 #include <utility>
 #include <vector>
 
+class QContextMenuEvent;
 class QFocusEvent;
 class QKeyEvent;
 class QLineEdit;
@@ -19,8 +21,9 @@ namespace pellimo {
 //   by Tab or by a click. A cancelled validation keeps the focus in the box, and the key or the click does
 //   nothing else. The window's own moves of the focus, and the focus leaving for another window, raise none.
 // - keystroke, for each character typed into the box, before the box takes it; a code set to 0 drops the
-//   character. A paste by Shift+Insert, which is no keystroke, into a box that has keystrokes is checked
-//   by the box's validation instead, and taken back when refused; a paste from the context menu is not.
+//   character. A paste, which is no keystroke, into a box that has keystrokes is checked by the box's
+//   validation instead, and taken back when refused: by Shift+Insert, from the context menu, or of the
+//   selection by a middle click. Such a box takes no text dropped on it.
 // - lost focus, once the focus has moved from the box to another control of the window, after the move.
 // A click also stops short when the control it gave the focus to handed the focus on at once (a Fast Find
 // box that refuses it): the click does not then act on that control.
@@ -42,8 +45,11 @@ protected:
 
 private:
     const Handlers* handlersOf(const QObject* box) const;
+    const Handlers* filteringHandlersOf(const QObject* box) const;
     bool keyPressed(QLineEdit& box, const Handlers& handlers, const QKeyEvent& key);
-    void pasteChecked(QLineEdit& box, const Handlers& handlers);
+    void pasteChecked(QLineEdit& box, const Handlers& handlers, QClipboard::Mode mode);
+    void showContextMenu(QLineEdit& box, const Handlers& handlers, const QContextMenuEvent& request);
+    bool middleReleased(QLineEdit& box, const Handlers& handlers, const QMouseEvent& release);
     void focusLeft(const Handlers& handlers, const QFocusEvent& focus);
     bool windowPressed(const QMouseEvent& press);
 

@@ -3,8 +3,10 @@
 #include "toolbar_pages_fixture.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QMenu>
 #include <QProcess>
 #include <QTimer>
 #include <sqlite3.h>
@@ -211,26 +213,50 @@ TEST_F(CatalogueLockedElsewhere, TheWindowLivesOnUnderTheHourglassAndDropsWhatIs
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Desc LIKE '%zz%'"), 0);
 }
 
-// Text pasted with the keys, which pass no keystroke filter, into the money and count boxes.
-class PastedNumbers : public ToolbarPagesTest {
+const QString numberRefused = "You must either enter a number into this field|64|Pellimo";
+
+// The ways to paste over what a box holds.
+enum class PasteWay { ShiftInsert, ContextMenu };
+
+// Text pasted, which passes no keystroke filter, into the money and count boxes.
+class PastedNumbers : public ToolbarPagesTest, public ::testing::WithParamInterface<PasteWay> {
 protected:
     void pasteOver(QLineEdit* box, const QString& text) {
         QGuiApplication::clipboard()->setText(text);
         box->setFocus();
         QTest::keyClick(box, Qt::Key_End);
         QTest::keyClick(box, Qt::Key_Home, Qt::ShiftModifier);
-        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        if (GetParam() == PasteWay::ShiftInsert)
+            QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        else
+            pasteFromContextMenu(box);
     }
 
-    const QString refusal = "You must either enter a number into this field|64|Pellimo";
+    // A right click on the box, and a click on Paste in the menu that opens.
+    static void pasteFromContextMenu(QLineEdit* box) {
+        bool clicked = false;
+        QTimer::singleShot(0, box, [&clicked] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr) << "no menu opened";
+            for (QAction* action : menu->actions())
+                if (action->text().startsWith("&Paste")) {
+                    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+                    clicked = true;
+                }
+        });
+        const QPoint inside = box->rect().center();
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, inside, box->mapToGlobal(inside));
+        QApplication::sendEvent(box, &rightClick);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return clicked && QApplication::activePopupWidget() == nullptr; }));
+    }
 };
 
-TEST_F(PastedNumbers, ANegativeCardValueIsRefusedAndNeverStored) {
+TEST_P(PastedNumbers, ANegativeCardValueIsRefusedAndNeverStored) {
     start();
     selectTab(BasicsPage);
     const QString before = window->txtBasValue->text();
     pasteOver(window->txtBasValue, "-3.5");
-    EXPECT_EQ(shown(), QStringList({refusal}));
+    EXPECT_EQ(shown(), QStringList({numberRefused}));
     EXPECT_EQ(window->txtBasValue->text(), before);
     press("Next");
     EXPECT_EQ(count("SELECT Value FROM Basics WHERE Code = 'S1' AND Card_Num = 1"), 10000);
@@ -242,14 +268,50 @@ TEST_F(PastedNumbers, ANegativeCardValueIsRefusedAndNeverStored) {
     EXPECT_EQ(count("SELECT Value FROM Basics WHERE Code = 'S1' AND Card_Num = 2"), 35000);
 }
 
-TEST_F(PastedNumbers, ANegativeOrUnnumberedCountIsRefused) {
+TEST_P(PastedNumbers, ANegativeOrUnnumberedCountIsRefused) {
     start();
     press("New");
     const QString before = window->txtTot->text();
     pasteOver(window->txtTot, "-5");
     pasteOver(window->txtTot, "five");
-    EXPECT_EQ(shown(), QStringList({refusal, refusal}));
+    EXPECT_EQ(shown(), QStringList({numberRefused, numberRefused}));
     EXPECT_EQ(window->txtTot->text(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(ByEachWay, PastedNumbers,
+                         ::testing::Values(PasteWay::ShiftInsert, PasteWay::ContextMenu),
+                         [](const ::testing::TestParamInfo<PasteWay>& way) {
+                             return way.param == PasteWay::ShiftInsert ? "ShiftInsert" : "ContextMenu";
+                         });
+
+// The selection pasted by a middle click, where the platform has one, at the end of the box's text.
+class PastedSelection : public ToolbarPagesTest {
+protected:
+    void SetUp() override {
+        if (!QGuiApplication::clipboard()->supportsSelection())
+            GTEST_SKIP() << "this platform has no selection to paste";
+        ToolbarPagesTest::SetUp();
+    }
+
+    static void middleClickPaste(QLineEdit* box, const QString& text) {
+        QGuiApplication::clipboard()->setText(text, QClipboard::Selection);
+        box->setFocus();
+        QTest::mouseClick(box, Qt::MiddleButton, {}, QPoint(box->width() - 2, box->height() / 2));
+    }
+};
+
+TEST_F(PastedSelection, ANegativeCardValueIsRefusedAndNeverStored) {
+    start();
+    selectTab(BasicsPage);
+    retype(window->txtBasValue, "");
+    middleClickPaste(window->txtBasValue, "-3.5");
+    EXPECT_EQ(shown(), QStringList({numberRefused}));
+    EXPECT_EQ(window->txtBasValue->text().toStdString(), "");
+
+    middleClickPaste(window->txtBasValue, "3.5");
+    press("Next");
+    EXPECT_EQ(shown().size(), 1);
+    EXPECT_EQ(count("SELECT Value FROM Basics WHERE Code = 'S1' AND Card_Num = 1"), 35000);
 }
 
 } // namespace
