@@ -3,6 +3,7 @@
 #include "card_pictures.h"
 #include "data_source.h"
 #include "dialogs.h"
+#include "frm_main_page_state.h"
 #include "pages.h"
 #include "reports.h"
 #include "set_totals.h"
@@ -33,23 +34,6 @@ namespace pellimo {
 
 class TabStrip;
 class Transaction;
-
-// The state of the page shown, which the window's procedures share.
-struct FrmMainPageState {
-    std::int16_t TabMode = 0; // a Page once the window is loaded
-    DataSource* CurData = nullptr;
-    QString OldDesc;
-    QString NewDesc;
-    QString FindCrit;
-    std::int16_t BasRecCount = 0;
-    bool PrevOn = false;
-    bool NextOn = false;
-    QString CardSQL;
-    QString RepSQL;
-    QString MsgText;
-    double NewSetValue = 0;
-    QString LogoPath;
-};
 
 // The main window: the toolbar, the tab strip with the Sets, Basics and Specials pages, and the Fast Find
 // row. Its controls and data sources are public, as the start-up code shares them; its page state is its
