@@ -20,20 +20,20 @@ const char* const noSpecialsBox = "Currently there are no specials cards for thi
 class FrmMainPagesTest : public ToolbarPagesTest {
 protected:
     // Frame, TabMode and CurData all name the page.
-    void expectPage(int page) const {
+    void expectPage(Page page) const {
         const FrmMain& w = *window;
         EXPECT_EQ(w.pageState().TabMode, page);
-        EXPECT_EQ(w.Frame1->isVisible(), page == 1);
-        EXPECT_EQ(w.Frame2->isVisible(), page == 2);
-        EXPECT_EQ(w.Frame3->isVisible(), page == 3);
+        EXPECT_EQ(w.Frame1->isVisible(), page == SetsPage);
+        EXPECT_EQ(w.Frame2->isVisible(), page == BasicsPage);
+        EXPECT_EQ(w.Frame3->isVisible(), page == SpecialsPage);
         const QGroupBox* frames[] = {w.Frame1, w.Frame2, w.Frame3};
-        EXPECT_EQ(frames[page - 1]->geometry(), w.TabStrip1->clientArea());
+        EXPECT_EQ(frames[page - SetsPage]->geometry(), w.TabStrip1->clientArea());
         const DataSource* sources[] = {&w.datSets, &w.datBasics, &w.DatSpecials};
-        EXPECT_EQ(w.pageState().CurData, sources[page - 1]);
-        EXPECT_EQ(w.DBCombo1->isVisible(), page == 1);
-        EXPECT_EQ(w.DBCombo2->isVisible(), page == 2);
-        EXPECT_EQ(w.DBCombo3->isVisible(), page == 3);
-        EXPECT_EQ(w.mnuPic->isEnabled(), page != 1);
+        EXPECT_EQ(w.pageState().CurData, sources[page - SetsPage]);
+        EXPECT_EQ(w.DBCombo1->isVisible(), page == SetsPage);
+        EXPECT_EQ(w.DBCombo2->isVisible(), page == BasicsPage);
+        EXPECT_EQ(w.DBCombo3->isVisible(), page == SpecialsPage);
+        EXPECT_EQ(w.mnuPic->isEnabled(), page != SetsPage);
     }
 
     static bool blankAtEmptySize(const QLabel* box) {
@@ -46,7 +46,7 @@ TEST_F(FrmMainPagesTest, ClickingTheTabShownChangesNothing) {
     w.Buttons(DeleteButton).setEnabled(false);
     QTest::mouseClick(w.TabStrip1, Qt::LeftButton, {}, w.TabStrip1->tabRect(0).center());
     EXPECT_FALSE(w.Buttons(DeleteButton).isEnabled());
-    expectPage(1);
+    expectPage(SetsPage);
     EXPECT_TRUE(dialogs.messages().empty());
 }
 
@@ -55,18 +55,18 @@ TEST_F(FrmMainPagesTest, NewSetMustBeSavedBeforeACardPage) {
     press("New");
     selectTab(BasicsPage);
     EXPECT_EQ(shown(), QStringList{selectErrorBox});
-    expectPage(1);
+    expectPage(SetsPage);
     EXPECT_EQ(w.TabStrip1->currentIndex(), 1);
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditAdd);
     selectTab(SetsPage);
     EXPECT_EQ(shown().size(), 1);
-    expectPage(1);
+    expectPage(SetsPage);
 
     // Once the add is over, a click on the tab still selected makes the switch.
     selectTab(BasicsPage);
     press("Cancel");
     QTest::mouseClick(w.TabStrip1, Qt::LeftButton, {}, w.TabStrip1->tabRect(1).center());
-    expectPage(2);
+    expectPage(BasicsPage);
     EXPECT_EQ(shown().size(), 2);
 }
 
@@ -83,7 +83,7 @@ TEST_F(FrmMainPagesTest, EnteringBasicsShowsTheSetsFirstCardInEditMode) {
     FrmMain& w = start();
     w.Buttons(CancelButton).setEnabled(false);
     selectTab(BasicsPage);
-    expectPage(2);
+    expectPage(BasicsPage);
     EXPECT_EQ(w.txtBasDesc->text(), "Alpha");
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
     EXPECT_EQ(w.pageState().OldDesc, "Alpha");
@@ -109,7 +109,7 @@ TEST_F(FrmMainPagesTest, SetsPageGetsBackItsPrevAndNext) {
     selectTab(BasicsPage);
     EXPECT_FALSE(w.pageState().PrevOn);
     selectTab(SetsPage);
-    expectPage(1);
+    expectPage(SetsPage);
     EXPECT_FALSE(w.Buttons(PrevButton).isEnabled());
     EXPECT_TRUE(w.Buttons(NextButton).isEnabled());
 }
@@ -132,7 +132,7 @@ TEST_F(FrmMainPagesTest, SpecialsOfASetWithoutThemStartANewCardEachTime) {
     press("Last");
     selectTab(SpecialsPage);
     EXPECT_EQ(shown(), QStringList{noSpecialsBox});
-    expectPage(3);
+    expectPage(SpecialsPage);
     EXPECT_EQ(w.DatSpecials.Recordset().EditMode(), dbEditAdd);
     EXPECT_EQ(w.txtSpecCode->text(), "S3");
     EXPECT_TRUE(blankAtEmptySize(w.picSpecFront));
@@ -152,7 +152,7 @@ TEST_F(FrmMainPagesTest, SpecialsOfASetWithoutThemStartANewCardEachTime) {
     selectTab(BasicsPage);
     EXPECT_EQ(count("SELECT count(*) FROM Specials WHERE Code = 'S3' AND Desc = 'Hologram'"), 1);
     EXPECT_FALSE(w.Buttons(SaveButton).isEnabled());
-    expectPage(2);
+    expectPage(BasicsPage);
 }
 
 TEST_F(FrmMainPagesTest, LeavingBasicsWhileAddingSavesTheCardWhateverItsDescription) {
@@ -161,7 +161,7 @@ TEST_F(FrmMainPagesTest, LeavingBasicsWhileAddingSavesTheCardWhateverItsDescript
     press("New");
     selectTab(SpecialsPage);
     EXPECT_EQ(count("SELECT count(*) FROM Basics WHERE Code = 'S1' AND Card_Num = 4 AND Desc IS NULL"), 1);
-    expectPage(3);
+    expectPage(SpecialsPage);
     EXPECT_EQ(w.txtSpecDesc->text(), "Shiny");
     EXPECT_EQ(enabledButtons(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 10}));
 }
@@ -172,7 +172,7 @@ TEST_F(FrmMainPagesTest, RefusedCardStaysOnItsPageWithTheEditPending) {
     w.txtBasCardNum->setText("3");
     selectTab(SetsPage);
     expectRefusalReported();
-    expectPage(2);
+    expectPage(BasicsPage);
     EXPECT_EQ(w.txtBasCardNum->text(), "3");
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
     EXPECT_EQ(w.TabStrip1->currentIndex(), 0);
@@ -185,7 +185,7 @@ TEST_F(FrmMainPagesTest, SetWithoutBasicCardsShowsAnEmptyPageThatTakesANewCard) 
     selectTab(SetsPage);
     press("Last");
     selectTab(BasicsPage);
-    expectPage(2);
+    expectPage(BasicsPage);
     EXPECT_TRUE(dialogs.messages().empty());
     EXPECT_EQ(w.txtBasDesc->text(), "");
     EXPECT_EQ(w.pageState().BasRecCount, 0);
@@ -204,7 +204,7 @@ TEST_F(FrmMainPagesTest, NoSetLeftStillShowsTheSetsPage) {
     press("Delete");
     selectTab(BasicsPage);
     selectTab(SetsPage);
-    expectPage(1);
+    expectPage(SetsPage);
     EXPECT_EQ(w.txtCode->text(), "");
     EXPECT_EQ(w.txtvalue->text(), "$0.00");
     EXPECT_EQ(shown().size(), 2); // the delete's question and its confirmation
@@ -217,7 +217,7 @@ TEST_F(FrmMainPagesTest, FailingCardQueryIsReportedAndShowsNoOtherSetsCards) {
     catalogue.exec("DROP VIEW SpecialCards; DROP TABLE Specials");
     selectTab(SpecialsPage);
     expectRefusalReported();
-    expectPage(3);
+    expectPage(SpecialsPage);
     EXPECT_EQ(w.txtSpecDesc->text(), "");
     EXPECT_EQ(w.txtSpecName->text(), "First Set");
     EXPECT_FALSE(w.DatSpecials.hasRecordset());
