@@ -18,7 +18,8 @@ env PATH="$work/bin:$PATH" QT_QPA_PLATFORM=offscreen pellimo >"$work/program.log
 program=$!
 expected=$(realpath "$program_folder/Pellimo.mdb")
 opened=""
-for _ in $(seq 200); do
+# Up to a minute: a loaded machine or a sanitizer build starts the program slowly.
+for _ in $(seq 1200); do
     opened=$(find /proc/"$program"/fd -lname '*/Pellimo.mdb' -printf '%l\n' 2>/dev/null | head -n 1)
     [[ -n $opened ]] || ! kill -0 "$program" 2>/dev/null && break
     sleep 0.05
