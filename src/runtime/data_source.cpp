@@ -49,14 +49,6 @@ Value fieldValueOf(const FieldInfo& field, const QString& text) {
     return Value(text.toStdString());
 }
 
-bool sameValue(const FieldInfo& field, const QString& text, const QString& shown) {
-    try {
-        return fieldValueOf(field, text) == fieldValueOf(field, shown);
-    } catch (const EngineError&) {
-        return false; // text that is no value of the field is an edit, which the store refuses
-    }
-}
-
 } // namespace
 
 DataSource::DataSource(QString name, QObject* parent) : QObject(parent), name_(std::move(name)) {
@@ -135,9 +127,9 @@ void DataSource::preparingUpdate(pellimo::Recordset& recordset) {
     for (const Binding& binding : bindings_) {
         QString text = binding.box->text();
         Field field = recordset.Fields(binding.field);
-        // A box put back to what was read also takes back what an earlier, refused store set; so does a
-        // box that shows the value read in another form ("$1.00" for 1).
-        if (text == binding.shown || sameValue(field.info(), text, binding.shown))
+        // A box put back to what was read also takes back what an earlier, refused store set. A box that
+        // shows the value read in another form ("$1.00" for 1) is set to it, which the store finds unchanged.
+        if (text == binding.shown)
             field.revert();
         else
             field.setValue(fieldValueOf(field.info(), text));
