@@ -49,13 +49,6 @@ void insertCards(sqlite3* db, const char* table, const std::string& code, int co
     sqlite3_finalize(insert);
 }
 
-std::string makeTemporaryFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "pellimo-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("cannot make a temporary folder");
-    return pattern;
-}
-
 // A new catalogue file with the schema, filled by `fill` in one transaction.
 template <typename Fill> void makeCatalogue(const std::string& path, Fill fill) {
     sqlite3* db = nullptr;
@@ -82,7 +75,7 @@ void execRaw(sqlite3* db, const char* sql) {
         throw std::runtime_error(sqlite3_errmsg(db));
 }
 
-BenchCatalogue::BenchCatalogue() : folder_(makeTemporaryFolder()) {
+BenchCatalogue::BenchCatalogue() {
     makeCatalogue(path(), [](sqlite3* db) {
         std::vector<unsigned char> picture(50 * 1024);
         for (std::size_t i = 0; i < picture.size(); ++i)
@@ -103,8 +96,7 @@ BenchCatalogue::BenchCatalogue() : folder_(makeTemporaryFolder()) {
     });
 }
 
-SizedCatalogue::SizedCatalogue(int sets, int cardsPerSet, const std::string& picture)
-    : folder_(makeTemporaryFolder()) {
+SizedCatalogue::SizedCatalogue(int sets, int cardsPerSet, const std::string& picture) {
     makeCatalogue(path(), [&](sqlite3* db) {
         sqlite3_stmt* set = nullptr;
         sqlite3_prepare_v2(db, "INSERT INTO Sets VALUES (?, ?, ?, ?)", -1, &set, nullptr);
@@ -135,19 +127,20 @@ SizedCatalogue::SizedCatalogue(int sets, int cardsPerSet, const std::string& pic
     });
 }
 
-SizedCatalogue::~SizedCatalogue() {
-    std::error_code error;
-    std::filesystem::remove_all(folder_, error);
-}
-
 const BenchCatalogue& catalogue() {
     static BenchCatalogue instance;
     return instance;
 }
 
-BenchCatalogue::~BenchCatalogue() {
+TemporaryFolder::TemporaryFolder()
+    : path_((std::filesystem::temp_directory_path() / "pellimo-bench-XXXXXX").string()) {
+    if (mkdtemp(path_.data()) == nullptr)
+        throw std::runtime_error("cannot make a temporary folder");
+}
+
+TemporaryFolder::~TemporaryFolder() {
     std::error_code error;
-    std::filesystem::remove_all(folder_, error);
+    std::filesystem::remove_all(path_, error);
 }
 
 } // namespace pellimo

@@ -5,23 +5,34 @@
 
 namespace pellimo {
 
+// A folder of the benchmark's own, removed with everything in it when the owner goes.
+class TemporaryFolder {
+public:
+    TemporaryFolder();
+    ~TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
 // A catalogue the size of a large collection, made once in a temporary folder: 1,000 sets of 100 basic
 // cards, and set "BIG" with 9,999 basic cards and 1,000 special cards; every tenth card has a 50 KB picture.
 class BenchCatalogue {
 public:
     BenchCatalogue();
-    ~BenchCatalogue();
-    BenchCatalogue(const BenchCatalogue&) = delete;
-    BenchCatalogue& operator=(const BenchCatalogue&) = delete;
 
-    const std::string& folder() const { return folder_; }
-    std::string path() const { return folder_ + "/Pellimo.mdb"; }
+    const std::string& folder() const { return folder_.path(); }
+    std::string path() const { return folder_.path() + "/Pellimo.mdb"; }
 
     static constexpr const char* BigSet = "BIG";
     static constexpr int BigSetCards = 9999;
 
 private:
-    std::string folder_;
+    TemporaryFolder folder_;
 };
 
 // A catalogue of `sets` sets of `cardsPerSet` basic cards each, plus set "BIG" of 9,999 basic cards and set
@@ -29,18 +40,15 @@ private:
 // and value of its cards, as browsing the Sets page would store them.
 class SizedCatalogue {
 public:
-    SizedCatalogue(int sets, int cardsPerSet, const std::string& picture);
-    ~SizedCatalogue();
-    SizedCatalogue(const SizedCatalogue&) = delete;
-    SizedCatalogue& operator=(const SizedCatalogue&) = delete;
+    explicit SizedCatalogue(int sets, int cardsPerSet, const std::string& picture);
 
-    const std::string& folder() const { return folder_; }
-    std::string path() const { return folder_ + "/Pellimo.mdb"; }
+    const std::string& folder() const { return folder_.path(); }
+    std::string path() const { return folder_.path() + "/Pellimo.mdb"; }
 
     static constexpr const char* PictureSet = "PIC";
 
 private:
-    std::string folder_;
+    TemporaryFolder folder_;
 };
 
 // The one catalogue of a benchmark run, made at its first use.
