@@ -5,8 +5,12 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QSpacerItem>
+#include <QStyle>
 
 namespace pellimo {
 
@@ -59,6 +63,29 @@ int answerFor(QMessageBox::StandardButton button) {
     }
 }
 
+// The narrowest box whose whole title the window manager shows: the title in the title bar's font, bold as
+// window managers draw it, beside the window icon and up to three frame buttons, each as wide as the title
+// bar is high, and a margin of that width. Qt sizes a box to its contents alone.
+int widthForTitle(const QWidget& box) {
+    constexpr int IconButtonsAndMargin = 5;
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    const int side = box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
+    return QFontMetrics(font).horizontalAdvance(box.windowTitle()) + IconButtonsAndMargin * side;
+}
+
+// A spacer across the box's layout holds it that wide: a message box fixes its own size from its
+// layout each time it is shown.
+void fitTitle(QDialog& box) {
+    // An input box builds its layout only when first asked for its size.
+    box.minimumSizeHint();
+    auto* spacer = new QSpacerItem(widthForTitle(box), 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(spacer, grid->rowCount(), 0, 1, grid->columnCount());
+    else
+        box.layout()->addItem(spacer);
+}
+
 int showMessageBox(QWidget* parent, const QString& prompt, int flags, const QString& title) {
     const BoxButtons buttons = buttonsFor(flags);
     // Messages break their lines the Windows way; a label shows only the line feed.
@@ -67,6 +94,7 @@ int showMessageBox(QWidget* parent, const QString& prompt, int flags, const QStr
                     parent);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(buttons.first);
+    fitTitle(box);
     box.exec();
     return answerFor(box.standardButton(box.clickedButton()));
 }
@@ -169,6 +197,7 @@ QString QtDialogs::InputBox(const QString& prompt, const QString& title) {
     box.setWindowTitle(boxTitle(title));
     box.setLabelText(prompt);
     box.setInputMode(QInputDialog::TextInput);
+    fitTitle(box);
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 

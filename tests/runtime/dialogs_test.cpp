@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <deque>
@@ -77,6 +78,17 @@ void click(QMessageBox* box, QMessageBox::StandardButton button) {
     box->button(button)->click();
 }
 
+// A box shown is wide enough for its title bar to show its whole title: the title in the title bar's
+// font, bold as window managers draw it, beside the window icon and the minimize, maximize and close
+// buttons, each about as wide as the title bar is high.
+void expectWholeTitleFits(const QWidget* box) {
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    const int button = box->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, box);
+    EXPECT_GE(box->width(), QFontMetrics(font).horizontalAdvance(box->windowTitle()) + 4 * button)
+        << box->windowTitle().toStdString();
+}
+
 TEST(QtMessageBox, FlagsChooseTheButtonsAndTheIcon) {
     struct Case {
         int flags;
@@ -135,9 +147,15 @@ TEST(QtMessageBox, ShowsTheProgramTitleAndPlainLines) {
         .then<QMessageBox>([](QMessageBox* box) {
             EXPECT_EQ(box->windowTitle(), QStringLiteral("No Data"));
             click(box, QMessageBox::Ok);
+        })
+        .then<QMessageBox>([](QMessageBox* box) {
+            expectWholeTitleFits(box);
+            click(box, QMessageBox::Ok);
         });
     dialogs.MsgBox(QStringLiteral("Report Generated\r\n<b>now</b>?"));
     dialogs.MsgBox(QStringLiteral("Empty"), vbCritical, QStringLiteral("No Data"));
+    // The shortest text under one of the program's longest titles.
+    dialogs.MsgBox(QStringLiteral("?"), vbOKOnly, QStringLiteral("New Set of Specials"));
     EXPECT_TRUE(user.finished());
 }
 
@@ -153,6 +171,10 @@ TEST(QtInputBox, GivesTheTypedTextOrNothingWhenCancelled) {
         .then<QInputDialog>([](QInputDialog* box) {
             box->setTextValue(QStringLiteral("typed, then cancelled"));
             box->reject();
+        })
+        .then<QInputDialog>([](QInputDialog* box) {
+            expectWholeTitleFits(box);
+            box->reject();
         });
     EXPECT_EQ(
         dialogs.InputBox(QStringLiteral("Enter the set ID you wish to find"), QStringLiteral("Find Set")),
@@ -160,6 +182,7 @@ TEST(QtInputBox, GivesTheTypedTextOrNothingWhenCancelled) {
     EXPECT_EQ(dialogs.InputBox(QStringLiteral("Enter the card description you wish to find"),
                                QStringLiteral("Find Card")),
               QString());
+    dialogs.InputBox(QStringLiteral("?"), QStringLiteral("New Set of Specials"));
     EXPECT_TRUE(user.finished());
 }
 
