@@ -1,6 +1,7 @@
 #include "module1.h"
 
 #include "about_box.h"
+#include "box_text.h"
 #include "formats.h"
 #include "frm_main.h"
 
@@ -40,7 +41,7 @@ FrmMain* Main(const QString& programFolder, Dialogs& dialogs) {
                        vbCritical, "Pellimo");
         return nullptr;
     }
-    window->txtvalue->setText(formatCurrencyText(window->txtvalue->text()));
+    showText(*window->txtvalue, formatCurrencyText(window->txtvalue->text()));
     return window;
 }
 

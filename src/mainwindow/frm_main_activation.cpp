@@ -1,3 +1,4 @@
+#include "box_text.h"
 #include "edit_mode.h"
 #include "engine_error.h"
 #include "formats.h"
@@ -58,7 +59,7 @@ void FrmMain::Form_Activate() {
     }
     step([&] { OldDesc = txtDesc->text(); });
     step([&] { showSetValue(); });
-    step([&] { txtvalue->setText(formatCurrencyText(txtvalue->text())); });
+    step([&] { showText(*txtvalue, formatCurrencyText(txtvalue->text())); });
 }
 
 } // namespace pellimo

@@ -1,3 +1,4 @@
+#include "box_text.h"
 #include "engine_error.h"
 #include "frm_main.h"
 
@@ -25,15 +26,15 @@ void FrmMain::cmdNew() {
         if (BasRecCount == std::numeric_limits<std::int16_t>::max())
             throw EngineError(err::Overflow, "Overflow");
         ++BasRecCount;
-        txtBasCardNum->setText(QString::number(BasRecCount));
-        txtBasSet->setText(txtCode->text());
+        showText(*txtBasCardNum, QString::number(BasRecCount));
+        showText(*txtBasSet, txtCode->text());
         // The boxes keep the size the last picture gave them.
         picBasFront->clear();
         picBasBack->clear();
         txtBasCardNum->setFocus();
         break;
     case SpecialsPage:
-        txtSpecCode->setText(txtCode->text());
+        showText(*txtSpecCode, txtCode->text());
         picSpecFront->clear();
         picSpecBack->clear();
         txtSpecCardNum->setFocus();

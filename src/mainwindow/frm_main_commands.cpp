@@ -1,3 +1,4 @@
+#include "box_text.h"
 #include "edit_mode.h"
 #include "engine_error.h"
 #include "formats.h"
@@ -151,7 +152,7 @@ bool FrmMain::storeSetValueAndCommit(Transaction& whole, bool shown) {
         if (shown) {
             datSets.Recordset().Edit();
             ResumeNext()(
-                [&] { txtvalue->setText(moneyToPlainText(Money::fromDouble(NewSetValue).value())); });
+                [&] { showText(*txtvalue, moneyToPlainText(Money::fromDouble(NewSetValue).value())); });
             datSets.Recordset().Update();
         }
         whole.commit();
@@ -169,7 +170,7 @@ void FrmMain::retypeNewSet(const std::vector<std::pair<QLineEdit*, QString>>& ty
     step([&] { datSets.Refresh(); });
     step([&] { beginNewRecord(); });
     for (const auto& [box, text] : typed)
-        step([&] { box->setText(text); });
+        step([&] { showText(*box, text); });
 }
 
 // Refreshes the Sets data source and makes the set with `code` current; false when it is not there.

@@ -1,3 +1,4 @@
+#include "box_text.h"
 #include "edit_mode.h"
 #include "fast_find_box.h"
 #include "formats.h"
@@ -35,7 +36,7 @@ void FrmMain::DBCombo1_Click(std::int16_t& Area) {
     jumpToChosenEntry(*DBCombo1);
     txtDesc->setFocus();
     DBCombo1->setEditText("");
-    txtvalue->setText(formatCurrencyText(txtvalue->text()));
+    showText(*txtvalue, formatCurrencyText(txtvalue->text()));
 }
 
 void FrmMain::DBCombo2_Click(std::int16_t& Area) {
@@ -44,7 +45,7 @@ void FrmMain::DBCombo2_Click(std::int16_t& Area) {
     jumpToChosenEntry(*DBCombo2);
     pictures.GetPicture(1);
     txtBasCardNum->setFocus();
-    txtBasValue->setText(formatCurrencyText(txtBasValue->text()));
+    showText(*txtBasValue, formatCurrencyText(txtBasValue->text()));
     DBCombo2->setEditText("");
 }
 
@@ -55,7 +56,7 @@ void FrmMain::DBCombo3_Click(std::int16_t& Area) {
     pictures.GetPicture(2);
     txtSpecCardNum->setFocus();
     DBCombo3->setEditText("");
-    txtSpecValue->setText(formatCurrencyText(txtSpecValue->text()));
+    showText(*txtSpecValue, formatCurrencyText(txtSpecValue->text()));
 }
 
 void FrmMain::jumpToChosenEntry(QComboBox& box) {

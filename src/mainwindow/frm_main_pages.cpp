@@ -1,3 +1,4 @@
+#include "box_text.h"
 #include "edit_mode.h"
 #include "engine_error.h"
 #include "formats.h"
@@ -114,7 +115,7 @@ void FrmMain::cmdSets() {
     step([&] { showSetValue(); });
     step([&] { showSetCardCount(); });
     step([&] { txtDesc->setFocus(); });
-    step([&] { txtvalue->setText(formatCurrencyText(txtvalue->text())); });
+    step([&] { showText(*txtvalue, formatCurrencyText(txtvalue->text())); });
 }
 
 void FrmMain::cmdBasics() {
@@ -122,7 +123,7 @@ void FrmMain::cmdBasics() {
     step([&] { setToolbarTooltips(TooltipWording::Card); });
     step([&] { mnuPic->setEnabled(true); });
     step([&] { CurData = &datBasics; });
-    step([&] { txtBasName->setText(txtDesc->text()); });
+    step([&] { showText(*txtBasName, txtDesc->text()); });
     step([&] {
         CardSQL = "SELECT Code, Card_Num, Section, Desc, Value, Front, Back FROM Basics WHERE code =? "
                   "ORDER BY Code, Card_Num";
@@ -142,7 +143,7 @@ void FrmMain::cmdBasics() {
     step([&] { Buttons(PrevButton).setEnabled(true); });
     step([&] { Buttons(NextButton).setEnabled(true); });
     step([&] { txtBasCardNum->setFocus(); });
-    step([&] { txtBasValue->setText(formatCurrencyText(txtBasValue->text())); });
+    step([&] { showText(*txtBasValue, formatCurrencyText(txtBasValue->text())); });
     step([&] { showFastFindBox(*this, DBCombo2); });
 }
 
@@ -150,7 +151,7 @@ void FrmMain::cmdSpecials() {
     ResumeNext step;
     step([&] { setToolbarTooltips(TooltipWording::Card); });
     step([&] { mnuPic->setEnabled(true); });
-    step([&] { txtSpecName->setText(txtDesc->text()); });
+    step([&] { showText(*txtSpecName, txtDesc->text()); });
     step([&] { CardSQL = "SELECT * FROM Specials WHERE code =? ORDER BY Code, Card_Num"; });
     step([&] { openCardQuery(SpecialsPage); });
     if (step([&] { DatSpecials.Recordset().MoveLast(); }) == err::NoCurrentRecord) {
@@ -170,7 +171,7 @@ void FrmMain::cmdSpecials() {
     step([&] { showFastFindBox(*this, DBCombo3); });
     step([&] { showPageFrame(Frame3); });
     step([&] { txtSpecCardNum->setFocus(); });
-    step([&] { txtSpecValue->setText(formatCurrencyText(txtSpecValue->text())); });
+    step([&] { showText(*txtSpecValue, formatCurrencyText(txtSpecValue->text())); });
 }
 
 void FrmMain::EmptySpec() {
@@ -179,7 +180,7 @@ void FrmMain::EmptySpec() {
                       false);
     setButtonsEnabled({CancelButton, SaveButton}, true);
     Buttons(ReportButton).setEnabled(false);
-    txtSpecCode->setText(txtCode->text());
+    showText(*txtSpecCode, txtCode->text());
     blankBox(*picSpecFront);
     blankBox(*picSpecBack);
 }

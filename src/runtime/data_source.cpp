@@ -1,5 +1,6 @@
 #include "data_source.h"
 
+#include "box_text.h"
 #include "engine_error.h"
 #include "formats.h"
 
@@ -117,7 +118,7 @@ void DataSource::recordShown(pellimo::Recordset& recordset) {
         } catch (const EngineError&) {
             // No current record (an empty record set, or one just deleted): the boxes show nothing.
         }
-        binding.box->setText(text);
+        showText(*binding.box, text);
         binding.shown = text;
     }
     emit currentChanged();

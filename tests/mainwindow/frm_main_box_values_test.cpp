@@ -144,5 +144,26 @@ TEST_F(BoxValuesTest, TypingStopsAtTheBoxLimit) {
     EXPECT_EQ(w.txtBasCardNum->text(), "9876");
 }
 
+// A name longer than its box shows its first characters wherever it comes from: the data source, or the
+// page entry that copies the set's name.
+TEST_F(BoxValuesTest, LongNamesShowFromTheirStart) {
+    const QString name = "Topps Chrome Update Series Refractor Parallels 199";
+    ASSERT_EQ(name.size(), 50);
+    catalogue.exec(QString("UPDATE Sets SET Desc = '%1' WHERE Code = 'S1';"
+                           "UPDATE Basics SET Desc = '%1' WHERE Code = 'S1'")
+                       .arg(name));
+    FrmMain& w = start();
+    const auto expectShownFromStart = [&](const QLineEdit* box) {
+        ASSERT_EQ(box->text(), name) << box->objectName().toStdString();
+        ASSERT_GT(box->fontMetrics().horizontalAdvance(name), box->width());
+        EXPECT_EQ(box->cursorPosition(), 0) << box->objectName().toStdString();
+    };
+    selectTab(BasicsPage);
+    expectShownFromStart(w.txtBasName);
+    expectShownFromStart(w.txtBasDesc);
+    selectTab(SpecialsPage);
+    expectShownFromStart(w.txtSpecName);
+}
+
 } // namespace
 } // namespace pellimo

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+class QLineEdit;
+
+namespace pellimo {
+
+// Writes text into a box the way the program shows a value: from its start, so that a name longer than
+// its box shows its first characters, not its last (QLineEdit::setText puts the cursor at the end).
+void showText(QLineEdit& box, const QString& text);
+
+} // namespace pellimo
