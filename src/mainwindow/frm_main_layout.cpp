@@ -138,6 +138,9 @@ void FrmMain::buildFastFindRow() {
         (*combo)->setEditable(true);
         // Taken by a click, passed over by Tab.
         (*combo)->setFocusPolicy(Qt::ClickFocus);
+        // Named for screen readers; its label's caption ends in a colon.
+        (*combo)->setAccessibleName("Fast Find");
+        (*combo)->lineEdit()->setAccessibleName("Fast Find");
         place(*combo, fastFindPlace);
     }
     DBCombo2->hide();

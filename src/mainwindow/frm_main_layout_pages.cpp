@@ -29,6 +29,9 @@ void addFieldRows(QWidget* frame, std::initializer_list<FieldRow> rows) {
     for (const FieldRow& row : rows) {
         row.label = addLabel(frame, row.labelName, row.caption, row.labelPlace, row.alignment);
         row.box = addTextBox(frame, row.boxName, row.boxPlace, row.maxLength, row.lock);
+        // A screen reader names the box by its label, whatever the caption reads at the time, rather than by
+        // the page around it.
+        row.label->setBuddy(row.box);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "tab_strip.h"
 #include "twips.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -142,6 +143,28 @@ TEST_F(FrmMainLayoutTest, LockedBoxesRefuseTypingAndTheCardPagesSetBoxesAreNoTab
     for (QLineEdit* box : {w.txtBasSet, w.txtBasName, w.txtSpecCode, w.txtSpecName})
         EXPECT_EQ(box->focusPolicy(), Qt::ClickFocus);
     EXPECT_FALSE(w.txtDesc->isReadOnly());
+}
+
+TEST_F(FrmMainLayoutTest, ScreenReadersNameEachBoxByItsLabelAndTheFastFindBoxesAlike) {
+    FrmMain& w = load();
+    const auto heard = [](QWidget* control) {
+        return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).toStdString();
+    };
+    for (const QGroupBox* frame : {w.Frame1, w.Frame2, w.Frame3})
+        for (QLineEdit* box : frame->findChildren<QLineEdit*>()) {
+            // The label of a box is the nearest one on its left, on its line.
+            const QLabel* label = nullptr;
+            for (const QLabel* candidate : frame->findChildren<QLabel*>())
+                if (candidate->y() == box->y() && candidate->x() < box->x() &&
+                    (!label || candidate->x() > label->x()))
+                    label = candidate;
+            ASSERT_NE(label, nullptr) << box->objectName().toStdString();
+            EXPECT_EQ(heard(box), label->text().toStdString()) << box->objectName().toStdString();
+        }
+    for (QComboBox* combo : {w.DBCombo1, w.DBCombo2, w.DBCombo3}) {
+        EXPECT_EQ(heard(combo), "Fast Find");
+        EXPECT_EQ(heard(combo->lineEdit()), "Fast Find");
+    }
 }
 
 TEST_F(FrmMainLayoutTest, PictureBoxesStretchInsideASingleLineBorder) {
