@@ -3,12 +3,16 @@
 #include "twips.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStyle>
 #include <QToolButton>
+#include <algorithm>
+#include <cmath>
 
 namespace pellimo {
 namespace {
@@ -17,6 +21,53 @@ using FrmMainLayoutTest = FrmMainTest;
 
 int twips(int value) {
     return twipsToPixels(value);
+}
+
+double luminance(QColor colour) {
+    const auto linear = [](double channel) {
+        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+// The contrast ratio of two colours, from 1 (none) to 21 (black on white).
+double contrast(QColor one, QColor other) {
+    const double first = luminance(one);
+    const double second = luminance(other);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// The share of an icon's outline that a viewer makes out on a background: outline pixels (opaque ones
+// beside a transparent one) with a pixel that stands out from the background (3:1) within two pixels.
+double visibleOutline(const QImage& icon, QColor background) {
+    const auto over = [&](int x, int y) {
+        const QColor pixel = icon.pixelColor(x, y);
+        const double a = pixel.alphaF();
+        return QColor::fromRgbF(pixel.redF() * a + background.redF() * (1 - a),
+                                pixel.greenF() * a + background.greenF() * (1 - a),
+                                pixel.blueF() * a + background.blueF() * (1 - a));
+    };
+    const QRect all = icon.rect();
+    const auto opaque = [&](int x, int y) {
+        return all.contains(x, y) && icon.pixelColor(x, y).alpha() >= 128;
+    };
+    int outline = 0;
+    int seen = 0;
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x) {
+            if (!opaque(x, y) ||
+                (opaque(x - 1, y) && opaque(x + 1, y) && opaque(x, y - 1) && opaque(x, y + 1)))
+                continue;
+            ++outline;
+            bool standsOut = false;
+            for (int dy = -2; dy <= 2 && !standsOut; ++dy)
+                for (int dx = -2; dx <= 2 && !standsOut; ++dx)
+                    standsOut =
+                        all.contains(x + dx, y + dy) && contrast(over(x + dx, y + dy), background) >= 3;
+            seen += standsOut;
+        }
+    return outline ? double(seen) / outline : 0;
 }
 
 TEST_F(FrmMainLayoutTest, WindowHasAFixedClientAreaAndNoMaximizeButton) {
@@ -55,6 +106,20 @@ TEST_F(FrmMainLayoutTest, ToolbarHasTenButtonsWithKeysCaptionsImagesAndSetsToolt
     EXPECT_EQ(w.Buttons(NewButton).icon().cacheKey(), w.ImageList1[4].cacheKey());
     EXPECT_EQ(w.Buttons(FirstButton).icon().cacheKey(), w.ImageList1[0].cacheKey());
     EXPECT_THROW(w.Buttons(static_cast<ToolbarButton>(ReportButton + 1)), std::out_of_range);
+}
+
+TEST_F(FrmMainLayoutTest, ToolbarIconsStandOutOnLightAndDarkToolbars) {
+    FrmMain& w = load();
+    // The toolbar takes the palette's window colour: the light one of the style, and a dark grey.
+    const QColor light = QApplication::style()->standardPalette().color(QPalette::Window);
+    const QColor dark(0x35, 0x35, 0x35);
+    for (ToolbarButton i : allToolbarButtons) {
+        const QImage icon =
+            w.Buttons(i).icon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+        for (const QColor& background : {light, dark})
+            EXPECT_GE(visibleOutline(icon, background), 0.85)
+                << w.Buttons(i).text().toStdString() << " on " << background.name().toStdString();
+    }
 }
 
 TEST_F(FrmMainLayoutTest, TabStripHasThreeTabsAndTheFramesLieOnItsBody) {
