@@ -2,6 +2,7 @@
 // offscreen, for a look at the layout: mainwindow_screenshots <folder>.
 
 #include "about_box.h"
+#include "box_text.h"
 #include "fake_dialogs.h"
 #include "frm_main.h"
 #include "module1.h"
@@ -82,10 +83,10 @@ int main(int argc, char** argv) {
 
     bool saved = save(*window, folder, "sets.png");
     showPage(*window, 1);
-    window->txtBasName->setText(window->txtDesc->text());
+    showText(*window->txtBasName, window->txtDesc->text());
     saved &= save(*window, folder, "basics.png");
     showPage(*window, 2);
-    window->txtSpecName->setText(window->txtDesc->text());
+    showText(*window->txtSpecName, window->txtDesc->text());
     saved &= save(*window, folder, "specials.png");
 
     showPage(*window, 0);
