@@ -1,14 +1,13 @@
 #include "field_events.h"
 
 #include "keystroke_code.h"
+#include "plain_text_input.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QWindow>
 #include <algorithm>
@@ -122,21 +121,16 @@ bool FieldEvents::keyPressed(QLineEdit& box, const Handlers& handlers, const QKe
 // paste, as when it is left; refused, it gets its text back.
 void FieldEvents::pasteChecked(QLineEdit& box, const Handlers& handlers, QClipboard::Mode mode) {
     const QString before = box.text();
-    box.insert(QGuiApplication::clipboard()->text(mode));
+    box.insert(pastedText(mode));
     if (box.text() != before && cancelled(handlers))
         box.setText(before);
 }
 
-// The box's own menu, whose Paste item, the action wired to the box's paste slot, goes through the check.
+// The box's own menu, whose Paste item goes through the check.
 void FieldEvents::showContextMenu(QLineEdit& box, const Handlers& handlers,
                                   const QContextMenuEvent& request) {
-    QMenu* menu = box.createStandardContextMenu();
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (QAction* action : menu->actions())
-        if (QObject::disconnect(action, SIGNAL(triggered()), &box, SLOT(paste())))
-            connect(action, &QAction::triggered, &box,
-                    [this, &box, &handlers] { pasteChecked(box, handlers, QClipboard::Clipboard); });
-    menu->popup(request.globalPos());
+    showContextMenuPastingBy(box, request,
+                             [this, &box, &handlers] { pasteChecked(box, handlers, QClipboard::Clipboard); });
 }
 
 // Where the platform has a selection, a middle click pastes it at the place clicked.

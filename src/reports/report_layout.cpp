@@ -1,5 +1,7 @@
 #include "report_layout.h"
 
+#include "markup_text.h"
+
 namespace pellimo {
 
 namespace {
@@ -38,7 +40,8 @@ ReportLayout setsReport() {
 
 ReportLayout basicCardsReport(const QString& setName) {
     ReportLayout layout;
-    layout.heading = {QStringLiteral("<H1 align=center>"), QStringLiteral("Pellimo ~ Basic Set ~ ") + setName,
+    layout.heading = {QStringLiteral("<H1 align=center>"),
+                      QStringLiteral("Pellimo ~ Basic Set ~ ") + markupText(setName),
                       QStringLiteral("</H1>")};
     layout.tableOpeningEnd = QStringLiteral("BORDER CELLSPACING=5 CELLPADDING=10>");
     layout.columnGroup = {QStringLiteral("<COL ALIGN=LEFT>"), QStringLiteral("<COL ALIGN=LEFT >"),
@@ -69,7 +72,8 @@ ReportLayout basicCardsReport(const QString& setName) {
 ReportLayout specialCardsReport(const QString& setName) {
     ReportLayout layout = basicCardsReport(setName);
     layout.heading = {QStringLiteral("<H1 ALIGN=CENTER>"),
-                      QStringLiteral("Pellimo ~ Special Set ~") + setName, QStringLiteral("</H1>")};
+                      QStringLiteral("Pellimo ~ Special Set ~") + markupText(setName),
+                      QStringLiteral("</H1>")};
     layout.headerCells[0][1] = QStringLiteral("<H2> Card Type</H2>");
     layout.headerCells[1][1] = QStringLiteral("<H2> Card Number</H2>");
     layout.cellOpenings[0] = QStringLiteral("<TD align=center> ");

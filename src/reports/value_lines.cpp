@@ -2,6 +2,7 @@
 
 #include "engine_error.h"
 #include "formats.h"
+#include "markup_text.h"
 
 #include <array>
 #include <charconv>
@@ -13,6 +14,13 @@ namespace {
 // A number as the print statement writes it: a blank before it unless it is negative, and one after it.
 QString printedNumber(bool negative, const QString& digits) {
     return (negative ? QString() : QStringLiteral(" ")) + digits + u' ';
+}
+
+void writeText(ReportLines& out, std::string_view text) {
+    if (holdsMarkupCharacters(text))
+        out.writeUtf8(markupText(text));
+    else
+        out.writeUtf8(text);
 }
 
 } // namespace
@@ -36,10 +44,10 @@ void writePrintedValue(ReportLines& out, const Value& value) {
         out.write(printedNumber(value.asMoney() < Money(), moneyToPlainText(value.asMoney())));
         return;
     case Value::Type::Text:
-        out.writeUtf8(value.asText());
+        writeText(out, value.asText());
         return;
     case Value::Type::Binary:
-        out.writeUtf8(value.toString());
+        writeText(out, value.toString());
         return;
     }
 }
@@ -55,7 +63,7 @@ QString moneyLine(const Value& value) {
     case Value::Type::Binary:
         break;
     }
-    return formatCurrencyText(QString::fromStdString(value.toString()));
+    return markupText(formatCurrencyText(QString::fromStdString(value.toString())));
 }
 
 Money currencyAmount(const Value& value) {

@@ -13,6 +13,20 @@ cp "$program_folder/Pellimo.mdb" "$work/elsewhere/Pellimo.mdb"
 cp "$program_folder/Pellimo.mdb" "$prefix/bin/Pellimo.mdb"
 cp "$program_folder/Pellimo.mdb" "$work/bin/Pellimo.mdb"
 
+# The catalogue that process $1 holds open, if any. Its descriptors come and go while it starts, so one that
+# closes while it is read is passed over rather than failing the test (as find's exit status would).
+open_catalogue() {
+    local fd target
+    for fd in /proc/"$1"/fd/*; do
+        target=$(readlink "$fd" 2>/dev/null) || continue
+        if [[ $target == */Pellimo.mdb ]]; then
+            echo "$target"
+            break
+        fi
+    done
+    return 0
+}
+
 cd "$work/elsewhere"
 env PATH="$work/bin:$PATH" QT_QPA_PLATFORM=offscreen pellimo >"$work/program.log" 2>&1 &
 program=$!
@@ -20,7 +34,7 @@ expected=$(realpath "$program_folder/Pellimo.mdb")
 opened=""
 # Up to a minute: a loaded machine or a sanitizer build starts the program slowly.
 for _ in $(seq 1200); do
-    opened=$(find /proc/"$program"/fd -lname '*/Pellimo.mdb' -printf '%l\n' 2>/dev/null | head -n 1)
+    opened=$(open_catalogue "$program")
     [[ -n $opened ]] || ! kill -0 "$program" 2>/dev/null && break
     sleep 0.05
 done

@@ -6,7 +6,9 @@
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QInputMethodEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QProcess>
 #include <QTimer>
 #include <sqlite3.h>
@@ -215,8 +217,8 @@ TEST_F(CatalogueLockedElsewhere, TheWindowLivesOnUnderTheHourglassAndDropsWhatIs
 
 const QString numberRefused = "You must either enter a number into this field|64|Pellimo";
 
-// The ways to paste over what a box holds.
-enum class PasteWay { ShiftInsert, ContextMenu };
+// The ways to paste over what a box holds, or to put text into it from outside the keys.
+enum class PasteWay { ShiftInsert, ContextMenu, CtrlV, Drop, InputMethod };
 
 // Text pasted, which passes no keystroke filter, into the money and count boxes.
 class PastedNumbers : public ToolbarPagesTest, public ::testing::WithParamInterface<PasteWay> {
@@ -226,10 +228,38 @@ protected:
         box->setFocus();
         QTest::keyClick(box, Qt::Key_End);
         QTest::keyClick(box, Qt::Key_Home, Qt::ShiftModifier);
-        if (GetParam() == PasteWay::ShiftInsert)
+        switch (GetParam()) {
+        case PasteWay::ShiftInsert:
             QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
-        else
+            break;
+        case PasteWay::ContextMenu:
             pasteFromContextMenu(box);
+            break;
+        case PasteWay::CtrlV:
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            break;
+        case PasteWay::Drop:
+            QTest::keyClick(box, Qt::Key_Delete);
+            drop(box, text);
+            break;
+        case PasteWay::InputMethod:
+            QTest::keyClick(box, Qt::Key_Delete);
+            QInputMethodEvent composed;
+            composed.setCommitString(text);
+            QApplication::sendEvent(box, &composed);
+            break;
+        }
+    }
+
+    // Text dragged from another program and dropped on the box.
+    static void drop(QLineEdit* box, const QString& text) {
+        QMimeData data;
+        data.setText(text);
+        const QPoint inside = box->rect().center();
+        QDragEnterEvent enter(inside, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(box, &enter);
+        QDropEvent dropped(inside, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(box, &dropped);
     }
 
     // A right click on the box, and a click on Paste in the menu that opens.
@@ -261,8 +291,9 @@ TEST_P(PastedNumbers, ANegativeCardValueIsRefusedAndNeverStored) {
     press("Next");
     EXPECT_EQ(count("SELECT Value FROM Basics WHERE Code = 'S1' AND Card_Num = 1"), 10000);
 
-    // A number pasted as it may be typed is taken.
-    pasteOver(window->txtBasValue, "3.5");
+    // A number pasted as it may be typed is taken, without the control characters no key types.
+    pasteOver(window->txtBasValue, "\t3.5\r\n");
+    EXPECT_EQ(window->txtBasValue->text(), "3.5");
     press("Prev");
     EXPECT_EQ(shown().size(), 1);
     EXPECT_EQ(count("SELECT Value FROM Basics WHERE Code = 'S1' AND Card_Num = 2"), 35000);
@@ -278,11 +309,55 @@ TEST_P(PastedNumbers, ANegativeOrUnnumberedCountIsRefused) {
     EXPECT_EQ(window->txtTot->text(), before);
 }
 
+std::string wayName(const ::testing::TestParamInfo<PasteWay>& way) {
+    switch (way.param) {
+    case PasteWay::ShiftInsert:
+        return "ShiftInsert";
+    case PasteWay::ContextMenu:
+        return "ContextMenu";
+    case PasteWay::CtrlV:
+        return "CtrlV";
+    case PasteWay::Drop:
+        return "Drop";
+    case PasteWay::InputMethod:
+        return "InputMethod";
+    }
+    return "";
+}
+
+// The ways that reach a money or count box: its keystroke filter drops Ctrl+V, and it takes no drop.
 INSTANTIATE_TEST_SUITE_P(ByEachWay, PastedNumbers,
-                         ::testing::Values(PasteWay::ShiftInsert, PasteWay::ContextMenu),
-                         [](const ::testing::TestParamInfo<PasteWay>& way) {
-                             return way.param == PasteWay::ShiftInsert ? "ShiftInsert" : "ContextMenu";
-                         });
+                         ::testing::Values(PasteWay::ShiftInsert, PasteWay::ContextMenu), wayName);
+
+// Text put into the boxes of names and descriptions.
+using PastedText = PastedNumbers;
+
+// Pasted control characters are dropped as typed ones never arrive, so none is stored: a NUL would cut the
+// text short for the catalogue's own functions.
+TEST_P(PastedText, ControlCharactersNeverReachABoxNorTheCatalogue) {
+    catalogue.exec(
+        "UPDATE Basics SET Section = 'Tab' || char(9) || 'bed' WHERE Code = 'S1' AND Card_Num = 1");
+    start();
+    selectTab(BasicsPage);
+    // What the window itself writes into a box stays as it is.
+    EXPECT_EQ(window->txtBasSect->text(), "Tab\tbed");
+
+    pasteOver(window->txtBasDesc, QString::fromUtf16(u"AB\0CD\0EF", 8));
+    EXPECT_EQ(window->txtBasDesc->text(), "ABCDEF");
+    pasteOver(window->txtBasSect, "\tR&D\r\n\x1b\x7f\u0085");
+    EXPECT_EQ(window->txtBasSect->text(), "R&D");
+    press("Next");
+    EXPECT_TRUE(shown().isEmpty());
+    EXPECT_EQ(
+        catalogue.scalar("SELECT hex(Desc) || ' ' || Section FROM Basics WHERE Code = 'S1' AND Card_Num = 1")
+            .toString(),
+        "414243444546 R&D");
+}
+
+INSTANTIATE_TEST_SUITE_P(ByEachWay, PastedText,
+                         ::testing::Values(PasteWay::ShiftInsert, PasteWay::ContextMenu, PasteWay::CtrlV,
+                                           PasteWay::Drop, PasteWay::InputMethod),
+                         wayName);
 
 // The selection pasted by a middle click, where the platform has one, at the end of the box's text.
 class PastedSelection : public ToolbarPagesTest {
@@ -308,10 +383,22 @@ TEST_F(PastedSelection, ANegativeCardValueIsRefusedAndNeverStored) {
     EXPECT_EQ(shown(), QStringList({numberRefused}));
     EXPECT_EQ(window->txtBasValue->text().toStdString(), "");
 
-    middleClickPaste(window->txtBasValue, "3.5");
+    middleClickPaste(window->txtBasValue, "3\t.5\n");
+    EXPECT_EQ(window->txtBasValue->text(), "3.5");
     press("Next");
     EXPECT_EQ(shown().size(), 1);
     EXPECT_EQ(count("SELECT Value FROM Basics WHERE Code = 'S1' AND Card_Num = 1"), 35000);
+}
+
+TEST_F(PastedSelection, ControlCharactersAreDroppedFromANameBox) {
+    start();
+    selectTab(BasicsPage);
+    retype(window->txtBasDesc, "");
+    middleClickPaste(window->txtBasDesc, QString::fromUtf16(u"AB\0CD\tEF\n", 9));
+    EXPECT_EQ(window->txtBasDesc->text(), "ABCDEF");
+    press("Next");
+    EXPECT_EQ(catalogue.scalar("SELECT hex(Desc) FROM Basics WHERE Code = 'S1' AND Card_Num = 1").toString(),
+              "414243444546");
 }
 
 } // namespace

@@ -14,6 +14,23 @@ TEST_F(ReportFiles, EachReportMatchesItsGoldenFileByteForByte) {
     EXPECT_EQ(fileText(inFolder("special.HTM")), golden("special.txt"));
 }
 
+// Names and cards holding "&", "<" and ">" show as text: nothing of theirs is read as markup, and every
+// other byte is the same as in any report.
+TEST_F(ReportFiles, MarkupCharactersInValuesAreWrittenAsTextByteForByte) {
+    const QString name = QStringLiteral("<script>alert(1)</script> A<B & C>D");
+    catalogue.exec("INSERT INTO Sets VALUES ('M&1', '<script>alert(1)</script> A<B & C>D', 2, 30000);"
+                   "INSERT INTO Basics (Code, Card_Num, Section, Desc, Value) VALUES"
+                   "  ('M&1', 1, 'R&D', '<i>\"Tom\" & Jerry</i>', 10000), ('M&1', 2, NULL, 'a>b', 20000);"
+                   "INSERT INTO Specials (Code, Type, Card_Num, Desc, Value) VALUES"
+                   "  ('M&1', '<Holo>', 1, '&amp;', 30000)");
+    reportTo(inFolder("sets.HTM"), 1);
+    reportTo(inFolder("basic.HTM"), 2, "M&1", name);
+    reportTo(inFolder("special.HTM"), 3, "M&1", name);
+    EXPECT_EQ(fileText(inFolder("sets.HTM")), golden("markup_sets.txt"));
+    EXPECT_EQ(fileText(inFolder("basic.HTM")), golden("markup_basic.txt"));
+    EXPECT_EQ(fileText(inFolder("special.HTM")), golden("markup_special.txt"));
+}
+
 TEST_F(ReportFiles, SetsReportOfThreeSetsHasSeventyOneLines) {
     reportTo(inFolder("sets.HTM"), 1);
     const QString text = QString::fromStdString(fileText(inFolder("sets.HTM")));

@@ -18,10 +18,12 @@ extern "C" const char* __asan_default_options() {
 #endif
 
 // One QApplication for all tests. Offscreen must be set before it exists, as the build also runs each test
-// program to list its tests, where no screen may be.
+// program to list its tests, where no screen may be; a test entry that runs on a display of its own names
+// the platform in PELLIMO_TEST_PLATFORM.
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QByteArray platform = qgetenv("PELLIMO_TEST_PLATFORM");
+    qputenv("QT_QPA_PLATFORM", platform.isEmpty() ? QByteArray("offscreen") : platform);
     // A temporary folder of this process's own, so test programs run side by side never share picture.tmp
     // or any other temporary file.
     QTemporaryDir processTemp;

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QClipboard>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QContextMenuEvent;
+class QDropEvent;
+class QInputMethodEvent;
+class QLineEdit;
+class QWidget;
+
+namespace pellimo {
+
+// What a box takes from outside the keyboard's keys, without the control characters (the C0 codes, tab,
+// carriage return and line feed among them, DEL and the C1 codes) that a typed key never inserts either.
+QString withoutControlCharacters(QString text);
+
+// The clipboard's or the selection's text, as a paste puts it into a box.
+QString pastedText(QClipboard::Mode mode);
+
+// The box's own context menu, opened where the user asked for it, with its Paste item doing `paste`.
+void showContextMenuPastingBy(QLineEdit& box, const QContextMenuEvent& request, std::function<void()> paste);
+
+// Keeps control characters out of every text box of a window, whichever way text reaches a box from outside:
+// a paste by key, from the context menu or of the selection by a middle click, a drop, the input method.
+// The window's own writes into its boxes keep their text as it is.
+class PlainTextInput : public QObject {
+public:
+    // Watches the text boxes `window` holds now; becomes the window's child.
+    explicit PlainTextInput(QWidget& window);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    static bool dropped(QLineEdit& box, QDropEvent& drop);
+    static bool composed(QLineEdit& box, QInputMethodEvent& input);
+};
+
+} // namespace pellimo
