@@ -163,6 +163,24 @@ TEST_F(FrmMainToolbarTest, RefusedStoreIsReportedAndTheMoveIsOff) {
     EXPECT_EQ(count("SELECT count(*) FROM Basics WHERE Desc = 'Alpha two'"), 1);
 }
 
+// A toolbar click takes no focus, so it checks the box being typed in before its command.
+TEST_F(FrmMainToolbarTest, EmptiedCardNumberStopsNextUntilCancelled) {
+    FrmMain& w = basicsPage();
+    retype(w.txtBasCardNum, "");
+    QTest::mouseClick(&w.Buttons(NextButton), Qt::LeftButton);
+    EXPECT_EQ(shown(), QStringList{"You must enter a value for this field|0|Value Error"});
+    EXPECT_EQ(w.txtBasDesc->text(), "Alpha");
+    EXPECT_EQ(w.txtBasCardNum->text(), "");
+    EXPECT_EQ(w.focusWidget(), w.txtBasCardNum);
+    EXPECT_EQ(count("SELECT count(*) FROM Basics WHERE Card_Num IS NULL"), 0);
+
+    QTest::mouseClick(&w.Buttons(CancelButton), Qt::LeftButton);
+    EXPECT_EQ(w.txtBasCardNum->text(), "1");
+    QTest::mouseClick(&w.Buttons(NextButton), Qt::LeftButton);
+    EXPECT_EQ(w.txtBasDesc->text(), "Beta");
+    EXPECT_EQ(shown().size(), 1);
+}
+
 TEST_F(FrmMainToolbarTest, NewOnTheSetsPageShowsTheTotalsOfNoCode) {
     FrmMain& w = start();
     press("New");
