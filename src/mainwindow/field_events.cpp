@@ -90,6 +90,11 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+bool FieldEvents::focusedBoxRefusesToBeLeft() {
+    const Handlers* handlers = handlersOf(window_.focusWidget());
+    return handlers && cancelled(*handlers);
+}
+
 const FieldEvents::Handlers* FieldEvents::handlersOf(const QObject* box) const {
     const auto found = std::find_if(boxes_.begin(), boxes_.end(),
                                     [box](const auto& watched) { return watched.first == box; });

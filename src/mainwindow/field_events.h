@@ -40,6 +40,10 @@ public:
 
     void watch(QLineEdit& box, Handlers handlers);
 
+    // The validation of the watched box that has the focus, raised for a control that acts on a click
+    // without taking the focus; true when it was cancelled.
+    bool focusedBoxRefusesToBeLeft();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -32,6 +32,7 @@ class QWindow;
 
 namespace pellimo {
 
+class FieldEvents;
 class TabStrip;
 class Transaction;
 
@@ -256,6 +257,7 @@ private:
     std::array<QToolButton*, 10> buttons_{};
     std::function<void()> showAbout_;
     std::function<void()> endProgram_;
+    FieldEvents* fieldEvents_ = nullptr;
     bool activatedBefore_ = false;
     bool lastActiveWasAboutBox_ = false;
 

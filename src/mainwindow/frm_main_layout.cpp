@@ -3,6 +3,7 @@
 #include "resources.h"
 #include "tab_strip.h"
 #include "toolbar_buttons.h"
+#include "toolbar_keys.h"
 #include "twips.h"
 
 #include <QComboBox>
@@ -70,8 +71,8 @@ void FrmMain::buildToolbar() {
         button->setText(toolbarButtonTable[i].caption);
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setAutoRaise(true);
-        // A click on the toolbar leaves the focus in the box the user was typing in.
-        button->setFocusPolicy(Qt::NoFocus);
+        // Reached by Tab alone: a click on the toolbar leaves the focus in the box the user was typing in.
+        button->setFocusPolicy(Qt::TabFocus);
         Toolbar1->addWidget(button);
         buttons_[i] = button;
     }
@@ -200,12 +201,15 @@ void FrmMain::buildMenus() {
 
 void FrmMain::setFocusOrder() {
     // Controls that are hidden, on a hidden page or no Tab stop are passed over.
-    QWidget* const order[] = {
-        txtSpecCode, txtSpecCardNum, txtSpecType, txtSpecDesc, txtSpecValue, Toolbar1,      TabStrip1,
-        txtCode,     txtDesc,        txtTot,      txtBasSet,   txtBasName,   txtBasCardNum, txtBasSect,
-        txtBasDesc,  txtSpecName,    DBCombo1,    DBCombo2,    DBCombo3,     txtvalue,      txtBasValue};
-    for (std::size_t i = 1; i < std::size(order); ++i)
+    std::vector<QWidget*> order{txtSpecCode, txtSpecCardNum, txtSpecType, txtSpecDesc, txtSpecValue};
+    order.insert(order.end(), buttons_.begin(), buttons_.end());
+    order.insert(order.end(),
+                 {TabStrip1, txtCode, txtDesc, txtTot, txtBasSet, txtBasName, txtBasCardNum, txtBasSect,
+                  txtBasDesc, txtSpecName, DBCombo1, DBCombo2, DBCombo3, txtvalue, txtBasValue});
+    for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+    // The toolbar is one stop of the order, on one of its buttons.
+    new ToolbarKeys({buttons_.begin(), buttons_.end()}, this);
 }
 
 } // namespace pellimo

@@ -1,5 +1,6 @@
 #include "criterion.h"
 #include "edit_mode.h"
+#include "field_events.h"
 #include "formats.h"
 #include "frm_main.h"
 #include "resume_next.h"
@@ -33,8 +34,16 @@ const QLineEdit* descriptionBox(const FrmMain& window) {
 void FrmMain::connectToolbar() {
     for (ToolbarButton index : allToolbarButtons) {
         QToolButton* button = &Buttons(index);
-        connect(button, &QToolButton::clicked, this,
-                [this, button] { guardHandler([this, button] { Toolbar1_ButtonClick(*button); }); });
+        // A click on a button takes no focus, so the box typed in is checked here, as a click on a control
+        // that takes the focus checks it; Cancel drops the edit and Delete the record, so neither does.
+        const bool checksBoxFirst = index != CancelButton && index != DeleteButton;
+        connect(button, &QToolButton::clicked, this, [this, button, checksBoxFirst] {
+            guardHandler([this, button, checksBoxFirst] {
+                if (checksBoxFirst && fieldEvents_->focusedBoxRefusesToBeLeft())
+                    return;
+                Toolbar1_ButtonClick(*button);
+            });
+        });
     }
 }
 

@@ -1,3 +1,4 @@
+#include "edit_mode.h"
 #include "field_events.h"
 #include "formats.h"
 #include "frm_main.h"
@@ -13,35 +14,45 @@ void FrmMain::connectFieldChecks() {
     using LostFocus = void (FrmMain::*)();
     const struct {
         QLineEdit* box;
+        DataSource* boundTo;
         Validate validate;
         KeyPress keyPress;
         LostFocus lostFocus;
     } checks[] = {
-        {txtCode, &FrmMain::txtCode_Validate, nullptr, nullptr},
-        {txtDesc, &FrmMain::txtDesc_Validate, nullptr, nullptr},
-        {txtBasCardNum, &FrmMain::txtBasCardNum_Validate, nullptr, nullptr},
-        {txtSpecCardNum, &FrmMain::txtSpecCardNum_Validate, nullptr, nullptr},
-        {txtSpecType, &FrmMain::txtSpecType_Validate, nullptr, nullptr},
-        {txtvalue, &FrmMain::txtvalue_Validate, &FrmMain::txtvalue_KeyPress, nullptr},
-        {txtBasValue, &FrmMain::txtBasValue_Validate, &FrmMain::txtBasValue_KeyPress, nullptr},
-        {txtSpecValue, &FrmMain::txtSpecValue_Validate, &FrmMain::txtSpecValue_KeyPress, nullptr},
-        {txtTot, &FrmMain::txtTot_Validate, &FrmMain::txtTot_KeyPress, &FrmMain::txtTot_LostFocus},
+        {txtCode, &datSets, &FrmMain::txtCode_Validate, nullptr, nullptr},
+        {txtDesc, &datSets, &FrmMain::txtDesc_Validate, nullptr, nullptr},
+        {txtBasCardNum, &datBasics, &FrmMain::txtBasCardNum_Validate, nullptr, nullptr},
+        {txtSpecCardNum, &DatSpecials, &FrmMain::txtSpecCardNum_Validate, nullptr, nullptr},
+        {txtSpecType, &DatSpecials, &FrmMain::txtSpecType_Validate, nullptr, nullptr},
+        {txtvalue, &datSets, &FrmMain::txtvalue_Validate, &FrmMain::txtvalue_KeyPress, nullptr},
+        {txtBasValue, &datBasics, &FrmMain::txtBasValue_Validate, &FrmMain::txtBasValue_KeyPress, nullptr},
+        {txtSpecValue, &DatSpecials, &FrmMain::txtSpecValue_Validate, &FrmMain::txtSpecValue_KeyPress,
+         nullptr},
+        {txtTot, &datSets, &FrmMain::txtTot_Validate, &FrmMain::txtTot_KeyPress, &FrmMain::txtTot_LostFocus},
     };
-    auto* events = new FieldEvents(*this);
+    fieldEvents_ = new FieldEvents(*this);
     for (const auto& check : checks) {
+        // A box whose data source shows no record (a page without cards, a catalogue without sets) holds
+        // nothing to check: the user can always leave it.
         FieldEvents::Handlers handlers;
-        handlers.validate = [this, validate = check.validate](bool& Cancel) {
-            guardHandler([&] { (this->*validate)(Cancel); });
+        handlers.validate = [this, source = check.boundTo, validate = check.validate](bool& Cancel) {
+            guardHandler([&] {
+                if (showsRecord(*source))
+                    (this->*validate)(Cancel);
+            });
         };
         if (check.keyPress != nullptr)
             handlers.keyPress = [this, keyPress = check.keyPress](std::int16_t& KeyAscii) {
                 guardHandler([&] { (this->*keyPress)(KeyAscii); });
             };
         if (check.lostFocus != nullptr)
-            handlers.lostFocus = [this, lostFocus = check.lostFocus] {
-                guardHandler([&] { (this->*lostFocus)(); });
+            handlers.lostFocus = [this, source = check.boundTo, lostFocus = check.lostFocus] {
+                guardHandler([&] {
+                    if (showsRecord(*source))
+                        (this->*lostFocus)();
+                });
             };
-        events->watch(*check.box, std::move(handlers));
+        fieldEvents_->watch(*check.box, std::move(handlers));
     }
 }
 

@@ -271,7 +271,7 @@ void expectTabCycle(const std::vector<QWidget*>& order) {
     }
 }
 
-TEST_F(FrmMainLayoutTest, TabVisitsThePageShownInItsOrderAndPassesOverTheFastFindBoxes) {
+TEST_F(FrmMainLayoutTest, TabVisitsTheToolbarAndThePageShownInItsOrderAndPassesOverTheFastFindBoxes) {
     FrmMain& w = load();
     // Values the field checks accept, so that every box lets the focus go.
     for (QLineEdit* box : {w.txtCode, w.txtDesc, w.txtTot, w.txtvalue, w.txtBasCardNum, w.txtBasValue,
@@ -280,15 +280,17 @@ TEST_F(FrmMainLayoutTest, TabVisitsThePageShownInItsOrderAndPassesOverTheFastFin
     w.show();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    expectTabCycle({w.TabStrip1, w.txtCode, w.txtDesc, w.txtTot, w.txtvalue});
+    // The toolbar is one stop, before the tab strip, on its first enabled button.
+    QWidget* toolbar = &w.Buttons(NewButton);
+    expectTabCycle({toolbar, w.TabStrip1, w.txtCode, w.txtDesc, w.txtTot, w.txtvalue});
 
     w.Frame1->hide();
     w.Frame2->show();
-    expectTabCycle({w.TabStrip1, w.txtBasCardNum, w.txtBasSect, w.txtBasDesc, w.txtBasValue});
+    expectTabCycle({toolbar, w.TabStrip1, w.txtBasCardNum, w.txtBasSect, w.txtBasDesc, w.txtBasValue});
 
     w.Frame2->hide();
     w.Frame3->show();
-    expectTabCycle({w.txtSpecCardNum, w.txtSpecType, w.txtSpecDesc, w.txtSpecValue, w.TabStrip1});
+    expectTabCycle({w.txtSpecCardNum, w.txtSpecType, w.txtSpecDesc, w.txtSpecValue, toolbar, w.TabStrip1});
 }
 
 } // namespace

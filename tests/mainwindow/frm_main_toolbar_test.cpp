@@ -1,6 +1,8 @@
 #include "toolbar_pages_fixture.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <algorithm>
 
@@ -161,6 +163,68 @@ TEST_F(FrmMainToolbarTest, RefusedStoreIsReportedAndTheMoveIsOff) {
     EXPECT_EQ(w.txtBasDesc->text(), "Alpha two");
     EXPECT_FALSE(w.Buttons(NextButton).isEnabled());
     EXPECT_EQ(count("SELECT count(*) FROM Basics WHERE Desc = 'Alpha two'"), 1);
+}
+
+// A toolbar click takes no focus, so it checks the box being typed in before its command.
+TEST_F(FrmMainToolbarTest, EmptiedCardNumberStopsNextUntilCancelled) {
+    FrmMain& w = basicsPage();
+    retype(w.txtBasCardNum, "");
+    QTest::mouseClick(&w.Buttons(NextButton), Qt::LeftButton);
+    EXPECT_EQ(shown(), QStringList{"You must enter a value for this field|0|Value Error"});
+    EXPECT_EQ(w.txtBasDesc->text(), "Alpha");
+    EXPECT_EQ(w.txtBasCardNum->text(), "");
+    EXPECT_EQ(w.focusWidget(), w.txtBasCardNum);
+    EXPECT_EQ(count("SELECT count(*) FROM Basics WHERE Card_Num IS NULL"), 0);
+
+    QTest::mouseClick(&w.Buttons(CancelButton), Qt::LeftButton);
+    EXPECT_EQ(w.txtBasCardNum->text(), "1");
+    QTest::mouseClick(&w.Buttons(NextButton), Qt::LeftButton);
+    EXPECT_EQ(w.txtBasDesc->text(), "Beta");
+    EXPECT_EQ(shown().size(), 1);
+}
+
+// Tab reaches the toolbar as one stop; the arrows move among its enabled buttons, and Space or Enter
+// presses the focused one as a click does.
+TEST_F(FrmMainToolbarTest, KeyboardReachesTheToolbarAndPressesItsButtons) {
+    FrmMain& w = basicsPage();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    const auto type = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    const auto focused = [] { return QApplication::focusWidget(); };
+    w.txtBasValue->setFocus();
+    type(Qt::Key_Tab);
+    EXPECT_EQ(focused(), &w.Buttons(NewButton));
+    const QImage unfocused = w.Buttons(NextButton).grab().toImage();
+    for (int i = 0; i < 3; ++i)
+        type(Qt::Key_Right);
+    ASSERT_EQ(focused(), &w.Buttons(NextButton));
+    EXPECT_NE(w.Buttons(NextButton).grab().toImage(), unfocused);
+    type(Qt::Key_Space);
+    EXPECT_EQ(w.txtBasDesc->text(), "Beta");
+    EXPECT_EQ(focused(), w.txtBasCardNum);
+
+    // Back through the tab strip to the button last used.
+    type(Qt::Key_Tab, Qt::ShiftModifier);
+    type(Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(focused(), &w.Buttons(NextButton));
+    type(Qt::Key_Return);
+    type(Qt::Key_Tab, Qt::ShiftModifier);
+    type(Qt::Key_Tab, Qt::ShiftModifier);
+    type(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(w.txtBasDesc->text(), "Gamma");
+    EXPECT_FALSE(w.Buttons(NextButton).isEnabled());
+
+    // Next is off now: the toolbar is entered on its first button, and the arrows go round it past Save.
+    type(Qt::Key_Tab, Qt::ShiftModifier);
+    type(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), &w.Buttons(NewButton));
+    type(Qt::Key_Left);
+    EXPECT_EQ(focused(), &w.Buttons(ReportButton));
+    type(Qt::Key_Left);
+    EXPECT_EQ(focused(), &w.Buttons(CancelButton));
+    EXPECT_TRUE(dialogs.messages().empty());
 }
 
 TEST_F(FrmMainToolbarTest, NewOnTheSetsPageShowsTheTotalsOfNoCode) {

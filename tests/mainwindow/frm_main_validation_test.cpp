@@ -60,6 +60,14 @@ protected:
         settle();
     }
 
+    // A click on the tab of `page`, at its place on the tab strip.
+    void clickTab(Page page) const {
+        const QRect rect = window->TabStrip1->tabRect(page - SetsPage);
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                          window->TabStrip1->mapTo(window, rect.center()));
+        settle();
+    }
+
     static QWidget* focus() { return QApplication::focusWidget(); }
 };
 
@@ -80,7 +88,8 @@ TEST_F(FrmMainValidationTest, EmptyCodeNameOrCardNumberKeepsTheFocusAndBlanksPas
     };
     expectHeld(w.txtCode, w.txtDesc);
     expectHeld(w.txtDesc, w.txtTot);
-    w.txtTot->setText("5"); // the focus is there, and leaving it with no cards is refused
+    w.txtTot->setText("5");   // the focus is there, and leaving it with no cards is refused
+    w.txtCode->setText("S1"); // the Basics page shows the cards of the code shown
     w.TabStrip1->setCurrentIndex(1);
     expectHeld(w.txtBasCardNum, w.txtBasDesc);
 }
@@ -92,12 +101,7 @@ TEST_F(FrmMainValidationTest, TabClickIsRefusedWhileTheBoxLeftFailsItsCheck) {
     QTest::keyClick(w.txtBasCardNum, Qt::Key_End);
     QTest::keyClick(w.txtBasCardNum, Qt::Key_Backspace);
     ASSERT_EQ(w.txtBasCardNum->text(), "");
-    const auto clickTab = [&](int tab) {
-        const QRect rect = w.TabStrip1->tabRect(tab - 1);
-        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, w.TabStrip1->mapTo(&w, rect.center()));
-        settle();
-    };
-    clickTab(1);
+    clickTab(SetsPage);
     EXPECT_EQ(shown(), QStringList{noValueBox});
     EXPECT_EQ(w.pageState().TabMode, BasicsPage);
     EXPECT_EQ(w.TabStrip1->currentIndex(), 1);
@@ -106,11 +110,35 @@ TEST_F(FrmMainValidationTest, TabClickIsRefusedWhileTheBoxLeftFailsItsCheck) {
     EXPECT_EQ(catalogue.scalar("SELECT COUNT(*) FROM Basics WHERE Card_Num IS NULL").toInt(), 0);
 
     QTest::keyClicks(w.txtBasCardNum, "7");
-    clickTab(3);
+    clickTab(SpecialsPage);
     EXPECT_EQ(shown().size(), 1);
     EXPECT_EQ(w.pageState().TabMode, SpecialsPage);
     EXPECT_EQ(focus(), w.txtSpecCardNum);
     EXPECT_EQ(catalogue.scalar("SELECT Card_Num FROM Basics WHERE Desc = 'Alpha'").toInt(), 7);
+}
+
+// An empty page holds no card whose number could be missing: its tabs leave it without a word.
+TEST_F(FrmMainValidationTest, PageWithoutACardIsLeftWithoutACheck) {
+    catalogue.exec("INSERT INTO Sets VALUES ('S2', 'Second Set', 0, 0)");
+    FrmMain& w = startOnPage(2);
+    clickOn(&w.Buttons(DeleteButton)); // the set's only basic card, the question answered OK
+    ASSERT_EQ(catalogue.scalar("SELECT COUNT(*) FROM Basics").toInt(), 0);
+    ASSERT_EQ(focus(), w.txtBasCardNum);
+    ASSERT_EQ(w.txtBasCardNum->text(), "");
+    dialogs.calls.clear();
+    clickTab(SpecialsPage);
+    EXPECT_TRUE(shown().isEmpty());
+    EXPECT_EQ(w.pageState().TabMode, SpecialsPage);
+
+    clickTab(SetsPage);
+    clickOn(&w.Buttons(NextButton));
+    ASSERT_EQ(w.txtCode->text(), "S2");
+    clickTab(BasicsPage); // a set that never had basic cards
+    ASSERT_EQ(focus(), w.txtBasCardNum);
+    clickTab(SetsPage);
+    EXPECT_TRUE(shown().isEmpty());
+    EXPECT_EQ(w.pageState().TabMode, SetsPage);
+    EXPECT_EQ(catalogue.scalar("SELECT COUNT(*) FROM Basics").toInt(), 0);
 }
 
 TEST_F(FrmMainValidationTest, EmptySpecialNumberOrTypeLetsTheMoveHappenThenTakesTheFocusBack) {
@@ -175,13 +203,26 @@ TEST_F(FrmMainValidationTest, ZeroCardsAreRefusedOnceTheFocusHasLeft) {
     EXPECT_TRUE(shown().isEmpty());
 }
 
-TEST_F(FrmMainValidationTest, NeitherAToolbarClickNorAnotherWindowRaisesTheChecks) {
+// A toolbar click takes no focus; every command but Cancel and Delete checks the box first, as a click
+// that takes the focus does, and a refused box stops the command.
+TEST_F(FrmMainValidationTest, ToolbarClickChecksTheBoxButCancelDeleteAndAnotherWindowDoNot) {
     FrmMain& w = startOnPage(1);
     w.txtvalue->setFocus();
     w.txtvalue->setText("");
-    clickOn(&w.Buttons(FindButton)); // Find asks for a name; the input box is cancelled
-    ASSERT_EQ(dialogs.calls.size(), 1u);
-    EXPECT_EQ(dialogs.calls[0].kind, DialogCall::Kind::InputBox);
+    clickOn(&w.Buttons(FindButton));
+    EXPECT_EQ(shown(), QStringList{noNumberBox});
+    EXPECT_EQ(dialogs.calls.size(), 1u); // Find asked for no name
+    EXPECT_EQ(focus(), w.txtvalue);
+    clickOn(&w.Buttons(CancelButton));
+    EXPECT_EQ(dialogs.calls.size(), 1u);
+    EXPECT_EQ(w.txtvalue->text(), "$6.00");
+
+    w.txtDesc->setText("");
+    dialogs.msgBoxAnswers.push_back(vbCancel);
+    clickOn(&w.Buttons(DeleteButton)); // its question alone
+    ASSERT_EQ(dialogs.calls.size(), 2u);
+    EXPECT_EQ(dialogs.calls[1].title, "Delete Record");
+    dialogs.calls.clear();
 
     w.txtTot->setFocus();
     w.txtTot->setText("0");
