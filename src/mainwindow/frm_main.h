@@ -243,9 +243,11 @@ private:
     void arriveAtRecord();
     void runCommonTail(bool keepTypedSetTotals);
     bool storeRecordShown(const std::function<void()>& store);
+    bool storeRecordShown(DataSource& source, const std::function<void()>& store);
     void showSetValue();
     void showSetCardCount();
     bool endCardEdit(int editMode);
+    void showTabOfPageShown();
     void showPageFrame(QGroupBox* frame);
     void openCardQuery(std::int16_t page);
 
@@ -258,6 +260,8 @@ private:
     std::function<void()> endProgram_;
     bool activatedBefore_ = false;
     bool lastActiveWasAboutBox_ = false;
+    int handlersRunning_ = 0;
+    bool activationDeferred_ = false;
 
     // Saving records and the Find, Cancel and Save commands.
     void showStoredPictures();

@@ -147,10 +147,14 @@ bool FrmMain::leaveRecord() {
 // failure that leaves nothing pending (there was nothing to store, or only the re-find after the store
 // failed) is passed over.
 bool FrmMain::storeRecordShown(const std::function<void()>& store) {
+    return storeRecordShown(*CurData, store);
+}
+
+bool FrmMain::storeRecordShown(DataSource& source, const std::function<void()>& store) {
     try {
         store();
     } catch (const std::exception& failure) {
-        if (editModeOf(*CurData) == dbEditNone) {
+        if (editModeOf(source) == dbEditNone) {
             logSkippedFailure(failure);
             return true;
         }
