@@ -237,11 +237,11 @@ private:
     enum class RecordMove { First, Previous, Next, Last };
     void connectToolbar();
     void connectTabStrip();
-    void beginNewRecord();
-    void moveRecord(RecordMove move);
+    bool beginNewRecord();
+    bool moveRecord(RecordMove move);
     bool leaveRecord();
     void arriveAtRecord();
-    void runCommonTail(bool keepTypedSetTotals);
+    void runCommonTail(bool keepSetTotals);
     bool storeRecordShown(const std::function<void()>& store);
     bool storeRecordShown(DataSource& source, const std::function<void()>& store);
     void showSetValue();

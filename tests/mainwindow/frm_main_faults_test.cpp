@@ -288,6 +288,7 @@ TEST_F(CatalogueLockedElsewhere, AfterTheInUseMessageTheClickWaitsNoMoreAndANewS
     EXPECT_FALSE(waitedAfterTheMessage);
     EXPECT_EQ(window->txtCode->text().toStdString(), "S1");
     EXPECT_EQ(window->txtDesc->text().toStdString(), "Renamed");
+    EXPECT_EQ(window->txtvalue->text().toStdString(), "$11.00"); // not the 0 of a total read under the lock
 
     // New while the lock lasts: the rename cannot be stored, so no new set begins over it.
     press("New");
@@ -303,6 +304,7 @@ TEST_F(CatalogueLockedElsewhere, AfterTheInUseMessageTheClickWaitsNoMoreAndANewS
     EXPECT_EQ(shown().last().toStdString(),
               "Set record has been added\r\n2 Basic Cards records has been created.|0|Set Added");
     EXPECT_EQ(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'S1'").toString(), "Renamed");
+    EXPECT_EQ(count("SELECT Value FROM Sets WHERE Code = 'S1'"), 110000);
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'S1'"), 3);
     EXPECT_EQ(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'NN'").toString(), "New set");
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'NN'"), 2);
