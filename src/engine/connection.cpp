@@ -14,13 +14,17 @@ namespace pellimo {
 
 namespace {
 
-constexpr auto BusyTimeout = std::chrono::seconds(10);
 constexpr auto BusyPause = std::chrono::milliseconds(20);
 
 BusyWaitHooks& busyWaitHooks() {
     static BusyWaitHooks hooks;
     return hooks;
 }
+
+std::chrono::milliseconds busyWaitLimit = std::chrono::seconds(10);
+
+int commandDepth = 0;
+bool commandGaveUpWaiting = false;
 
 std::string lowerAscii(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -76,6 +80,8 @@ int errorNumber(int extended) {
         return err::RelatedRecordRequired;
     case SQLITE_CONSTRAINT_NOTNULL:
         return err::NullNotAllowed;
+    case SQLITE_READONLY_DBMOVED: // the file was deleted or renamed while open
+        return err::FileNotFound;
     default:
         break;
     }
@@ -106,6 +112,9 @@ std::string errorDescription(int number, const std::string& engineText) {
         return "The catalogue is in use by another program; try again in a moment.";
     case err::ReadOnly:
         return "The catalogue cannot be changed: the file is read-only.";
+    case err::FileNotFound:
+        return "The catalogue cannot be changed: its file has been deleted, moved or renamed since the "
+               "program opened it.";
     default:
         return engineText;
     }
@@ -117,6 +126,20 @@ void setBusyWaitHooks(BusyWaitHooks hooks) {
     busyWaitHooks() = std::move(hooks);
 }
 
+void setBusyWaitLimit(std::chrono::milliseconds limit) {
+    busyWaitLimit = limit;
+}
+
+LockWaitCommand::LockWaitCommand() {
+    if (commandDepth++ == 0)
+        commandGaveUpWaiting = false;
+}
+
+LockWaitCommand::~LockWaitCommand() {
+    if (--commandDepth == 0)
+        commandGaveUpWaiting = false;
+}
+
 // Called by SQLite while another program holds the lock: pause briefly, let the program do its waiting,
 // and try again, until the time allowed has passed.
 int Connection::waitForLock(void* connection, int attempt) {
@@ -126,8 +149,12 @@ int Connection::waitForLock(void* connection, int attempt) {
         self.waitStarted_ = now;
         self.waiting_ = true;
     }
-    if (now - self.waitStarted_ >= BusyTimeout)
+    if (commandGaveUpWaiting)
         return 0;
+    if (now - self.waitStarted_ >= busyWaitLimit) {
+        commandGaveUpWaiting = commandDepth > 0;
+        return 0;
+    }
     std::this_thread::sleep_for(BusyPause);
     if (busyWaitHooks().waiting)
         busyWaitHooks().waiting();
@@ -228,7 +255,35 @@ const TableInfo& Connection::table(const std::string& name) {
     std::sort(keyColumns.begin(), keyColumns.end());
     for (auto& column : keyColumns)
         info.primaryKey.push_back(column.second);
+    if (info.viewSelect.empty())
+        info.rowKey = rowKeyColumns(info.name);
     return tables_.emplace(key, std::move(info)).first->second;
+}
+
+// The columns of the table's unique indexes (its primary key among them) and of its references to other
+// tables, each once.
+std::vector<std::string> Connection::rowKeyColumns(const std::string& table) const {
+    std::vector<std::string> columns;
+    const auto add = [&columns](const unsigned char* name) {
+        std::string column = reinterpret_cast<const char*>(name);
+        if (std::none_of(columns.begin(), columns.end(),
+                         [&](const std::string& known) { return lowerAscii(known) == lowerAscii(column); }))
+            columns.push_back(column);
+    };
+    StatementHandle indexes = prepare("PRAGMA index_list(" + quoteIdentifier(table) + ")");
+    while (stepRow(*this, indexes.get())) {
+        if (sqlite3_column_int(indexes.get(), 2) == 0)
+            continue;
+        const std::string index = reinterpret_cast<const char*>(sqlite3_column_text(indexes.get(), 1));
+        StatementHandle indexColumns = prepare("PRAGMA index_info(" + quoteIdentifier(index) + ")");
+        while (stepRow(*this, indexColumns.get()))
+            if (const unsigned char* name = sqlite3_column_text(indexColumns.get(), 2))
+                add(name);
+    }
+    StatementHandle references = prepare("PRAGMA foreign_key_list(" + quoteIdentifier(table) + ")");
+    while (stepRow(*this, references.get()))
+        add(sqlite3_column_text(references.get(), 3));
+    return columns;
 }
 
 void bindValue(sqlite3_stmt* statement, int index, const Value& value) {

@@ -17,6 +17,8 @@ struct TableInfo {
     std::string name;
     std::vector<FieldInfo> fields;
     std::vector<std::string> primaryKey;
+    // The columns that tell one row from another beside its rowid: its keys and the rows it refers to.
+    std::vector<std::string> rowKey;
     std::string viewSelect; // a view's SELECT text; empty for a table
 };
 
@@ -41,6 +43,7 @@ public:
 
 private:
     static int waitForLock(void* connection, int attempt);
+    std::vector<std::string> rowKeyColumns(const std::string& table) const;
 
     ConnectionHandle db_;
     std::chrono::steady_clock::time_point waitStarted_;

@@ -228,7 +228,7 @@ bool Recordset::updateEdit() {
     const bool changed =
         std::any_of(pending_.begin(), pending_.end(), [](const auto& v) { return v.has_value(); });
     if (changed)
-        rows_->update(key, pending_);
+        rows_->update(key, current_, pending_);
     dropPending();
     lastModified_ = key;
     if (changed)
@@ -267,7 +267,7 @@ void Recordset::Delete() {
         noCurrentRecord();
     requireCurrent();
     BookmarkId key = keys_[position_];
-    rows_->remove(key);
+    rows_->remove(key, current_);
     dropPending();
     keys_.erase(keys_.begin() + position_);
     std::erase(addedKeys_, key);

@@ -67,6 +67,11 @@ public:
         order.push_back("rowid"); // rows that tie stay in a fixed order
         orderBy_ = " ORDER BY " + joined(order, ", ");
 
+        for (const std::string& key : table.rowKey)
+            for (std::size_t i = 0; i < fields_.size(); ++i)
+                if (equalsIgnoringCase(fields_[i].name, key))
+                    rowKeyFields_.push_back(i);
+
         std::vector<std::string> readList, names, marks;
         for (const FieldInfo& field : fields_) {
             std::string column = quoteIdentifier(field.name);
@@ -122,7 +127,7 @@ public:
         return columnValue(statement.get(), 0, FieldKind::Binary);
     }
 
-    void update(BookmarkId key, const PendingValues& pending) override {
+    void update(BookmarkId key, const std::vector<Value>& read, const PendingValues& pending) override {
         std::vector<std::string> assignments;
         std::vector<Value> values;
         for (std::size_t i = 0; i < fields_.size(); ++i) {
@@ -134,9 +139,9 @@ public:
         if (assignments.empty())
             return;
         StatementHandle statement = connection_->prepare("UPDATE " + table_ + " SET " +
-                                                         joined(assignments, ", ") + " WHERE rowid = ?");
+                                                         joined(assignments, ", ") + " WHERE " + sameRow());
         bindAll(statement.get(), values);
-        sqlite3_bind_int64(statement.get(), static_cast<int>(values.size()) + 1, key);
+        bindSameRow(statement.get(), static_cast<int>(values.size()) + 1, key, read);
         stepRow(*connection_, statement.get());
         requireRowFound(*connection_, "The record was not stored: another program has deleted it.");
     }
@@ -154,9 +159,9 @@ public:
         return sqlite3_last_insert_rowid(connection_->handle());
     }
 
-    void remove(BookmarkId key) override {
-        StatementHandle statement = connection_->prepare("DELETE FROM " + table_ + " WHERE rowid = ?");
-        sqlite3_bind_int64(statement.get(), 1, key);
+    void remove(BookmarkId key, const std::vector<Value>& read) override {
+        StatementHandle statement = connection_->prepare("DELETE FROM " + table_ + " WHERE " + sameRow());
+        bindSameRow(statement.get(), 1, key, read);
         stepRow(*connection_, statement.get());
         requireRowFound(*connection_, "The record was not deleted: another program has deleted it already.");
     }
@@ -210,6 +215,21 @@ private:
                           "The table '" + table.name + "' has no field named '" + name + "'.");
     }
 
+    // The row of a rowid that still holds the key values read from it.
+    std::string sameRow() const {
+        std::vector<std::string> conditions{"rowid = ?"};
+        for (std::size_t field : rowKeyFields_)
+            conditions.push_back(quoteIdentifier(fields_[field].name) + " IS ?");
+        return joined(conditions, " AND ");
+    }
+
+    void bindSameRow(sqlite3_stmt* statement, int first, BookmarkId key,
+                     const std::vector<Value>& read) const {
+        sqlite3_bind_int64(statement, first, key);
+        for (std::size_t i = 0; i < rowKeyFields_.size(); ++i)
+            bindValue(statement, first + 1 + static_cast<int>(i), read[rowKeyFields_[i]]);
+    }
+
     // The source's rows with its parameters bound, narrowed by `extraCondition` when one is given.
     StatementHandle selectFromSource(const std::string& list, const std::string& extraCondition,
                                      bool ordered = true) {
@@ -233,6 +253,7 @@ private:
     std::string where_;
     std::vector<Value> params_;
     std::vector<FieldInfo> fields_;
+    std::vector<std::size_t> rowKeyFields_; // the row key's columns among the fields
     std::string orderBy_;
     StatementHandle readRow_;
     std::string insertSql_;
@@ -280,9 +301,9 @@ public:
     }
 
     Value readBinary(BookmarkId key, int field) override { return values_[rowStart(key) + field]; }
-    void update(BookmarkId, const PendingValues&) override { readOnly(); }
+    void update(BookmarkId, const std::vector<Value>&, const PendingValues&) override { readOnly(); }
     BookmarkId insert(const PendingValues&) override { readOnly(); }
-    void remove(BookmarkId) override { readOnly(); }
+    void remove(BookmarkId, const std::vector<Value>&) override { readOnly(); }
 
     std::vector<BookmarkId> matching(int field, const Criterion& criterion,
                                      const std::vector<BookmarkId>&) override {

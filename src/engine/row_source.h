@@ -25,9 +25,11 @@ public:
     // The row's values; a binary field reads as Null or empty, its stored size going to `sizes`.
     virtual void readRow(BookmarkId key, std::vector<Value>& values, std::vector<std::int64_t>& sizes) = 0;
     virtual Value readBinary(BookmarkId key, int field) = 0;
-    virtual void update(BookmarkId key, const PendingValues& pending) = 0;
+    // Store and delete name the row by its key and by the values `read` from it, so that a row another
+    // program deleted, or a catalogue replaced under the program, is never taken for it.
+    virtual void update(BookmarkId key, const std::vector<Value>& read, const PendingValues& pending) = 0;
     virtual BookmarkId insert(const PendingValues& pending) = 0;
-    virtual void remove(BookmarkId key) = 0;
+    virtual void remove(BookmarkId key, const std::vector<Value>& read) = 0;
     // The keys, among the source's rows and `extraKeys`, whose field meets the criterion.
     virtual std::vector<BookmarkId> matching(int field, const Criterion& criterion,
                                              const std::vector<BookmarkId>& extraKeys) = 0;

@@ -238,15 +238,17 @@ private:
     enum class RecordMove { First, Previous, Next, Last };
     void connectToolbar();
     void connectTabStrip();
-    void beginNewRecord();
-    void moveRecord(RecordMove move);
+    bool beginNewRecord();
+    bool moveRecord(RecordMove move);
     bool leaveRecord();
     void arriveAtRecord();
-    void runCommonTail(bool keepTypedSetTotals);
+    void runCommonTail(bool keepSetTotals);
     bool storeRecordShown(const std::function<void()>& store);
+    bool storeRecordShown(DataSource& source, const std::function<void()>& store);
     void showSetValue();
     void showSetCardCount();
     bool endCardEdit(int editMode);
+    void showTabOfPageShown();
     void showPageFrame(QGroupBox* frame);
     void openCardQuery(std::int16_t page);
 
@@ -260,6 +262,8 @@ private:
     FieldEvents* fieldEvents_ = nullptr;
     bool activatedBefore_ = false;
     bool lastActiveWasAboutBox_ = false;
+    int handlersRunning_ = 0;
+    bool activationDeferred_ = false;
 
     // Saving records and the Find, Cancel and Save commands.
     void showStoredPictures();

@@ -37,12 +37,23 @@ void FrmMain::focusWindowChanged(QWindow* window) {
     lastActiveWasAboutBox_ = false;
     // Queued, so that its message box opens once the window system's activation has been handled.
     if (activation)
-        QMetaObject::invokeMethod(this, &FrmMain::Form_Activate, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (handlersRunning_ > 0)
+                    activationDeferred_ = true;
+                else
+                    guardHandler([this] { Form_Activate(); });
+            },
+            Qt::QueuedConnection);
 }
 
 void FrmMain::Form_Activate() {
     // A new set being added stays pending with what the user typed.
     if (editModeOf(datSets) == dbEditAdd)
+        return;
+    // The set shown is moved only once its edits are stored: one the catalogue refuses stays on screen.
+    if (!storeRecordShown(datSets, [this] { datSets.storeEdits(); }))
         return;
 
     ResumeNext step;

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <algorithm>
 #include <exception>
@@ -56,8 +57,10 @@ void FrmMain::TabStrip1_Click() {
     if (TabMode == SetsPage)
         SaveNav();
     if ((TabMode == BasicsPage || TabMode == SpecialsPage) && editMode != dbEditNone) {
-        if (!endCardEdit(editMode))
+        if (!endCardEdit(editMode)) {
+            showTabOfPageShown();
             return;
+        }
     } else {
         setButtonsEnabled({NewButton, FirstButton, PrevButton, NextButton, LastButton, DeleteButton,
                            FindButton, CancelButton, ReportButton},
@@ -92,6 +95,12 @@ bool FrmMain::endCardEdit(int editMode) {
     if (editMode == dbEditAdd)
         endAddModeToolbar();
     return true;
+}
+
+// The tab strip goes back to the tab of the page still shown, without asking for a switch.
+void FrmMain::showTabOfPageShown() {
+    const QSignalBlocker quiet(TabStrip1);
+    TabStrip1->setCurrentIndex(TabMode - SetsPage);
 }
 
 void FrmMain::SaveNav() {

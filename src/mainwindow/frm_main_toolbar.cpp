@@ -52,21 +52,23 @@ void FrmMain::Toolbar1_ButtonClick(QToolButton& Button) {
     ResumeNext step;
     QString key;
     step([&] { key = Button.property("key").toString(); });
-    bool setSaveRefused = false;
+    // The set shown keeps the totals in its boxes when it could not be stored or saved: worked out again
+    // while the catalogue is locked, they would read 0 and be stored with the set's next store.
+    bool keepSetTotals = false;
 
     const std::pair<const char*, std::function<void()>> commands[] = {
-        {"New", [&] { beginNewRecord(); }},
-        {"First", [&] { moveRecord(RecordMove::First); }},
-        {"Prev", [&] { moveRecord(RecordMove::Previous); }},
-        {"Next", [&] { moveRecord(RecordMove::Next); }},
-        {"Last", [&] { moveRecord(RecordMove::Last); }},
+        {"New", [&] { keepSetTotals = !beginNewRecord(); }},
+        {"First", [&] { keepSetTotals = !moveRecord(RecordMove::First); }},
+        {"Prev", [&] { keepSetTotals = !moveRecord(RecordMove::Previous); }},
+        {"Next", [&] { keepSetTotals = !moveRecord(RecordMove::Next); }},
+        {"Last", [&] { keepSetTotals = !moveRecord(RecordMove::Last); }},
         {"Delete", [&] { step([&] { cmdDel(); }); }},
         {"Find", [&] { step([&] { cmdFind(); }); }},
         {"Cancel", [&] { step([&] { cmdCancel(); }); }},
         {"Save",
          [&] {
              step([&] { cmdSave(); });
-             setSaveRefused = TabMode == SetsPage && editModeOf(*CurData) == dbEditAdd;
+             keepSetTotals = TabMode == SetsPage && editModeOf(*CurData) == dbEditAdd;
          }},
         {"Report", [&] { step([&] { reports.Report(TabMode, txtCode->text(), txtDesc->text(), RepSQL); }); }},
     };
@@ -76,25 +78,28 @@ void FrmMain::Toolbar1_ButtonClick(QToolButton& Button) {
             break;
         }
     }
-    runCommonTail(setSaveRefused);
+    runCommonTail(keepSetTotals);
 }
 
 // Beginning the new record stores what was typed into the record shown, which the catalogue may refuse.
 // Add mode follows only a record actually begun, so Save is never offered while nothing is being added.
-void FrmMain::beginNewRecord() {
+// False when the record shown could not be stored.
+bool FrmMain::beginNewRecord() {
     try {
         CurData->Recordset().AddNew();
     } catch (const std::exception& failure) {
         dialogs_.MsgBox(QString::fromUtf8(failure.what()), vbOKOnly, "Pellimo");
-        return;
+        return false;
     }
     ResumeNext step;
     step([&] { cmdNew(); });
+    return true;
 }
 
-void FrmMain::moveRecord(RecordMove move) {
+// False when the record shown could not be stored, and the move is off.
+bool FrmMain::moveRecord(RecordMove move) {
     if (!leaveRecord())
-        return;
+        return false;
     ResumeNext step;
     const auto records = [this]() -> Recordset& { return CurData->Recordset(); };
     // Prev and Next: the way back becomes available; running past the end comes back to the end record
@@ -129,6 +134,7 @@ void FrmMain::moveRecord(RecordMove move) {
         break;
     }
     arriveAtRecord();
+    return true;
 }
 
 // Stores the record shown before a move; false when the catalogue refused it, and the move is off.
@@ -156,10 +162,14 @@ bool FrmMain::leaveRecord() {
 // failure that leaves nothing pending (there was nothing to store, or only the re-find after the store
 // failed) is passed over.
 bool FrmMain::storeRecordShown(const std::function<void()>& store) {
+    return storeRecordShown(*CurData, store);
+}
+
+bool FrmMain::storeRecordShown(DataSource& source, const std::function<void()>& store) {
     try {
         store();
     } catch (const std::exception& failure) {
-        if (editModeOf(*CurData) == dbEditNone) {
+        if (editModeOf(source) == dbEditNone) {
             logSkippedFailure(failure);
             return true;
         }
@@ -179,7 +189,7 @@ void FrmMain::arriveAtRecord() {
     });
 }
 
-void FrmMain::runCommonTail(bool keepTypedSetTotals) {
+void FrmMain::runCommonTail(bool keepSetTotals) {
     ResumeNext step;
     switch (TabMode) {
     case SetsPage:
@@ -188,7 +198,7 @@ void FrmMain::runCommonTail(bool keepTypedSetTotals) {
         else
             step([&] { txtDesc->setFocus(); });
         // A new set that could not be saved keeps the count and value typed, for the user to save again.
-        if (keepTypedSetTotals)
+        if (keepSetTotals)
             break;
         step([&] { showSetValue(); });
         step([&] { txtvalue->setText(formatCurrencyText(txtvalue->text())); });

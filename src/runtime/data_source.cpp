@@ -89,6 +89,11 @@ void DataSource::bind(QLineEdit* box, std::string field) {
     bindings_.push_back({box, std::move(field), box->text()});
 }
 
+void DataSource::storeEdits() {
+    if (recordset_)
+        leavingRecord(*recordset_);
+}
+
 void DataSource::Close() {
     if (!recordset_)
         return;

@@ -44,6 +44,8 @@ public:
     // The box shows `field` of the current record; Update stores the box's text into it.
     void bind(QLineEdit* box, std::string field);
 
+    // Stores the boxes' edits (the rule above) without leaving the record.
+    void storeEdits();
     // Stores the boxes' edits (the rule above) and closes the record set and the connection.
     void Close();
 

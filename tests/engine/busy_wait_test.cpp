@@ -13,6 +13,7 @@ class LockedCatalogue : public CatalogueTest {
 protected:
     void SetUp() override {
         CatalogueTest::SetUp();
+        setBusyWaitLimit(WaitLimit);
         setBusyWaitHooks({[this] { waits.push_back(std::chrono::steady_clock::now()); }, [this] { ++ends; }});
         sqlite3_open(QFile::encodeName(catalogue.dbPath()).constData(), &locker);
         sqlite3_exec(locker, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
@@ -20,7 +21,10 @@ protected:
     void TearDown() override {
         sqlite3_close(locker);
         setBusyWaitHooks({});
+        setBusyWaitLimit(std::chrono::seconds(10));
     }
+
+    static constexpr auto WaitLimit = std::chrono::milliseconds(500);
 
     sqlite3* locker = nullptr;
     std::vector<std::chrono::steady_clock::time_point> waits;
@@ -40,7 +44,7 @@ TEST_F(LockedCatalogue, AWaitLetsTheProgramRunOftenThenGivesUpWithAClearFailure)
               }),
               err::Locked);
     EXPECT_EQ(description, "The catalogue is in use by another program; try again in a moment.");
-    EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::seconds(9));
+    EXPECT_GE(std::chrono::steady_clock::now() - started, WaitLimit);
     ASSERT_GE(waits.size(), 2u);
     EXPECT_LE(waits.front() - started, std::chrono::milliseconds(200));
     for (std::size_t i = 1; i < waits.size(); ++i)
@@ -59,6 +63,25 @@ TEST_F(LockedCatalogue, AWaitEndsOnceTheLockIsFree) {
     EXPECT_EQ(sets->RecordCount(), 3);
     EXPECT_EQ(waits.size(), 4u);
     EXPECT_EQ(ends, 1);
+}
+
+TEST_F(LockedCatalogue, OnceACommandHasGivenUpItsLaterStepsFailAtOnceAndTheNextCommandWaitsAgain) {
+    {
+        const LockWaitCommand command;
+        EXPECT_EQ(errorOf([&] { open("Sets")->MoveFirst(); }), err::Locked);
+        const std::size_t waited = waits.size();
+        EXPECT_GT(waited, 0u);
+        {
+            const LockWaitCommand inner; // a handler that runs inside the command belongs to it
+            EXPECT_EQ(errorOf([&] { open("Basics")->MoveFirst(); }), err::Locked);
+        }
+        EXPECT_EQ(errorOf([&] { open("Specials")->MoveFirst(); }), err::Locked);
+        EXPECT_EQ(waits.size(), waited);
+    }
+    const std::size_t before = waits.size();
+    const LockWaitCommand next;
+    EXPECT_EQ(errorOf([&] { open("Sets")->MoveFirst(); }), err::Locked);
+    EXPECT_GT(waits.size(), before);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "busy_wait.h"
 #include "file_size_limit.h"
 #include "small_disk.h"
 #include "toolbar_pages_fixture.h"
@@ -143,10 +144,17 @@ TEST_F(RowDeletedElsewhere, AnEditOfTheCardIsRefusedAndStaysOnScreen) {
     EXPECT_EQ(window->txtBasCardNum->text().toStdString(), "1");
     EXPECT_EQ(window->datBasics.Recordset().EditMode(), dbEditInProgress);
 
+    // A click on the Sets tab is refused alike, and the tab strip stays on the page shown.
+    QTest::mouseClick(window->TabStrip1, Qt::LeftButton, {}, window->TabStrip1->tabRect(0).center());
+    EXPECT_EQ(shown().size(), 2);
+    EXPECT_EQ(window->pageState().TabMode, BasicsPage);
+    EXPECT_EQ(window->TabStrip1->currentIndex(), 1);
+
     // Cancel lets the edit go; the move then goes on to the card that follows.
     press("Cancel");
+    EXPECT_EQ(window->TabStrip1->currentIndex(), 1);
     press("Next");
-    EXPECT_EQ(shown().size(), 1);
+    EXPECT_EQ(shown().size(), 2);
     EXPECT_EQ(window->txtBasDesc->text().toStdString(), "Beta");
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Desc = 'Alpha edited'"), 0);
 }
@@ -163,42 +171,96 @@ TEST_F(RowDeletedElsewhere, DeletingTheCardAgainSaysItWasGoneAndShowsTheCardsLef
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'S1'"), 2);
 }
 
-// Another program holds the catalogue locked while the user moves on from an edited card.
-class CatalogueLockedElsewhere : public RowDeletedElsewhere {
+// The catalogue file is replaced while the window shows S1's Basics page: another catalogue copied over it,
+// or the file renamed away.
+TEST_F(RowDeletedElsewhere, ACatalogueCopiedOverTheFileIsNeverWrittenIntoByRowId) {
+    browseToSet("S1");
+    TempCatalogue other; // ZZ takes S1's row id, and two cards
+    other.exec("INSERT INTO Sets VALUES ('ZZ', 'Other', 2, 0)");
+    other.exec("INSERT INTO Basics (Code, Card_Num, Desc) VALUES ('ZZ', 1, 'Z1'), ('ZZ', 2, 'Z2')");
+    for (int change = 0; change < 8; ++change) // so that the program's cache cannot take it for its own file
+        other.exec("UPDATE Sets SET Cards = Cards + 1");
+    QFile source(other.dbPath()), target(catalogue.dbPath());
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly) && target.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(target.write(source.readAll()), source.size()); // in place, as cp writes it
+    target.close();
+
+    retype(window->txtDesc, "Renamed");
+    press("Next");
+    EXPECT_EQ(shown(), QStringList({"The record was not stored: another program has deleted it.|0|Pellimo"}));
+    EXPECT_EQ(window->txtDesc->text().toStdString(), "Renamed");
+    EXPECT_EQ(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'ZZ'").toString(), "Other");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Sets"), 1);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM pragma_foreign_key_check"), 0);
+}
+
+TEST_F(RowDeletedElsewhere, ACatalogueRenamedAwaySaysSo) {
+    ASSERT_TRUE(QFile::rename(catalogue.dbPath(), catalogue.folder() + "/Elsewhere.mdb"));
+    retype(window->txtBasDesc, "Alpha edited");
+    press("Next");
+    EXPECT_EQ(shown(), QStringList({"The catalogue cannot be changed: its file has been deleted, moved or "
+                                    "renamed since the program opened it.|0|Pellimo"}));
+    EXPECT_EQ(window->txtBasDesc->text().toStdString(), "Alpha edited");
+}
+
+// Another program holds the catalogue locked (BEGIN EXCLUSIVE on a connection of its own) while the user
+// works. The program gives up on a lock after a short wait here.
+class CatalogueLockedElsewhere : public ToolbarPagesTest {
 protected:
+    void SetUp() override {
+        ToolbarPagesTest::SetUp();
+        setBusyWaitLimit(std::chrono::seconds(2));
+    }
     void TearDown() override {
         sqlite3_close(locker);
-        RowDeletedElsewhere::TearDown();
+        setBusyWaitLimit(std::chrono::seconds(10));
+        ToolbarPagesTest::TearDown();
     }
 
     void lockCatalogue() {
         ASSERT_EQ(sqlite3_open(QFile::encodeName(catalogue.dbPath()).constData(), &locker), SQLITE_OK);
         ASSERT_EQ(sqlite3_exec(locker, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
     }
+    void unlockCatalogue() { sqlite3_exec(locker, "ROLLBACK", nullptr, nullptr, nullptr); }
+
+    // Calls `atTick` every few milliseconds while the program waits, with the tick's number from 1.
+    template <class AtTick> void whileWaiting(QTimer& tick, AtTick atTick) {
+        QObject::connect(&tick, &QTimer::timeout, [this, atTick, n = 0]() mutable {
+            ++n;
+            atTick(n);
+        });
+        tick.start(50);
+    }
+
+    static bool hourglassShown() {
+        return QApplication::overrideCursor() != nullptr &&
+               QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+    }
 
     sqlite3* locker = nullptr;
+    const QString inUse = "The catalogue is in use by another program; try again in a moment.|0|Pellimo";
 };
 
 TEST_F(CatalogueLockedElsewhere, TheWindowLivesOnUnderTheHourglassAndDropsWhatIsTypedOrClickedMeanwhile) {
+    start();
+    selectTab(BasicsPage); // S1's Basics page, on card 1 Alpha
     typeOver(window->txtBasDesc, "Alpha edited");
     lockCatalogue();
     QElapsedTimer clock;
     std::vector<qint64> ticks;
     std::vector<bool> hourglass;
     QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout, [&] {
+    whileWaiting(tick, [&](int n) {
         ticks.push_back(clock.elapsed());
-        hourglass.push_back(QApplication::overrideCursor() != nullptr &&
-                            QApplication::overrideCursor()->shape() == Qt::WaitCursor);
-        if (ticks.size() == 5) {
+        hourglass.push_back(hourglassShown());
+        if (n == 5) {
             QTest::keyClicks(window->txtBasDesc, "zz");
             QTest::mouseClick(&window->Buttons(LastButton), Qt::LeftButton);
         }
-        if (ticks.size() == 10)
-            sqlite3_exec(locker, "ROLLBACK", nullptr, nullptr, nullptr);
+        if (n == 10)
+            unlockCatalogue();
     });
     clock.start();
-    tick.start(50);
     press("Next");
     tick.stop();
 
@@ -213,6 +275,90 @@ TEST_F(CatalogueLockedElsewhere, TheWindowLivesOnUnderTheHourglassAndDropsWhatIs
     EXPECT_EQ(window->txtBasDesc->text().toStdString(), "Beta");
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Desc = 'Alpha edited' AND Card_Num = 1"), 1);
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Desc LIKE '%zz%'"), 0);
+}
+
+TEST_F(CatalogueLockedElsewhere, AfterTheInUseMessageTheClickWaitsNoMoreAndANewSetIsStoredAsItself) {
+    start();
+    retype(window->txtDesc, "Renamed");
+    lockCatalogue();
+    bool waitedAfterTheMessage = false;
+    QTimer tick;
+    whileWaiting(tick,
+                 [&](int) { waitedAfterTheMessage |= !dialogs.messages().empty() && hourglassShown(); });
+    press("Next");
+    EXPECT_EQ(shown(), QStringList({inUse}));
+    EXPECT_FALSE(waitedAfterTheMessage);
+    EXPECT_EQ(window->txtCode->text().toStdString(), "S1");
+    EXPECT_EQ(window->txtDesc->text().toStdString(), "Renamed");
+    EXPECT_EQ(window->txtvalue->text().toStdString(), "$11.00"); // not the 0 of a total read under the lock
+
+    // New while the lock lasts: the rename cannot be stored, so no new set begins over it.
+    press("New");
+    EXPECT_EQ(shown(), QStringList({inUse, inUse}));
+    EXPECT_EQ(window->datSets.Recordset().EditMode(), dbEditInProgress);
+    EXPECT_FALSE(window->Buttons(SaveButton).isEnabled());
+    EXPECT_EQ(window->txtDesc->text().toStdString(), "Renamed");
+
+    unlockCatalogue();
+    tick.stop();
+    keyInNewSet("NN", "New set", "2", "1.00");
+    press("Save");
+    EXPECT_EQ(shown().last().toStdString(),
+              "Set record has been added\r\n2 Basic Cards records has been created.|0|Set Added");
+    EXPECT_EQ(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'S1'").toString(), "Renamed");
+    EXPECT_EQ(count("SELECT Value FROM Sets WHERE Code = 'S1'"), 110000);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'S1'"), 3);
+    EXPECT_EQ(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'NN'").toString(), "New set");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'NN'"), 2);
+}
+
+// Help > About, then a click on Next in the main window, which activates it while the store waits.
+class LockedBehindTheAboutBox : public CatalogueLockedElsewhere {
+protected:
+    void renameSecondSetThenClickNextFromTheAboutBox(int releaseAtTick) {
+        start();
+        press("Next");
+        retype(window->txtDesc, "Renamed");
+        window->mnuHelpAbout->trigger();
+        QWidget* about = nullptr;
+        for (QWidget* topLevel : QApplication::topLevelWidgets())
+            if (topLevel->objectName() == "frmAbout")
+                about = topLevel;
+        ASSERT_NE(about, nullptr);
+        about->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(about));
+        lockCatalogue();
+        QTimer tick;
+        whileWaiting(tick, [&](int n) {
+            if (n == releaseAtTick)
+                unlockCatalogue();
+        });
+        window->activateWindow();
+        press("Next");
+        tick.stop();
+        unlockCatalogue();
+        settle();
+    }
+};
+
+TEST_F(LockedBehindTheAboutBox, TheRenameIsStoredOnceTheLockIsFreeAndTheActivationFollows) {
+    renameSecondSetThenClickNextFromTheAboutBox(10);
+    EXPECT_TRUE(dialogs.messages().empty()) << shown().join("\n").toStdString();
+    EXPECT_EQ(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'S2'").toString(), "Renamed");
+    EXPECT_EQ(window->txtCode->text().toStdString(), "S1");
+    EXPECT_EQ(window->datSets.Recordset().EditMode(), dbEditInProgress);
+}
+
+TEST_F(LockedBehindTheAboutBox, ARenameTheLockKeepsOutStaysOnScreenAndTheUserIsTold) {
+    renameSecondSetThenClickNextFromTheAboutBox(-1);
+    ASSERT_FALSE(dialogs.messages().empty());
+    for (const QString& message : shown())
+        EXPECT_EQ(message, inUse);
+    EXPECT_EQ(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'S2'").toString(), "Second Set");
+    EXPECT_EQ(window->txtCode->text().toStdString(), "S2");
+    EXPECT_EQ(window->txtDesc->text().toStdString(), "Renamed");
+    press("Next"); // the lock is gone: the rename is stored now
+    EXPECT_EQ(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'S2'").toString(), "Renamed");
 }
 
 const QString numberRefused = "You must either enter a number into this field|64|Pellimo";

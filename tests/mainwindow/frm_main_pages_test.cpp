@@ -170,12 +170,16 @@ TEST_F(FrmMainPagesTest, RefusedCardStaysOnItsPageWithTheEditPending) {
     FrmMain& w = start();
     selectTab(BasicsPage);
     w.txtBasCardNum->setText("3");
-    selectTab(SetsPage);
+    QTest::mouseClick(w.TabStrip1, Qt::LeftButton, {}, w.TabStrip1->tabRect(0).center());
     expectRefusalReported();
     expectPage(BasicsPage);
     EXPECT_EQ(w.txtBasCardNum->text(), "3");
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
-    EXPECT_EQ(w.TabStrip1->currentIndex(), 0);
+    // The tab strip shows the page shown, and Cancel leaves it so.
+    EXPECT_EQ(w.TabStrip1->currentIndex(), 1);
+    press("Cancel");
+    EXPECT_EQ(w.TabStrip1->currentIndex(), 1);
+    expectPage(BasicsPage);
 }
 
 TEST_F(FrmMainPagesTest, SetWithoutBasicCardsShowsAnEmptyPageThatTakesANewCard) {
