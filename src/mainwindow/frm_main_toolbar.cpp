@@ -1,3 +1,4 @@
+#include "box_text.h"
 #include "criterion.h"
 #include "edit_mode.h"
 #include "field_events.h"
@@ -201,16 +202,16 @@ void FrmMain::runCommonTail(bool keepSetTotals) {
         if (keepSetTotals)
             break;
         step([&] { showSetValue(); });
-        step([&] { txtvalue->setText(formatCurrencyText(txtvalue->text())); });
+        step([&] { showText(*txtvalue, formatCurrencyText(txtvalue->text())); });
         step([&] { showSetCardCount(); });
         break;
     case BasicsPage:
         step([&] { txtBasCardNum->setFocus(); });
-        step([&] { txtBasValue->setText(formatCurrencyText(txtBasValue->text())); });
+        step([&] { showText(*txtBasValue, formatCurrencyText(txtBasValue->text())); });
         break;
     case SpecialsPage:
         step([&] { txtSpecCardNum->setFocus(); });
-        step([&] { txtSpecValue->setText(formatCurrencyText(txtSpecValue->text())); });
+        step([&] { showText(*txtSpecValue, formatCurrencyText(txtSpecValue->text())); });
         break;
     default:
         break;
@@ -221,12 +222,12 @@ void FrmMain::runCommonTail(bool keepSetTotals) {
 // set's record takes them at its next store.
 void FrmMain::showSetValue() {
     const std::string code = txtCode->text().toStdString();
-    txtvalue->setText(moneyToPlainText(totals_.Basvalue(code) + totals_.Specvalue(code)));
+    showText(*txtvalue, moneyToPlainText(totals_.Basvalue(code) + totals_.Specvalue(code)));
 }
 
 void FrmMain::showSetCardCount() {
     const std::string code = txtCode->text().toStdString();
-    txtTot->setText(QString::number(totals_.Bascount(code) + totals_.Speccount(code)));
+    showText(*txtTot, QString::number(totals_.Bascount(code) + totals_.Speccount(code)));
 }
 
 } // namespace pellimo
