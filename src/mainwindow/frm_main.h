@@ -1,5 +1,6 @@
 #pragma once
 
+#include "card_page.h"
 #include "card_pictures.h"
 #include "data_source.h"
 #include "dialogs.h"
@@ -78,7 +79,8 @@ public:
     void cmdSets();
     void cmdBasics();
     void cmdSpecials();
-    void EmptySpec();
+    // A page without cards begins its first one.
+    void EmptySpec(const CardPage& page);
 
     // The toolbar: every click, whatever its key, under the handler's error mode and ended by its common
     // tail.
@@ -126,6 +128,14 @@ public:
     CommonDialog cd1;
     std::vector<QIcon> ImageList1;
 
+private:
+    // The card pages, described once; made before the pictures, which are made over them.
+    CardPage describeBasicsPage();
+    CardPage describeSpecialsPage();
+    const CardPage basicsPage_ = describeBasicsPage();
+    const CardPage specialsPage_ = describeSpecialsPage();
+
+public:
     // The card pictures and the reports, lent what they use of the window.
     CardPictures pictures;
     Reports reports;
@@ -245,9 +255,13 @@ private:
     bool storeRecordShown(const std::function<void()>& store);
     void showSetValue();
     void showSetCardCount();
-    bool endCardEdit(int editMode);
+    bool endCardEdit(const CardPage& page, int editMode);
     void showPageFrame(QGroupBox* frame);
-    void openCardQuery(std::int16_t page);
+    const CardPage* cardPageOf(std::int16_t page) const;
+    const CardPage* cardPageShown() const;
+    void showCardPage(const CardPage& page);
+    void openCardQuery(const CardPage& page);
+    const QLineEdit* descriptionShown() const;
 
     QString programFolder_;
     Dialogs& dialogs_;
@@ -274,6 +288,7 @@ private:
     void connectFastFind();
     void connectFieldChecks();
     void jumpToChosenEntry(QComboBox& box);
+    void showChosenCard(const CardPage& page);
     void refuseFastFindWhileAdding(QLineEdit& firstField);
     bool valueMissing(QLineEdit& box, const QString& title);
     static bool holdsNegativeNumber(const QString& text);
