@@ -37,9 +37,9 @@ class TabStrip;
 class Transaction;
 
 // The main window: the toolbar, the tab strip with the Sets, Basics and Specials pages, and the Fast Find
-// row. Its controls and data sources are public, as the start-up code shares them; its page state is its
-// own, named by its procedures as their own and only read by others. The procedures live in one file per
-// concern.
+// row. Its data sources and the boxes the start-up code sets are public; its other controls and its page
+// state are its own, named by its procedures as their own; the page state is only read by others. The
+// procedures live in one file per concern.
 class FrmMain : public QMainWindow, private FrmMainPageState {
     Q_OBJECT
 
@@ -140,7 +140,16 @@ public:
     CardPictures pictures;
     Reports reports;
 
-    // Window controls.
+    // The boxes the start-up code gives their first focus and format.
+    QLineEdit* txtDesc = nullptr;
+    QLineEdit* txtvalue = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Window controls; each carries its name as its object name, by which tests find it.
     QToolBar* Toolbar1 = nullptr;
     TabStrip* TabStrip1 = nullptr;
     QGroupBox* Frame1 = nullptr;
@@ -156,11 +165,9 @@ public:
     QLabel* lblSet = nullptr;
     QLineEdit* txtCode = nullptr;
     QLabel* lblDesc = nullptr;
-    QLineEdit* txtDesc = nullptr;
     QLabel* lblCards = nullptr;
     QLineEdit* txtTot = nullptr;
     QLabel* lblSetVal = nullptr;
-    QLineEdit* txtvalue = nullptr;
     QLabel* Logo1 = nullptr;
 
     // Basics page.
@@ -210,11 +217,6 @@ public:
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     enum class TooltipWording { Sets, Card };
 
     void buildWindow();
@@ -256,6 +258,7 @@ private:
     void showSetValue();
     void showSetCardCount();
     bool endCardEdit(const CardPage& page, int editMode);
+    void showFastFindBox(QComboBox* shown);
     void showPageFrame(QGroupBox* frame);
     const CardPage* cardPageOf(std::int16_t page) const;
     const CardPage* cardPageShown() const;

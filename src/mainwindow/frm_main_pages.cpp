@@ -19,19 +19,6 @@
 
 namespace pellimo {
 
-namespace {
-
-// The Fast Find boxes lie in one place: only the page's own is shown, and it starts empty.
-void showFastFindBox(FrmMain& window, QComboBox* shown) {
-    for (QComboBox* box : {window.DBCombo1, window.DBCombo2, window.DBCombo3})
-        if (box != shown)
-            box->hide();
-    shown->show();
-    shown->setEditText(QString());
-}
-
-} // namespace
-
 void FrmMain::connectTabStrip() {
     connect(TabStrip1, &QTabBar::currentChanged, this,
             [this] { guardHandler([this] { TabStrip1_Click(); }); });
@@ -109,7 +96,7 @@ void FrmMain::cmdSets() {
     step([&] { Buttons(PrevButton).setEnabled(PrevOn); });
     step([&] { Buttons(NextButton).setEnabled(NextOn); });
     step([&] { CurData = &datSets; });
-    step([&] { showFastFindBox(*this, DBCombo1); });
+    step([&] { showFastFindBox(DBCombo1); });
     step([&] { CurData->Recordset().Edit(); });
     step([&] { OldDesc = txtDesc->text(); });
     step([&] { showSetValue(); });
@@ -154,7 +141,7 @@ void FrmMain::showCardPage(const CardPage& page) {
         step([&] { Buttons(PrevButton).setEnabled(true); });
         step([&] { Buttons(NextButton).setEnabled(true); });
     }
-    step([&] { showFastFindBox(*this, page.fastFind); });
+    step([&] { showFastFindBox(page.fastFind); });
     step([&] { showPageFrame(page.frame); });
     step([&] { page.cardNumber->setFocus(); });
     step([&] { page.value->setText(formatCurrencyText(page.value->text())); });
@@ -169,6 +156,15 @@ void FrmMain::EmptySpec(const CardPage& page) {
     page.setCode->setText(txtCode->text());
     blankBox(*page.front);
     blankBox(*page.back);
+}
+
+// The Fast Find boxes lie in one place: only the page's own is shown, and it starts empty.
+void FrmMain::showFastFindBox(QComboBox* shown) {
+    for (QComboBox* box : {DBCombo1, DBCombo2, DBCombo3})
+        if (box != shown)
+            box->hide();
+    shown->show();
+    shown->setEditText(QString());
 }
 
 void FrmMain::showPageFrame(QGroupBox* frame) {

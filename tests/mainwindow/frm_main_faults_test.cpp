@@ -1,6 +1,7 @@
 #include "file_size_limit.h"
 #include "small_disk.h"
 #include "toolbar_pages_fixture.h"
+#include "window_control.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -27,10 +28,10 @@ protected:
     // New, the set typed key by key, Save: as the user saves a set.
     void saveTypedSet(const char* code, const char* cards, const char* value) {
         press("New");
-        typeOver(window->txtCode, code);
-        typeOver(window->txtDesc, "Faulty");
-        typeOver(window->txtTot, cards);
-        typeOver(window->txtvalue, value);
+        typeOver(&control<QLineEdit>(*window, "txtCode"), code);
+        typeOver(&control<QLineEdit>(*window, "txtDesc"), "Faulty");
+        typeOver(&control<QLineEdit>(*window, "txtTot"), cards);
+        typeOver(&control<QLineEdit>(*window, "txtvalue"), value);
         press("Save");
     }
 
@@ -87,12 +88,12 @@ TEST_F(SaveNewSetFaults, AFullDiskShowsTheEnginesMessageKeepsNothingAndKeepsTheS
     EXPECT_EQ(setsCalled("FULL"), 0);
     EXPECT_EQ(cardsOf("FULL"), 0);
     EXPECT_EQ(window->datSets.Recordset().EditMode(), dbEditAdd);
-    EXPECT_EQ(window->txtCode->text().toStdString(), "FULL");
-    EXPECT_EQ(window->txtDesc->text().toStdString(), "Faulty");
+    EXPECT_EQ(control<QLineEdit>(*window, "txtCode").text().toStdString(), "FULL");
+    EXPECT_EQ(control<QLineEdit>(*window, "txtDesc").text().toStdString(), "Faulty");
 
     // With room again the same Save keeps the set and every card.
-    typeOver(window->txtTot, "3000");
-    typeOver(window->txtvalue, "1");
+    typeOver(&control<QLineEdit>(*window, "txtTot"), "3000");
+    typeOver(&control<QLineEdit>(*window, "txtvalue"), "1");
     press("Save");
     EXPECT_EQ(shown().last().toStdString(),
               "Set record has been added\r\n3000 Basic Cards records has been created.|0|Set Added");
@@ -134,29 +135,29 @@ protected:
 
 TEST_F(RowDeletedElsewhere, AnEditOfTheCardIsRefusedAndStaysOnScreen) {
     catalogue.exec("DELETE FROM Basics WHERE Code = 'S1' AND Card_Num = 1");
-    typeOver(window->txtBasDesc, "Alpha edited");
+    typeOver(&control<QLineEdit>(*window, "txtBasDesc"), "Alpha edited");
     press("Next");
     EXPECT_EQ(shown(), QStringList({"The record was not stored: another program has deleted it.|0|Pellimo"}));
-    EXPECT_EQ(window->txtBasDesc->text().toStdString(), "Alpha edited");
-    EXPECT_EQ(window->txtBasCardNum->text().toStdString(), "1");
+    EXPECT_EQ(control<QLineEdit>(*window, "txtBasDesc").text().toStdString(), "Alpha edited");
+    EXPECT_EQ(control<QLineEdit>(*window, "txtBasCardNum").text().toStdString(), "1");
     EXPECT_EQ(window->datBasics.Recordset().EditMode(), dbEditInProgress);
 
     // Cancel lets the edit go; the move then goes on to the card that follows.
     press("Cancel");
     press("Next");
     EXPECT_EQ(shown().size(), 1);
-    EXPECT_EQ(window->txtBasDesc->text().toStdString(), "Beta");
+    EXPECT_EQ(control<QLineEdit>(*window, "txtBasDesc").text().toStdString(), "Beta");
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Desc = 'Alpha edited'"), 0);
 }
 
 TEST_F(RowDeletedElsewhere, DeletingTheCardAgainSaysItWasGoneAndShowsTheCardsLeft) {
     catalogue.exec("DELETE FROM Basics WHERE Code = 'S1' AND Card_Num = 1");
-    typeOver(window->txtBasDesc, "Alpha edited");
+    typeOver(&control<QLineEdit>(*window, "txtBasDesc"), "Alpha edited");
     press("Delete");
     EXPECT_EQ(shown(), QStringList({"Do you wish to delete the current Record?|33|Delete Record",
                                     "The record was not deleted: another program has deleted it "
                                     "already.|0|Delete"}));
-    EXPECT_EQ(window->txtBasDesc->text().toStdString(), "Beta");
+    EXPECT_EQ(control<QLineEdit>(*window, "txtBasDesc").text().toStdString(), "Beta");
     EXPECT_EQ(window->datBasics.Recordset().EditMode(), dbEditInProgress);
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'S1'"), 2);
 }
@@ -178,7 +179,7 @@ protected:
 };
 
 TEST_F(CatalogueLockedElsewhere, TheWindowLivesOnUnderTheHourglassAndDropsWhatIsTypedOrClickedMeanwhile) {
-    typeOver(window->txtBasDesc, "Alpha edited");
+    typeOver(&control<QLineEdit>(*window, "txtBasDesc"), "Alpha edited");
     lockCatalogue();
     QElapsedTimer clock;
     std::vector<qint64> ticks;
@@ -189,7 +190,7 @@ TEST_F(CatalogueLockedElsewhere, TheWindowLivesOnUnderTheHourglassAndDropsWhatIs
         hourglass.push_back(QApplication::overrideCursor() != nullptr &&
                             QApplication::overrideCursor()->shape() == Qt::WaitCursor);
         if (ticks.size() == 5) {
-            QTest::keyClicks(window->txtBasDesc, "zz");
+            QTest::keyClicks(&control<QLineEdit>(*window, "txtBasDesc"), "zz");
             QTest::mouseClick(&window->Buttons(LastButton), Qt::LeftButton);
         }
         if (ticks.size() == 10)
@@ -208,7 +209,7 @@ TEST_F(CatalogueLockedElsewhere, TheWindowLivesOnUnderTheHourglassAndDropsWhatIs
         EXPECT_TRUE(shown);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(dialogs.messages().empty());
-    EXPECT_EQ(window->txtBasDesc->text().toStdString(), "Beta");
+    EXPECT_EQ(control<QLineEdit>(*window, "txtBasDesc").text().toStdString(), "Beta");
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Desc = 'Alpha edited' AND Card_Num = 1"), 1);
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Desc LIKE '%zz%'"), 0);
 }
@@ -254,15 +255,15 @@ protected:
 TEST_P(PastedNumbers, ANegativeCardValueIsRefusedAndNeverStored) {
     start();
     selectTab(BasicsPage);
-    const QString before = window->txtBasValue->text();
-    pasteOver(window->txtBasValue, "-3.5");
+    const QString before = control<QLineEdit>(*window, "txtBasValue").text();
+    pasteOver(&control<QLineEdit>(*window, "txtBasValue"), "-3.5");
     EXPECT_EQ(shown(), QStringList({numberRefused}));
-    EXPECT_EQ(window->txtBasValue->text(), before);
+    EXPECT_EQ(control<QLineEdit>(*window, "txtBasValue").text(), before);
     press("Next");
     EXPECT_EQ(count("SELECT Value FROM Basics WHERE Code = 'S1' AND Card_Num = 1"), 10000);
 
     // A number pasted as it may be typed is taken.
-    pasteOver(window->txtBasValue, "3.5");
+    pasteOver(&control<QLineEdit>(*window, "txtBasValue"), "3.5");
     press("Prev");
     EXPECT_EQ(shown().size(), 1);
     EXPECT_EQ(count("SELECT Value FROM Basics WHERE Code = 'S1' AND Card_Num = 2"), 35000);
@@ -271,11 +272,11 @@ TEST_P(PastedNumbers, ANegativeCardValueIsRefusedAndNeverStored) {
 TEST_P(PastedNumbers, ANegativeOrUnnumberedCountIsRefused) {
     start();
     press("New");
-    const QString before = window->txtTot->text();
-    pasteOver(window->txtTot, "-5");
-    pasteOver(window->txtTot, "five");
+    const QString before = control<QLineEdit>(*window, "txtTot").text();
+    pasteOver(&control<QLineEdit>(*window, "txtTot"), "-5");
+    pasteOver(&control<QLineEdit>(*window, "txtTot"), "five");
     EXPECT_EQ(shown(), QStringList({numberRefused, numberRefused}));
-    EXPECT_EQ(window->txtTot->text(), before);
+    EXPECT_EQ(control<QLineEdit>(*window, "txtTot").text(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(ByEachWay, PastedNumbers,
@@ -303,12 +304,12 @@ protected:
 TEST_F(PastedSelection, ANegativeCardValueIsRefusedAndNeverStored) {
     start();
     selectTab(BasicsPage);
-    retype(window->txtBasValue, "");
-    middleClickPaste(window->txtBasValue, "-3.5");
+    retype(&control<QLineEdit>(*window, "txtBasValue"), "");
+    middleClickPaste(&control<QLineEdit>(*window, "txtBasValue"), "-3.5");
     EXPECT_EQ(shown(), QStringList({numberRefused}));
-    EXPECT_EQ(window->txtBasValue->text().toStdString(), "");
+    EXPECT_EQ(control<QLineEdit>(*window, "txtBasValue").text().toStdString(), "");
 
-    middleClickPaste(window->txtBasValue, "3.5");
+    middleClickPaste(&control<QLineEdit>(*window, "txtBasValue"), "3.5");
     press("Next");
     EXPECT_EQ(shown().size(), 1);
     EXPECT_EQ(count("SELECT Value FROM Basics WHERE Code = 'S1' AND Card_Num = 1"), 35000);
