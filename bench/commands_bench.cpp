@@ -115,7 +115,9 @@ private:
         }
     }
 
-    void selectTab(Page page) { window_->TabStrip1->setCurrentIndex(page - SetsPage); }
+    void selectTab(Page page) {
+        window_->findChild<TabStrip*>("TabStrip1")->setCurrentIndex(page - SetsPage);
+    }
 
     // The user selects the box's text and types over it.
     static void typeInto(QLineEdit* box, const QString& text) {
@@ -191,7 +193,7 @@ private:
             "Next on Basics, with an edit", Runs,
             [&] {
                 typed = QString("E%1").arg(++edits);
-                typeInto(window_->txtBasSect, typed);
+                typeInto(window_->findChild<QLineEdit*>("txtBasSect"), typed);
             },
             [&] { press("Next"); },
             [&] {
@@ -216,15 +218,15 @@ private:
             [&] {
                 press("First");
                 typed = QString("J%1").arg(++edits);
-                typeInto(window_->txtBasSect, typed);
-                window_->DBCombo2->setCurrentIndex(last);
+                typeInto(window_->findChild<QLineEdit*>("txtBasSect"), typed);
+                window_->findChild<QComboBox*>("DBCombo2")->setCurrentIndex(last);
             },
-            [&] { emit window_->DBCombo2->activated(last); },
+            [&] { emit window_->findChild<QComboBox*>("DBCombo2")->activated(last); },
             [&] {
                 raw_.storeSection(0, typed.toStdString() + "R");
                 raw_.showCard(last);
             });
-        if (window_->txtBasCardNum->text() != "9999")
+        if (window_->findChild<QLineEdit*>("txtBasCardNum")->text() != "9999")
             throw std::runtime_error("the Fast Find jump did not reach the last card");
         expectMessages({}, "the Fast Find jump");
 
@@ -254,7 +256,7 @@ private:
         add(
             "12-megapixel front shown", Runs, [] {}, [&] { press("First"); },
             [&] { raw_.decodePictures(0, box); });
-        if (window_->picBasFront->pixmap().isNull())
+        if (window_->findChild<QLabel*>("picBasFront")->pixmap().isNull())
             throw std::runtime_error("the 12-megapixel front was not shown");
         expectMessages({}, "the picture");
         selectTab(SetsPage);
@@ -265,9 +267,9 @@ private:
         std::vector<double> saves, rawSaves, deletes, rawDeletes;
         for (int run = 0; run < SlowRuns; ++run) {
             press("New");
-            typeInto(window_->txtCode, NewSetCode);
+            typeInto(window_->findChild<QLineEdit*>("txtCode"), NewSetCode);
             typeInto(window_->txtDesc, "New Set");
-            typeInto(window_->txtTot, QString::number(BenchCatalogue::BigSetCards));
+            typeInto(window_->findChild<QLineEdit*>("txtTot"), QString::number(BenchCatalogue::BigSetCards));
             typeInto(window_->txtvalue, "1.50");
             saves.push_back(timeOf([&] { press("Save"); }));
             expectMessages({"Set Added"}, "Save of a new set");

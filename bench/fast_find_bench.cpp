@@ -26,7 +26,7 @@ public:
     }
 
     // The page entered as the user enters it, through its tab.
-    void selectPage(Page page) { window.TabStrip1->setCurrentIndex(page - SetsPage); }
+    void selectPage(Page page) { window.findChild<QTabBar*>("TabStrip1")->setCurrentIndex(page - SetsPage); }
 
     // The card page leaves its first card in edit mode, with its value shown in currency form: dropped,
     // so that nothing is stored between runs.
@@ -36,7 +36,7 @@ public:
     bool failed(benchmark::State& state) {
         if (!dialogs.lastMessage.isEmpty())
             state.SkipWithError(dialogs.lastMessage.toUtf8().constData());
-        else if (window.DBCombo2->count() != BenchCatalogue::BigSetCards)
+        else if (window.findChild<QComboBox*>("DBCombo2")->count() != BenchCatalogue::BigSetCards)
             state.SkipWithError("the Fast Find list does not hold every card");
         return state.error_occurred();
     }
@@ -69,13 +69,13 @@ void FastFindJumpToLastCard(benchmark::State& state) {
         // The jump leaves a card with an edit pending, which it stores first.
         big.window.datBasics.Recordset().MoveFirst();
         big.window.datBasics.Recordset().Edit();
-        big.window.txtBasSect->setText(QString::number(++edits));
-        big.window.DBCombo2->setCurrentIndex(BenchCatalogue::BigSetCards - 1);
+        big.window.findChild<QLineEdit*>("txtBasSect")->setText(QString::number(++edits));
+        big.window.findChild<QComboBox*>("DBCombo2")->setCurrentIndex(BenchCatalogue::BigSetCards - 1);
         state.ResumeTiming();
         std::int16_t Area = 2;
         big.window.DBCombo2_Click(Area);
         state.PauseTiming();
-        if (!big.failed(state) && big.window.txtBasCardNum->text() != "9999")
+        if (!big.failed(state) && big.window.findChild<QLineEdit*>("txtBasCardNum")->text() != "9999")
             state.SkipWithError("the jump did not reach the last card");
         state.ResumeTiming();
         if (state.error_occurred())

@@ -69,20 +69,22 @@ void GetPictureOfTheCard(benchmark::State& state) {
     QWidget window;
     QLabel* picBasFront = pictureBox(&window, 5520);
     QLabel* picBasBack = pictureBox(&window, 8040);
-    QLabel* picSpecFront = pictureBox(&window, 5760);
-    QLabel* picSpecBack = pictureBox(&window, 8520);
     DataSource datBasics("datBasics");
-    DataSource DatSpecials("DatSpecials");
     datBasics.setDatabaseName(card().path().toStdString());
     datBasics.setRecordSource("Basics");
     datBasics.Refresh();
     DataSource* CurData = &datBasics;
     QtDialogs dialogs;
     CommonDialog cd1;
-    CardPictures pictures(
-        {picBasFront, picBasBack, picSpecFront, picSpecBack, CurData, datBasics, DatSpecials, dialogs, cd1});
+    // Only the page's picture boxes and data source are reached.
+    QGroupBox* noFrame = nullptr;
+    QComboBox* noFastFind = nullptr;
+    QLineEdit* noBox = nullptr;
+    const CardPage basicsPage{BasicsPage, datBasics, "",          noFrame,    noFastFind, noBox, noBox, noBox,
+                              noBox,      noBox,     picBasFront, picBasBack, 1,          true,  false};
+    CardPictures pictures({{&basicsPage}, CurData, dialogs, cd1});
     for (auto _ : state) {
-        pictures.GetPicture(1);
+        pictures.GetPicture(BasicsPage);
         benchmark::DoNotOptimize(picBasFront->pixmap().cacheKey());
     }
     if (picBasFront->pixmap().isNull() || picBasBack->pixmap().isNull())

@@ -21,8 +21,8 @@ void BasCreateNewSet(benchmark::State& state) {
     execRaw(db, "INSERT OR IGNORE INTO Sets (Code, Desc) VALUES ('NEW', 'New Set')");
     SilentDialogs dialogs;
     FrmMain window(QString::fromStdString(catalogue().folder()), dialogs);
-    window.txtCode->setText("NEW");
-    window.txtTot->setText(QString::number(NewSetCards));
+    window.findChild<QLineEdit*>("txtCode")->setText("NEW");
+    window.findChild<QLineEdit*>("txtTot")->setText(QString::number(NewSetCards));
     window.txtvalue->setText("1.50");
     for (auto _ : state) {
         window.BasCreate();

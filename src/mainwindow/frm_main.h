@@ -1,5 +1,6 @@
 #pragma once
 
+#include "card_page.h"
 #include "card_pictures.h"
 #include "data_source.h"
 #include "dialogs.h"
@@ -37,9 +38,9 @@ class TabStrip;
 class Transaction;
 
 // The main window: the toolbar, the tab strip with the Sets, Basics and Specials pages, and the Fast Find
-// row. Its controls and data sources are public, as the start-up code shares them; its page state is its
-// own, named by its procedures as their own and only read by others. The procedures live in one file per
-// concern.
+// row. Its data sources and the boxes the start-up code sets are public; its other controls and its page
+// state are its own, named by its procedures as their own; the page state is only read by others. The
+// procedures live in one file per concern.
 class FrmMain : public QMainWindow, private FrmMainPageState {
     Q_OBJECT
 
@@ -79,7 +80,8 @@ public:
     void cmdSets();
     void cmdBasics();
     void cmdSpecials();
-    void EmptySpec();
+    // A page without cards begins its first one.
+    void EmptySpec(const CardPage& page);
 
     // The toolbar: every click, whatever its key, under the handler's error mode and ended by its common
     // tail.
@@ -127,11 +129,28 @@ public:
     CommonDialog cd1;
     std::vector<QIcon> ImageList1;
 
+private:
+    // The card pages, described once; made before the pictures, which are made over them.
+    CardPage describeBasicsPage();
+    CardPage describeSpecialsPage();
+    const CardPage basicsPage_ = describeBasicsPage();
+    const CardPage specialsPage_ = describeSpecialsPage();
+
+public:
     // The card pictures and the reports, lent what they use of the window.
     CardPictures pictures;
     Reports reports;
 
-    // Window controls.
+    // The boxes the start-up code gives their first focus and format.
+    QLineEdit* txtDesc = nullptr;
+    QLineEdit* txtvalue = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Window controls; each carries its name as its object name, by which tests find it.
     QToolBar* Toolbar1 = nullptr;
     TabStrip* TabStrip1 = nullptr;
     QGroupBox* Frame1 = nullptr;
@@ -147,11 +166,9 @@ public:
     QLabel* lblSet = nullptr;
     QLineEdit* txtCode = nullptr;
     QLabel* lblDesc = nullptr;
-    QLineEdit* txtDesc = nullptr;
     QLabel* lblCards = nullptr;
     QLineEdit* txtTot = nullptr;
     QLabel* lblSetVal = nullptr;
-    QLineEdit* txtvalue = nullptr;
     QLabel* Logo1 = nullptr;
 
     // Basics page.
@@ -201,11 +218,6 @@ public:
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     enum class TooltipWording { Sets, Card };
 
     void buildWindow();
@@ -247,10 +259,15 @@ private:
     bool storeRecordShown(DataSource& source, const std::function<void()>& store);
     void showSetValue();
     void showSetCardCount();
-    bool endCardEdit(int editMode);
+    bool endCardEdit(const CardPage& page, int editMode);
+    void showFastFindBox(QComboBox* shown);
     void showTabOfPageShown();
     void showPageFrame(QGroupBox* frame);
-    void openCardQuery(std::int16_t page);
+    const CardPage* cardPageOf(std::int16_t page) const;
+    const CardPage* cardPageShown() const;
+    void showCardPage(const CardPage& page);
+    void openCardQuery(const CardPage& page);
+    const QLineEdit* descriptionShown() const;
 
     QString programFolder_;
     Dialogs& dialogs_;
@@ -280,6 +297,7 @@ private:
     void connectFastFind();
     void connectFieldChecks();
     void jumpToChosenEntry(QComboBox& box);
+    void showChosenCard(const CardPage& page);
     void refuseFastFindWhileAdding(QLineEdit& firstField);
     bool valueMissing(QLineEdit& box, const QString& title);
     static bool holdsNegativeNumber(const QString& text);

@@ -15,32 +15,23 @@ void FrmMain::cmdNew() {
         false);
     setButtonsEnabled({SaveButton}, true);
 
-    switch (TabMode) {
-    case SetsPage:
+    if (TabMode == SetsPage) {
         txtCode->setReadOnly(false);
         txtCode->setFocus();
         // While a set is added, the value box takes the value of one basic card.
         lblSetVal->setText("Basic Card Value");
-        break;
-    case BasicsPage:
-        if (BasRecCount == std::numeric_limits<std::int16_t>::max())
-            throw EngineError(err::Overflow, "Overflow");
-        ++BasRecCount;
-        showText(*txtBasCardNum, QString::number(BasRecCount));
-        showText(*txtBasSet, txtCode->text());
+    } else if (const CardPage* page = cardPageShown()) {
+        if (page->countsCards) {
+            if (BasRecCount == std::numeric_limits<std::int16_t>::max())
+                throw EngineError(err::Overflow, "Overflow");
+            ++BasRecCount;
+            showText(*page->cardNumber, QString::number(BasRecCount));
+        }
+        showText(*page->setCode, txtCode->text());
         // The boxes keep the size the last picture gave them.
-        picBasFront->clear();
-        picBasBack->clear();
-        txtBasCardNum->setFocus();
-        break;
-    case SpecialsPage:
-        showText(*txtSpecCode, txtCode->text());
-        picSpecFront->clear();
-        picSpecBack->clear();
-        txtSpecCardNum->setFocus();
-        break;
-    default:
-        break;
+        page->front->clear();
+        page->back->clear();
+        page->cardNumber->setFocus();
     }
 }
 

@@ -61,16 +61,18 @@ void FrmMain::cmdFind() {
         step([&] { dialogs_.MsgBox(wording.found, vbInformation, wording.title); });
     else
         step([&] { dialogs_.MsgBox(wording.notFound, vbCritical, "Find Error"); });
-    if (TabMode != BasicsPage && TabMode != SpecialsPage)
+    const CardPage* page = cardPageShown();
+    if (!page)
         return;
     step([&] { showStoredPictures(); });
-    step([&] { OldDesc = (TabMode == BasicsPage ? txtBasDesc : txtSpecDesc)->text(); });
+    step([&] { OldDesc = page->description->text(); });
 }
 
 void FrmMain::cmdCancel() {
     ResumeNext step;
     // Takes back the card number that New proposed.
-    if (editModeOf(datBasics) == dbEditAdd)
+    const CardPage* page = cardPageShown();
+    if (page && page->countsCards && editModeOf(page->source) == dbEditAdd)
         --BasRecCount;
     step([&] { CurData->Recordset().CancelUpdate(); });
     step([&] { CurData->Recordset().Edit(); });

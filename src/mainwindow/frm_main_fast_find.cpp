@@ -40,23 +40,21 @@ void FrmMain::DBCombo1_Click(std::int16_t& Area) {
 }
 
 void FrmMain::DBCombo2_Click(std::int16_t& Area) {
-    if (Area != 2)
-        return;
-    jumpToChosenEntry(*DBCombo2);
-    pictures.GetPicture(1);
-    txtBasCardNum->setFocus();
-    showText(*txtBasValue, formatCurrencyText(txtBasValue->text()));
-    DBCombo2->setEditText("");
+    if (Area == 2)
+        showChosenCard(basicsPage_);
 }
 
 void FrmMain::DBCombo3_Click(std::int16_t& Area) {
-    if (Area != 2)
-        return;
-    jumpToChosenEntry(*DBCombo3);
-    pictures.GetPicture(2);
-    txtSpecCardNum->setFocus();
-    DBCombo3->setEditText("");
-    showText(*txtSpecValue, formatCurrencyText(txtSpecValue->text()));
+    if (Area == 2)
+        showChosenCard(specialsPage_);
+}
+
+void FrmMain::showChosenCard(const CardPage& page) {
+    jumpToChosenEntry(*page.fastFind);
+    pictures.GetPicture(page.page);
+    page.cardNumber->setFocus();
+    showText(*page.value, formatCurrencyText(page.value->text()));
+    page.fastFind->setEditText("");
 }
 
 void FrmMain::jumpToChosenEntry(QComboBox& box) {
@@ -68,11 +66,11 @@ void FrmMain::DBCombo1_GotFocus() {
 }
 
 void FrmMain::DBCombo2_GotFocus() {
-    refuseFastFindWhileAdding(*txtBasCardNum);
+    refuseFastFindWhileAdding(*basicsPage_.cardNumber);
 }
 
 void FrmMain::DBCombo3_GotFocus() {
-    refuseFastFindWhileAdding(*txtSpecCardNum);
+    refuseFastFindWhileAdding(*specialsPage_.cardNumber);
 }
 
 void FrmMain::refuseFastFindWhileAdding(QLineEdit& firstField) {

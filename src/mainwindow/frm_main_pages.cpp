@@ -21,19 +21,6 @@
 
 namespace pellimo {
 
-namespace {
-
-// The Fast Find boxes lie in one place: only the page's own is shown, and it starts empty.
-void showFastFindBox(FrmMain& window, QComboBox* shown) {
-    for (QComboBox* box : {window.DBCombo1, window.DBCombo2, window.DBCombo3})
-        if (box != shown)
-            box->hide();
-    shown->show();
-    shown->setEditText(QString());
-}
-
-} // namespace
-
 void FrmMain::connectTabStrip() {
     connect(TabStrip1, &QTabBar::currentChanged, this,
             [this] { guardHandler([this] { TabStrip1_Click(); }); });
@@ -56,8 +43,9 @@ void FrmMain::TabStrip1_Click() {
     }
     if (TabMode == SetsPage)
         SaveNav();
-    if ((TabMode == BasicsPage || TabMode == SpecialsPage) && editMode != dbEditNone) {
-        if (!endCardEdit(editMode)) {
+    const CardPage* left = cardPageShown();
+    if (left && editMode != dbEditNone) {
+        if (!endCardEdit(*left, editMode)) {
             showTabOfPageShown();
             return;
         }
@@ -85,8 +73,8 @@ void FrmMain::TabStrip1_Click() {
 
 // The card being left is saved, or dropped when it is a new special card without a description. False
 // when the catalogue refused it: the page stays with the card pending.
-bool FrmMain::endCardEdit(int editMode) {
-    if (TabMode == SpecialsPage && editMode == dbEditAdd && txtSpecDesc->text().isEmpty()) {
+bool FrmMain::endCardEdit(const CardPage& page, int editMode) {
+    if (page.beginsCardWhenEmpty && editMode == dbEditAdd && page.description->text().isEmpty()) {
         CurData->Recordset().CancelUpdate();
     } else if (!storeRecordShown([this] { CardUpdate(); })) {
         return false;
@@ -118,7 +106,7 @@ void FrmMain::cmdSets() {
     step([&] { Buttons(PrevButton).setEnabled(PrevOn); });
     step([&] { Buttons(NextButton).setEnabled(NextOn); });
     step([&] { CurData = &datSets; });
-    step([&] { showFastFindBox(*this, DBCombo1); });
+    step([&] { showFastFindBox(DBCombo1); });
     step([&] { CurData->Recordset().Edit(); });
     step([&] { OldDesc = txtDesc->text(); });
     step([&] { showSetValue(); });
@@ -128,70 +116,65 @@ void FrmMain::cmdSets() {
 }
 
 void FrmMain::cmdBasics() {
-    ResumeNext step;
-    step([&] { setToolbarTooltips(TooltipWording::Card); });
-    step([&] { mnuPic->setEnabled(true); });
-    step([&] { CurData = &datBasics; });
-    step([&] { showText(*txtBasName, txtDesc->text()); });
-    step([&] {
-        CardSQL = "SELECT Code, Card_Num, Section, Desc, Value, Front, Back FROM Basics WHERE code =? "
-                  "ORDER BY Code, Card_Num";
-    });
-    step([&] { openCardQuery(BasicsPage); });
-    step([&] { datBasics.Recordset().MoveLast(); });
-    step([&] {
-        const long count = datBasics.Recordset().RecordCount();
-        BasRecCount =
-            static_cast<std::int16_t>(std::min<long>(count, std::numeric_limits<std::int16_t>::max()));
-    });
-    step([&] { datBasics.Recordset().MoveFirst(); });
-    step([&] { CurData->Recordset().Edit(); });
-    step([&] { OldDesc = txtBasDesc->text(); });
-    step([&] { pictures.GetPicture(1); });
-    step([&] { showPageFrame(Frame2); });
-    step([&] { Buttons(PrevButton).setEnabled(true); });
-    step([&] { Buttons(NextButton).setEnabled(true); });
-    step([&] { txtBasCardNum->setFocus(); });
-    step([&] { showText(*txtBasValue, formatCurrencyText(txtBasValue->text())); });
-    step([&] { showFastFindBox(*this, DBCombo2); });
+    showCardPage(basicsPage_);
 }
 
 void FrmMain::cmdSpecials() {
+    showCardPage(specialsPage_);
+}
+
+void FrmMain::showCardPage(const CardPage& page) {
     ResumeNext step;
     step([&] { setToolbarTooltips(TooltipWording::Card); });
     step([&] { mnuPic->setEnabled(true); });
-    step([&] { showText(*txtSpecName, txtDesc->text()); });
-    step([&] { CardSQL = "SELECT * FROM Specials WHERE code =? ORDER BY Code, Card_Num"; });
-    step([&] { openCardQuery(SpecialsPage); });
-    if (step([&] { DatSpecials.Recordset().MoveLast(); }) == err::NoCurrentRecord) {
-        step([&] { CurData = &DatSpecials; });
+    step([&] { CurData = &page.source; });
+    step([&] { showText(*page.setName, txtDesc->text()); });
+    step([&] { CardSQL = page.query; });
+    step([&] { openCardQuery(page); });
+    const bool noCards = step([&] { page.source.Recordset().MoveLast(); }) == err::NoCurrentRecord;
+    if (noCards && page.beginsCardWhenEmpty) {
         // Without a record begun, EmptySpec would offer Save with nothing to save.
         if (step([&] { CurData->Recordset().AddNew(); }) == 0)
-            step([&] { EmptySpec(); });
+            step([&] { EmptySpec(page); });
     } else {
-        step([&] { DatSpecials.Recordset().MoveFirst(); });
-        step([&] { CurData = &DatSpecials; });
+        if (page.countsCards) {
+            step([&] {
+                const long count = page.source.Recordset().RecordCount();
+                BasRecCount = static_cast<std::int16_t>(
+                    std::min<long>(count, std::numeric_limits<std::int16_t>::max()));
+            });
+        }
+        step([&] { page.source.Recordset().MoveFirst(); });
         step([&] { CurData->Recordset().Edit(); });
-        step([&] { OldDesc = txtSpecDesc->text(); });
-        step([&] { pictures.GetPicture(2); });
+        step([&] { OldDesc = page.description->text(); });
+        step([&] { pictures.GetPicture(page.page); });
         step([&] { Buttons(PrevButton).setEnabled(true); });
         step([&] { Buttons(NextButton).setEnabled(true); });
     }
-    step([&] { showFastFindBox(*this, DBCombo3); });
-    step([&] { showPageFrame(Frame3); });
-    step([&] { txtSpecCardNum->setFocus(); });
-    step([&] { showText(*txtSpecValue, formatCurrencyText(txtSpecValue->text())); });
+    step([&] { showFastFindBox(page.fastFind); });
+    step([&] { showPageFrame(page.frame); });
+    step([&] { page.cardNumber->setFocus(); });
+    step([&] { showText(*page.value, formatCurrencyText(page.value->text())); });
 }
 
-void FrmMain::EmptySpec() {
+void FrmMain::EmptySpec(const CardPage& page) {
     dialogs_.MsgBox("Currently there are no specials cards for this set", vbCritical, "New Set of Specials");
     setButtonsEnabled({NewButton, FirstButton, PrevButton, NextButton, LastButton, DeleteButton, FindButton},
                       false);
     setButtonsEnabled({CancelButton, SaveButton}, true);
     Buttons(ReportButton).setEnabled(false);
-    showText(*txtSpecCode, txtCode->text());
-    blankBox(*picSpecFront);
-    blankBox(*picSpecBack);
+    showText(*page.setCode, txtCode->text());
+    blankBox(*page.front);
+    blankBox(*page.back);
+}
+
+// The Fast Find boxes lie in one place: only the page's own is shown, and it starts empty.
+void FrmMain::showFastFindBox(QComboBox* shown) {
+    for (QComboBox* box : {DBCombo1, DBCombo2, DBCombo3})
+        if (box != shown)
+            box->hide();
+    shown->show();
+    shown->setEditText(QString());
 }
 
 void FrmMain::showPageFrame(QGroupBox* frame) {
@@ -202,11 +185,22 @@ void FrmMain::showPageFrame(QGroupBox* frame) {
     frame->show();
 }
 
+const CardPage* FrmMain::cardPageOf(std::int16_t page) const {
+    for (const CardPage* card : {&basicsPage_, &specialsPage_})
+        if (card->page == page)
+            return card;
+    return nullptr;
+}
+
+// None on the Sets page.
+const CardPage* FrmMain::cardPageShown() const {
+    return cardPageOf(TabMode);
+}
+
 // The card page's query, with the set's code bound to it. A query that fails is reported and leaves the
 // page empty, never on the cards of the set shown before.
-void FrmMain::openCardQuery(std::int16_t page) {
-    const bool basics = page == BasicsPage;
-    DataSource& source = basics ? datBasics : DatSpecials;
+void FrmMain::openCardQuery(const CardPage& page) {
+    DataSource& source = page.source;
     try {
         source.setRecordSource(RecordSource(CardSQL.toStdString(), {Value(txtCode->text().toStdString())}));
         source.Refresh();
@@ -216,12 +210,11 @@ void FrmMain::openCardQuery(std::int16_t page) {
         dialogs_.MsgBox(QString::fromUtf8(failure.what()), vbOKOnly, "Pellimo");
         ResumeNext step;
         step([&] { source.Close(); });
-        const QLineEdit* setName = basics ? txtBasName : txtSpecName;
-        for (QLineEdit* box : (basics ? Frame2 : Frame3)->findChildren<QLineEdit*>())
-            if (box != setName)
+        for (QLineEdit* box : page.frame->findChildren<QLineEdit*>())
+            if (box != page.setName)
                 box->clear();
-        blankBox(basics ? *picBasFront : *picSpecFront);
-        blankBox(basics ? *picBasBack : *picSpecBack);
+        blankBox(*page.front);
+        blankBox(*page.back);
     }
 }
 

@@ -61,11 +61,10 @@ bool addBasicCard(Recordset& basics, Dialogs& dialogs, const Value& code, int nu
 } // namespace
 
 void FrmMain::CardUpdate() {
-    if (TabMode == BasicsPage || TabMode == SpecialsPage) {
-        const bool basics = TabMode == BasicsPage;
+    if (const CardPage* page = cardPageShown()) {
         pictures.storePending(TabMode);
-        NewDesc = (basics ? txtBasDesc : txtSpecDesc)->text();
-        (basics ? DBCombo2 : DBCombo3)->setEditText("");
+        NewDesc = page->description->text();
+        page->fastFind->setEditText("");
     }
     CurData->Recordset().Update();
     if (NewDesc != OldDesc) {
@@ -111,12 +110,9 @@ void FrmMain::cmdDel() {
         if (deleted)
             dialogs_.MsgBox("Record(s) Deleted", vbOKOnly, "Delete");
     }
-    if (TabMode == BasicsPage) {
-        picBasFront->clear();
-        picBasBack->clear();
-    } else if (TabMode == SpecialsPage) {
-        picSpecFront->clear();
-        picSpecBack->clear();
+    if (const CardPage* page = cardPageShown()) {
+        page->front->clear();
+        page->back->clear();
     }
     showStoredPictures();
     CurData->Recordset().Edit();
@@ -140,10 +136,8 @@ bool FrmMain::deleteRecordShown() {
 
 // The stored pictures of the current card, on the card page shown.
 void FrmMain::showStoredPictures() {
-    if (TabMode == BasicsPage)
-        pictures.GetPicture(1);
-    else if (TabMode == SpecialsPage)
-        pictures.GetPicture(2);
+    if (cardPageShown())
+        pictures.GetPicture(TabMode);
 }
 
 } // namespace pellimo

@@ -16,8 +16,7 @@
 namespace pellimo {
 
 FrmMain::FrmMain(QString programFolder, Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), pictures({picBasFront, picBasBack, picSpecFront, picSpecBack, CurData, datBasics,
-                                     DatSpecials, dialogs, cd1}),
+    : QMainWindow(parent), pictures({{&basicsPage_, &specialsPage_}, CurData, dialogs, cd1}),
       reports(dialogs, cd1, datrep, programFolder), programFolder_(std::move(programFolder)),
       dialogs_(dialogs), totals_(programFolder_.toStdString()) {
     keepWindowsAliveWhileLocked();

@@ -14,24 +14,6 @@
 
 namespace pellimo {
 
-namespace {
-
-// The box whose text is the description of the record shown on the page.
-const QLineEdit* descriptionBox(const FrmMain& window) {
-    switch (window.pageState().TabMode) {
-    case SetsPage:
-        return window.txtDesc;
-    case BasicsPage:
-        return window.txtBasDesc;
-    case SpecialsPage:
-        return window.txtSpecDesc;
-    default:
-        return nullptr;
-    }
-}
-
-} // namespace
-
 void FrmMain::connectToolbar() {
     for (ToolbarButton index : allToolbarButtons) {
         QToolButton* button = &Buttons(index);
@@ -140,7 +122,7 @@ bool FrmMain::moveRecord(RecordMove move) {
 
 // Stores the record shown before a move; false when the catalogue refused it, and the move is off.
 bool FrmMain::leaveRecord() {
-    if (TabMode == BasicsPage || TabMode == SpecialsPage)
+    if (cardPageShown())
         return storeRecordShown([this] { CardUpdate(); });
     if (TabMode != SetsPage)
         return true;
@@ -185,9 +167,17 @@ void FrmMain::arriveAtRecord() {
     step([&] { CurData->Recordset().Edit(); });
     step([&] { showStoredPictures(); });
     step([&] {
-        if (const QLineEdit* box = descriptionBox(*this))
+        if (const QLineEdit* box = descriptionShown())
             OldDesc = box->text();
     });
+}
+
+// The box whose text is the description of the record shown on the page.
+const QLineEdit* FrmMain::descriptionShown() const {
+    if (TabMode == SetsPage)
+        return txtDesc;
+    const CardPage* page = cardPageShown();
+    return page ? page->description : nullptr;
 }
 
 void FrmMain::runCommonTail(bool keepSetTotals) {
@@ -205,15 +195,11 @@ void FrmMain::runCommonTail(bool keepSetTotals) {
         step([&] { showText(*txtvalue, formatCurrencyText(txtvalue->text())); });
         step([&] { showSetCardCount(); });
         break;
-    case BasicsPage:
-        step([&] { txtBasCardNum->setFocus(); });
-        step([&] { showText(*txtBasValue, formatCurrencyText(txtBasValue->text())); });
-        break;
-    case SpecialsPage:
-        step([&] { txtSpecCardNum->setFocus(); });
-        step([&] { showText(*txtSpecValue, formatCurrencyText(txtSpecValue->text())); });
-        break;
     default:
+        if (const CardPage* page = cardPageShown()) {
+            step([&] { page->cardNumber->setFocus(); });
+            step([&] { showText(*page->value, formatCurrencyText(page->value->text())); });
+        }
         break;
     }
 }

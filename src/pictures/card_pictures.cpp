@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLabel>
 #include <exception>
+#include <utility>
 
 namespace pellimo {
 
@@ -37,39 +38,50 @@ void blankFailedBox(QLabel& box) {
 
 } // namespace
 
-CardPictures::CardPictures(PictureHost host)
-    : host_(host), recordChanges_{dropPendingOnRecordChange(host_.datBasics, BasicsPage),
-                                  dropPendingOnRecordChange(host_.DatSpecials, SpecialsPage)} {}
+CardPictures::CardPictures(PictureHost host) : host_(std::move(host)) {
+    for (const CardPage* page : host_.cardPages)
+        recordChanges_.push_back(dropPendingOnRecordChange(*page));
+}
 
 CardPictures::~CardPictures() {
     for (const QMetaObject::Connection& connection : recordChanges_)
         QObject::disconnect(connection);
 }
 
-QLabel& CardPictures::boxOf(int slot) const {
-    switch (slot) {
-    case 1:
-        return *host_.picBasFront;
-    case 2:
-        return *host_.picBasBack;
-    case 3:
-        return *host_.picSpecFront;
-    default:
-        return *host_.picSpecBack;
-    }
+const CardPage* CardPictures::cardPage(std::int16_t TabMode) const {
+    for (const CardPage* page : host_.cardPages)
+        if (page->page == TabMode)
+            return page;
+    return nullptr;
 }
 
-DataSource& CardPictures::receiverOf(int slot) const {
-    return slot <= 2 ? host_.datBasics : host_.DatSpecials;
+const CardPage* CardPictures::pageOfSlot(int slot) const {
+    for (const CardPage* page : host_.cardPages)
+        if (slot == pictureSlotOf(*page, PictureSide::Front) ||
+            slot == pictureSlotOf(*page, PictureSide::Back))
+            return page;
+    return nullptr;
+}
+
+std::optional<int> CardPictures::slotOn(std::int16_t TabMode, PictureSide side) const {
+    if (const CardPage* page = cardPage(TabMode))
+        return pictureSlotOf(*page, side);
+    return std::nullopt;
+}
+
+// Only for a slot some page names.
+QLabel& CardPictures::boxOf(int slot) const {
+    const CardPage& page = *pageOfSlot(slot);
+    return slot == pictureSlotOf(page, PictureSide::Front) ? *page.front : *page.back;
 }
 
 void CardPictures::GetPicture(std::int16_t Index) {
-    if (Index != 1 && Index != 2)
+    const CardPage* page = cardPage(Index);
+    if (!page)
         return;
     const QString temporaryPath = temporaryPicturePath();
-    const int frontSlot = Index == 1 ? 1 : 3;
-    showStored(frontSlot, temporaryPath);
-    showStored(frontSlot + 1, temporaryPath);
+    showStored(pictureSlotOf(*page, PictureSide::Front), temporaryPath);
+    showStored(pictureSlotOf(*page, PictureSide::Back), temporaryPath);
 }
 
 void CardPictures::showStored(int slot, const QString& temporaryPath) {
@@ -92,7 +104,8 @@ void CardPictures::showStored(int slot, const QString& temporaryPath) {
 }
 
 void CardPictures::PutPicture(std::int16_t Index) {
-    if (Index < 1 || Index > 4)
+    const CardPage* page = pageOfSlot(Index);
+    if (!page)
         return;
     const QString& pending = picFile_[Index];
     if (pending.isEmpty())
@@ -100,7 +113,7 @@ void CardPictures::PutPicture(std::int16_t Index) {
     if (pending == QStringLiteral("NULL"))
         host_.CurData->Recordset().Fields(pictureFieldOf(Index)).setValue(Value(""));
     else
-        WritePicturetoDatabase(receiverOf(Index), pictureFieldOf(Index), pending);
+        WritePicturetoDatabase(page->source, pictureFieldOf(Index), pending);
 }
 
 void CardPictures::WritePicturetoDatabase(DataSource& Table, const std::string& Fieldname,
@@ -141,7 +154,7 @@ void CardPictures::SizePicture(QLabel& box, const QString& fileName) {
 
 void CardPictures::storePending(std::int16_t TabMode) {
     for (PictureSide side : {PictureSide::Front, PictureSide::Back}) {
-        const std::optional<int> slot = pictureSlotOn(TabMode, side);
+        const std::optional<int> slot = slotOn(TabMode, side);
         if (slot && picChanged_[*slot] == QStringLiteral("Y")) {
             PutPicture(static_cast<std::int16_t>(*slot));
             picChanged_[*slot].clear();
@@ -151,13 +164,14 @@ void CardPictures::storePending(std::int16_t TabMode) {
 
 // The one place that ties a page's pending pictures to the record shown. The save of the card shown puts
 // them before it changes any record (storePending), so what it leaves pending is dropped here.
-QMetaObject::Connection CardPictures::dropPendingOnRecordChange(DataSource& source, std::int16_t page) {
-    return QObject::connect(&source, &DataSource::currentChanged, [this, page] { dropPending(page); });
+QMetaObject::Connection CardPictures::dropPendingOnRecordChange(const CardPage& page) {
+    return QObject::connect(&page.source, &DataSource::currentChanged,
+                            [this, tab = page.page] { dropPending(tab); });
 }
 
 void CardPictures::dropPending(std::int16_t TabMode) {
     for (PictureSide side : {PictureSide::Front, PictureSide::Back})
-        if (const std::optional<int> slot = pictureSlotOn(TabMode, side))
+        if (const std::optional<int> slot = slotOn(TabMode, side))
             picChanged_[*slot].clear();
 }
 

@@ -8,22 +8,19 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 class QLabel;
 
 namespace pellimo {
 
-// What the main window owns and lends to its pictures. The boxes are reached through the window's own
-// pointers, so the pictures may be made before the window has built its controls.
+// What the main window owns and lends to its pictures: its card pages, each with its picture boxes, its
+// slots and its data source.
 struct PictureHost {
-    QLabel*& picBasFront;
-    QLabel*& picBasBack;
-    QLabel*& picSpecFront;
-    QLabel*& picSpecBack;
+    std::vector<const CardPage*> cardPages;
     DataSource*& CurData;
-    DataSource& datBasics;
-    DataSource& DatSpecials;
     Dialogs& dialogs;
     CommonDialog& cd1;
 };
@@ -40,12 +37,12 @@ public:
     CardPictures(const CardPictures&) = delete;
     CardPictures& operator=(const CardPictures&) = delete;
 
-    // Shows the stored front and back of CurData's current record: Index 1 in the Basics boxes, 2 in the
-    // Specials boxes, any other value nowhere. A picture that cannot be shown leaves its box blank, shown
-    // and stretching, and nothing is reported. What was pending for those boxes is dropped: they no longer
-    // show it.
+    // Shows the stored front and back of CurData's current record in the boxes of card page Index (the
+    // page's number, as TabMode holds it); any other value shows nothing. A picture that cannot be shown
+    // leaves its box blank, shown and stretching, and nothing is reported. What was pending for those boxes
+    // is dropped: they no longer show it.
     void GetPicture(std::int16_t Index);
-    // Writes slot Index's pending value (1 to 4) into the current record of its page, which must be in
+    // Writes slot Index's pending value into the current record of its page, which must be in
     // edit or add mode: "NULL" stores the empty value through CurData, a path the file's bytes through the
     // slot's own data source, "" nothing.
     void PutPicture(std::int16_t Index);
@@ -56,8 +53,7 @@ public:
     // Loads the picture into the box, fitted into 2172 x 2532 twips with its proportions kept.
     void SizePicture(QLabel& box, const QString& fileName);
 
-    // The Picture menu, for the page TabMode names (BasicsPage or SpecialsPage; any other page: no slot, no
-    // box).
+    // The Picture menu, for the card page TabMode names (any other page: no slot, no box).
     void mnuPicFront_Click(std::int16_t TabMode);
     void mnuPicBack_Click(std::int16_t TabMode);
     void mnuPicClrFront_Click(std::int16_t TabMode);
@@ -67,7 +63,7 @@ public:
     // then no longer pending. A picture that cannot be put stays pending, and the failure goes on.
     void storePending(std::int16_t TabMode);
 
-    // Slots 1 to 4 (basic front, basic back, special front, special back; entry 0 is unused): the picture
+    // The slots the card pages name (1 to 4; entry 0 is unused): the picture
     // chosen (a path, or "NULL" for a clear), and "Y" while it waits for the save.
     const std::array<QString, 5>& PicFile() const { return picFile_; }
     const std::array<QString, 5>& PicChanged() const { return picChanged_; }
@@ -76,20 +72,22 @@ public:
     QString PicFolder;
 
 private:
+    const CardPage* cardPage(std::int16_t TabMode) const;
+    const CardPage* pageOfSlot(int slot) const;
+    std::optional<int> slotOn(std::int16_t TabMode, PictureSide side) const;
     QLabel& boxOf(int slot) const;
-    DataSource& receiverOf(int slot) const;
     void showStored(int slot, const QString& temporaryPath);
     void loadPicture(std::int16_t TabMode, PictureSide side);
     bool choosePictureFile();
     bool showChosenPicture(std::int16_t TabMode, PictureSide side);
     void clearPicture(std::int16_t TabMode, PictureSide side);
-    QMetaObject::Connection dropPendingOnRecordChange(DataSource& source, std::int16_t page);
+    QMetaObject::Connection dropPendingOnRecordChange(const CardPage& page);
     void dropPending(std::int16_t TabMode);
 
     PictureHost host_;
     std::array<QString, 5> picFile_{};
     std::array<QString, 5> picChanged_{};
-    std::array<QMetaObject::Connection, 2> recordChanges_;
+    std::vector<QMetaObject::Connection> recordChanges_;
 };
 
 } // namespace pellimo

@@ -68,7 +68,7 @@ bool CardPictures::choosePictureFile() {
 // A file that cannot be shown changes nothing: the slot keeps its earlier pending value and mark, and the
 // box its picture, so the file can never reach the record.
 bool CardPictures::showChosenPicture(std::int16_t TabMode, PictureSide side) {
-    const std::optional<int> slot = pictureSlotOn(TabMode, side);
+    const std::optional<int> slot = slotOn(TabMode, side);
     if (!slot)
         return true;
     const QString& chosen = host_.cd1.fileName;
@@ -82,7 +82,7 @@ bool CardPictures::showChosenPicture(std::int16_t TabMode, PictureSide side) {
 }
 
 void CardPictures::clearPicture(std::int16_t TabMode, PictureSide side) {
-    const std::optional<int> slot = pictureSlotOn(TabMode, side);
+    const std::optional<int> slot = slotOn(TabMode, side);
     if (!slot)
         return;
     picFile_[*slot] = QStringLiteral("NULL");

@@ -2,13 +2,8 @@
 
 namespace pellimo {
 
-std::optional<int> pictureSlotOn(std::int16_t TabMode, PictureSide side) {
-    const int back = side == PictureSide::Back ? 1 : 0;
-    if (TabMode == BasicsPage)
-        return 1 + back;
-    if (TabMode == SpecialsPage)
-        return 3 + back;
-    return std::nullopt;
+int pictureSlotOf(const CardPage& page, PictureSide side) {
+    return page.frontSlot + (side == PictureSide::Back ? 1 : 0);
 }
 
 std::string pictureFieldOf(int slot) {

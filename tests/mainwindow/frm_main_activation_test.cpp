@@ -1,6 +1,7 @@
 #include "about_box.h"
 #include "frm_main_fixture.h"
 #include "qt_dialogs.h"
+#include "window_control.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -33,7 +34,7 @@ protected:
 
     void browseToSecondSet() {
         press("Next");
-        ASSERT_EQ(window->txtCode->text(), "S2");
+        ASSERT_EQ(control<QLineEdit>(*window, "txtCode").text(), "S2");
     }
 };
 
@@ -41,14 +42,14 @@ TEST_F(FrmMainActivationTest, ReturnFromTheAboutBoxGoesBackToTheFirstSetWhatever
     FrmMain& w = start();
     browseToSecondSet();
     selectTab(BasicsPage);
-    w.txtvalue->clear();
+    control<QLineEdit>(w, "txtvalue").clear();
 
     activateThroughAndBack(*showAboutBox());
 
-    EXPECT_EQ(w.txtCode->text(), "S1");
+    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "S1");
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
     EXPECT_EQ(w.pageState().OldDesc, "First Set");
-    EXPECT_EQ(w.txtvalue->text(), "$3.00");
+    EXPECT_EQ(control<QLineEdit>(w, "txtvalue").text(), "$3.00");
     EXPECT_EQ(w.pageState().TabMode, BasicsPage);
     EXPECT_EQ(w.pageState().CurData, &w.datBasics);
 }
@@ -60,7 +61,7 @@ TEST_F(FrmMainActivationTest, ClosingTheAboutBoxHandsBackAnActivation) {
     browseToSecondSet();
     about->close();
     activate(w);
-    EXPECT_EQ(w.txtCode->text(), "S1");
+    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "S1");
 }
 
 TEST_F(FrmMainActivationTest, ClosingARealMessageBoxIsNoActivation) {
@@ -82,7 +83,7 @@ TEST_F(FrmMainActivationTest, ClosingARealMessageBoxIsNoActivation) {
     window->showHelp(); // no help file: a message box
     activate(*window);
     EXPECT_EQ(boxesShown, 1);
-    EXPECT_EQ(window->txtCode->text(), "S2");
+    EXPECT_EQ(control<QLineEdit>(*window, "txtCode").text(), "S2");
 }
 
 TEST_F(FrmMainActivationTest, ComingBackFromAnotherApplicationIsNoActivation) {
@@ -91,24 +92,24 @@ TEST_F(FrmMainActivationTest, ComingBackFromAnotherApplicationIsNoActivation) {
     emit qApp->focusWindowChanged(nullptr);
     emit qApp->focusWindowChanged(w.windowHandle());
     settle();
-    EXPECT_EQ(w.txtCode->text(), "S2");
+    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "S2");
 }
 
 TEST_F(FrmMainActivationTest, NewSetBeingAddedStaysPendingWithWhatWasTyped) {
     FrmMain& w = start();
     press("New");
-    QTest::keyClicks(w.txtCode, "NEW1");
+    QTest::keyClicks(&control<QLineEdit>(w, "txtCode"), "NEW1");
 
     activateThroughAndBack(*showAboutBox());
 
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditAdd);
-    EXPECT_EQ(w.txtCode->text(), "NEW1");
-    EXPECT_EQ(w.lblSetVal->text(), "Basic Card Value");
+    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "NEW1");
+    EXPECT_EQ(control<QLabel>(w, "lblSetVal").text(), "Basic Card Value");
 }
 
 TEST_F(FrmMainActivationTest, EditTypedBeforeTheActivationIsStored) {
     FrmMain& w = start();
-    w.txtDesc->setText("Renamed Set");
+    control<QLineEdit>(w, "txtDesc").setText("Renamed Set");
     activateThroughAndBack(*showAboutBox());
     EXPECT_EQ(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'S1'").toString(), "Renamed Set");
     EXPECT_EQ(w.pageState().OldDesc, "Renamed Set");

@@ -1,5 +1,6 @@
 #include "frm_main_fixture.h"
 #include "skipped_failure_log.h"
+#include "window_control.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -30,23 +31,23 @@ TEST_F(FrmMainAddModeTest, NewOnTheBasicsPageProposesTheNextCardNumber) {
     selectTab(BasicsPage);
     ASSERT_EQ(w.pageState().BasRecCount, 12);
     const QSize wide(200, 90);
-    showPicture(w.picBasFront, wide);
-    showPicture(w.picBasBack, wide);
+    showPicture(&control<QLabel>(w, "picBasFront"), wide);
+    showPicture(&control<QLabel>(w, "picBasBack"), wide);
 
     press("New");
 
     EXPECT_EQ(w.pageState().BasRecCount, 13);
-    EXPECT_EQ(w.txtBasCardNum->text(), "13");
-    EXPECT_EQ(w.txtBasSet->text(), "S1");
-    EXPECT_TRUE(w.picBasFront->pixmap().isNull());
-    EXPECT_TRUE(w.picBasBack->pixmap().isNull());
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "13");
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasSet").text(), "S1");
+    EXPECT_TRUE(control<QLabel>(w, "picBasFront").pixmap().isNull());
+    EXPECT_TRUE(control<QLabel>(w, "picBasBack").pixmap().isNull());
     // Emptied, not resized: the boxes keep the size of the picture shown before.
-    EXPECT_EQ(w.picBasFront->size(), wide);
-    EXPECT_EQ(w.focusWidget(), w.txtBasCardNum);
+    EXPECT_EQ(control<QLabel>(w, "picBasFront").size(), wide);
+    EXPECT_EQ(w.focusWidget(), &control<QLineEdit>(w, "txtBasCardNum"));
 
     press("Save");
     press("New");
-    EXPECT_EQ(w.txtBasCardNum->text(), "14");
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "14");
 }
 
 TEST_F(FrmMainAddModeTest, NewOnTheSpecialsPageFillsTheSetButProposesNoNumber) {
@@ -54,9 +55,9 @@ TEST_F(FrmMainAddModeTest, NewOnTheSpecialsPageFillsTheSetButProposesNoNumber) {
     FrmMain& w = start();
     selectTab(SpecialsPage);
     press("New");
-    EXPECT_EQ(w.txtSpecCode->text(), "S1");
-    EXPECT_EQ(w.txtSpecCardNum->text(), "");
-    EXPECT_EQ(w.focusWidget(), w.txtSpecCardNum);
+    EXPECT_EQ(control<QLineEdit>(w, "txtSpecCode").text(), "S1");
+    EXPECT_EQ(control<QLineEdit>(w, "txtSpecCardNum").text(), "");
+    EXPECT_EQ(w.focusWidget(), &control<QLineEdit>(w, "txtSpecCardNum"));
     EXPECT_EQ(w.pageState().BasRecCount, 0);
 }
 
@@ -69,8 +70,8 @@ TEST_F(FrmMainAddModeTest, ToolbarTurnsToAddModeAndCancelKeepsItsState) {
         EXPECT_FALSE(w.Buttons(i).isEnabled()) << i;
     EXPECT_TRUE(w.Buttons(SaveButton).isEnabled());
     EXPECT_FALSE(w.Buttons(CancelButton).isEnabled());
-    EXPECT_FALSE(w.txtCode->isReadOnly());
-    EXPECT_EQ(w.focusWidget(), w.txtCode);
+    EXPECT_FALSE(control<QLineEdit>(w, "txtCode").isReadOnly());
+    EXPECT_EQ(w.focusWidget(), &control<QLineEdit>(w, "txtCode"));
 }
 
 TEST_F(FrmMainAddModeTest, CardNumberPastTheLargestFailsAfterTheToolbar) {
@@ -86,7 +87,7 @@ TEST_F(FrmMainAddModeTest, CardNumberPastTheLargestFailsAfterTheToolbar) {
     EXPECT_TRUE(skipped.lines().join('\n').contains("failure 6:"))
         << skipped.lines().join('\n').toStdString();
     EXPECT_EQ(w.pageState().BasRecCount, 32767);
-    EXPECT_EQ(w.txtBasCardNum->text(), "");
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "");
     EXPECT_TRUE(w.Buttons(SaveButton).isEnabled());
     EXPECT_FALSE(w.Buttons(NewButton).isEnabled());
 }

@@ -1,4 +1,5 @@
 #include "toolbar_pages_fixture.h"
+#include "window_control.h"
 
 #include <QLocale>
 
@@ -25,18 +26,18 @@ protected:
         PinnedLocale locale(name);
         FrmMain& w = start();
         selectTab(BasicsPage);
-        retype(w.txtBasValue, "1.50");
-        QTest::keyClick(w.txtBasValue, Qt::Key_Tab); // the number check passes
+        retype(&control<QLineEdit>(w, "txtBasValue"), "1.50");
+        QTest::keyClick(&control<QLineEdit>(w, "txtBasValue"), Qt::Key_Tab); // the number check passes
         press("Next");
         press("Prev");
         EXPECT_EQ(basicValue("S1", 1), 15000);
-        EXPECT_EQ(w.txtBasValue->text(), QLocale().toCurrencyString(1.5));
+        EXPECT_EQ(control<QLineEdit>(w, "txtBasValue").text(), QLocale().toCurrencyString(1.5));
 
         // The program's own currency form, only passed through, stores its amount.
         press("Last");
-        EXPECT_EQ(w.txtBasValue->text(), QLocale().toCurrencyString(1234.5));
-        w.txtBasValue->setFocus();
-        QTest::keyClick(w.txtBasValue, Qt::Key_Tab);
+        EXPECT_EQ(control<QLineEdit>(w, "txtBasValue").text(), QLocale().toCurrencyString(1234.5));
+        control<QLineEdit>(w, "txtBasValue").setFocus();
+        QTest::keyClick(&control<QLineEdit>(w, "txtBasValue"), Qt::Key_Tab);
         press("First");
         EXPECT_EQ(basicValue("S1", 3), 12345000);
 
@@ -84,19 +85,19 @@ protected:
         press("Last");
         press("Prev");
         press("Prev");
-        ASSERT_EQ(w.txtCode->text(), "T1");
-        EXPECT_EQ(w.txtTot->text(), "10000");
-        EXPECT_EQ(w.txtvalue->text(), QLocale().toCurrencyString(123387.67));
+        ASSERT_EQ(control<QLineEdit>(w, "txtCode").text(), "T1");
+        EXPECT_EQ(control<QLineEdit>(w, "txtTot").text(), "10000");
+        EXPECT_EQ(control<QLineEdit>(w, "txtvalue").text(), QLocale().toCurrencyString(123387.67));
         press("Next");
         EXPECT_EQ(count("SELECT Cards FROM Sets WHERE Code = 'T1'"), 10000);
         EXPECT_EQ(count("SELECT Value FROM Sets WHERE Code = 'T1'"), 1233876700);
 
         selectTab(BasicsPage);
-        EXPECT_EQ(w.txtBasCardNum->text(), "-32768");
+        EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "-32768");
         press("Next");
-        EXPECT_EQ(w.txtBasValue->text(), QLocale().toCurrencyString(123456.78));
+        EXPECT_EQ(control<QLineEdit>(w, "txtBasValue").text(), QLocale().toCurrencyString(123456.78));
         press("Next");
-        EXPECT_EQ(w.txtBasCardNum->text(), "32767");
+        EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "32767");
         press("Next");
         selectTab(SetsPage);
         press("Next");
@@ -135,13 +136,13 @@ TEST_F(BoxValuesTest, TypingStopsAtTheBoxLimit) {
     // No box cuts what the program writes into it, wherever the write comes from.
     for (const QLineEdit* box : w.findChildren<QLineEdit*>())
         EXPECT_EQ(box->maxLength(), QLineEdit().maxLength()) << box->objectName().toStdString();
-    retype(w.txtTot, "123456");
-    EXPECT_EQ(w.txtTot->text(), "1234");
+    retype(&control<QLineEdit>(w, "txtTot"), "123456");
+    EXPECT_EQ(control<QLineEdit>(w, "txtTot").text(), "1234");
     selectTab(BasicsPage);
-    retype(w.txtBasValue, "123456789012");
-    EXPECT_EQ(w.txtBasValue->text(), "1234567890");
-    retype(w.txtBasCardNum, "98765");
-    EXPECT_EQ(w.txtBasCardNum->text(), "9876");
+    retype(&control<QLineEdit>(w, "txtBasValue"), "123456789012");
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasValue").text(), "1234567890");
+    retype(&control<QLineEdit>(w, "txtBasCardNum"), "98765");
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "9876");
 }
 
 // A name longer than its box shows its first characters wherever it comes from: the data source, or the
@@ -159,10 +160,10 @@ TEST_F(BoxValuesTest, LongNamesShowFromTheirStart) {
         EXPECT_EQ(box->cursorPosition(), 0) << box->objectName().toStdString();
     };
     selectTab(BasicsPage);
-    expectShownFromStart(w.txtBasName);
-    expectShownFromStart(w.txtBasDesc);
+    expectShownFromStart(&control<QLineEdit>(w, "txtBasName"));
+    expectShownFromStart(&control<QLineEdit>(w, "txtBasDesc"));
     selectTab(SpecialsPage);
-    expectShownFromStart(w.txtSpecName);
+    expectShownFromStart(&control<QLineEdit>(w, "txtSpecName"));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "toolbar_pages_fixture.h"
+#include "window_control.h"
 
 #include <QAbstractItemModel>
 #include <QComboBox>
@@ -30,10 +31,10 @@ protected:
 
 TEST_F(BrowsingTest, MovesOverUnchangedSetsWriteNothing) {
     start();
-    QSignalSpy resets(window->DBCombo1->model(), &QAbstractItemModel::modelReset);
+    QSignalSpy resets(control<QComboBox>(*window, "DBCombo1").model(), &QAbstractItemModel::modelReset);
     for (const char* key : {"Next", "Next", "Prev", "Last", "First"})
         press(key);
-    EXPECT_EQ(window->txtvalue->text(), "$11.00");
+    EXPECT_EQ(control<QLineEdit>(*window, "txtvalue").text(), "$11.00");
     EXPECT_EQ(writes(1), 0);
     EXPECT_EQ(resets.count(), 0);
 }
@@ -41,13 +42,13 @@ TEST_F(BrowsingTest, MovesOverUnchangedSetsWriteNothing) {
 TEST_F(BrowsingTest, MovesOverUnchangedCardsWriteNothingAndAnEditWritesOnlyItsCard) {
     start();
     selectTab(BasicsPage);
-    QSignalSpy resets(window->DBCombo2->model(), &QAbstractItemModel::modelReset);
+    QSignalSpy resets(control<QComboBox>(*window, "DBCombo2").model(), &QAbstractItemModel::modelReset);
     for (const char* key : {"Next", "Next", "Prev", "First"})
         press(key);
-    EXPECT_EQ(window->txtBasValue->text(), "$1.00");
+    EXPECT_EQ(control<QLineEdit>(*window, "txtBasValue").text(), "$1.00");
     EXPECT_EQ(writes(2), 0);
 
-    QTest::keyClicks(window->txtBasSect, "Rare");
+    QTest::keyClicks(&control<QLineEdit>(*window, "txtBasSect"), "Rare");
     press("Next");
     EXPECT_EQ(writes(2), 1);
     EXPECT_EQ(count("SELECT count(*) FROM Basics WHERE Section = 'Rare' AND Card_Num = 1"), 1);
@@ -74,19 +75,19 @@ TEST_F(BrowsingTest, SaveOfANewSetReadsTheSetsOnce) {
     start();
     press("New");
     // Each box's text is replaced, as the user selects it and types over it.
-    for (auto [box, text] : {std::pair{window->txtCode, "S0"},
-                             {window->txtDesc, "New Set"},
-                             {window->txtTot, "3"},
-                             {window->txtvalue, "2.5"}}) {
+    for (auto [box, text] : {std::pair{&control<QLineEdit>(*window, "txtCode"), "S0"},
+                             {&control<QLineEdit>(*window, "txtDesc"), "New Set"},
+                             {&control<QLineEdit>(*window, "txtTot"), "3"},
+                             {&control<QLineEdit>(*window, "txtvalue"), "2.5"}}) {
         box->selectAll();
         QTest::keyClicks(box, text);
     }
     QSignalSpy refreshes(&window->datSets, &DataSource::refreshed);
     press("Save");
     EXPECT_EQ(refreshes.count(), 1);
-    EXPECT_EQ(window->txtCode->text(), "S0");
-    EXPECT_EQ(window->DBCombo1->count(), 4);
-    EXPECT_EQ(window->DBCombo1->itemText(0), "New Set");
+    EXPECT_EQ(control<QLineEdit>(*window, "txtCode").text(), "S0");
+    EXPECT_EQ(control<QComboBox>(*window, "DBCombo1").count(), 4);
+    EXPECT_EQ(control<QComboBox>(*window, "DBCombo1").itemText(0), "New Set");
     EXPECT_EQ(count("SELECT Value FROM Sets WHERE Code = 'S0'"), 75000);
     EXPECT_EQ(window->datSets.Recordset().EditMode(), dbEditInProgress);
 }

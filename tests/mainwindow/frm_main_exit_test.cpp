@@ -1,5 +1,6 @@
 #include "about_box.h"
 #include "frm_main_fixture.h"
+#include "window_control.h"
 
 #include <QLineEdit>
 
@@ -23,9 +24,9 @@ protected:
 TEST_F(FrmMainExitTest, ExitWhileEditingEndsAtOnceAndKeepsTheEdit) {
     FrmMain& w = start();
     QPointer<FrmAbout> about = showAboutBox();
-    w.txtDesc->setText("Edited Name");
+    control<QLineEdit>(w, "txtDesc").setText("Edited Name");
 
-    w.mnuFileExit->trigger();
+    control<QAction>(w, "mnuFileExit").trigger();
 
     EXPECT_TRUE(mainWindowGone());
     EXPECT_TRUE(about.isNull() || !about->isVisible());
@@ -35,9 +36,9 @@ TEST_F(FrmMainExitTest, ExitWhileEditingEndsAtOnceAndKeepsTheEdit) {
 
 TEST_F(FrmMainExitTest, ExitDropsAnEditTheCatalogueRefusesWithoutAWord) {
     FrmMain& w = start();
-    w.txtDesc->setText("Edited Name");
-    w.txtTot->setText("many");
-    w.mnuFileExit->trigger();
+    control<QLineEdit>(w, "txtDesc").setText("Edited Name");
+    control<QLineEdit>(w, "txtTot").setText("many");
+    control<QAction>(w, "mnuFileExit").trigger();
     EXPECT_TRUE(mainWindowGone());
     EXPECT_EQ(storedName(), "First Set");
     EXPECT_TRUE(dialogs.calls.empty());
@@ -46,8 +47,8 @@ TEST_F(FrmMainExitTest, ExitDropsAnEditTheCatalogueRefusesWithoutAWord) {
 TEST_F(FrmMainExitTest, ExitWhileAddingStoresNothing) {
     FrmMain& w = start();
     press("New");
-    QTest::keyClicks(w.txtCode, "NEW1");
-    w.mnuFileExit->trigger();
+    QTest::keyClicks(&control<QLineEdit>(w, "txtCode"), "NEW1");
+    control<QAction>(w, "mnuFileExit").trigger();
     EXPECT_TRUE(mainWindowGone());
     EXPECT_EQ(catalogue.scalar("SELECT count(*) FROM Sets").toInt(), 1);
 }
@@ -56,9 +57,9 @@ TEST_F(FrmMainExitTest, CtrlXInATextBoxIsExitNotCut) {
     FrmMain& w = start();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    w.txtDesc->setFocus();
-    w.txtDesc->selectAll();
-    QTest::keyClick(w.txtDesc, Qt::Key_X, Qt::ControlModifier);
+    control<QLineEdit>(w, "txtDesc").setFocus();
+    control<QLineEdit>(w, "txtDesc").selectAll();
+    QTest::keyClick(&control<QLineEdit>(w, "txtDesc"), Qt::Key_X, Qt::ControlModifier);
     EXPECT_TRUE(mainWindowGone());
     EXPECT_EQ(storedName(), "First Set");
 }
@@ -66,7 +67,7 @@ TEST_F(FrmMainExitTest, CtrlXInATextBoxIsExitNotCut) {
 TEST_F(FrmMainExitTest, ClosingTheWindowLeavesTheAboutBoxOpen) {
     FrmMain& w = start();
     QPointer<FrmAbout> about = showAboutBox();
-    w.txtDesc->setText("Edited Name");
+    control<QLineEdit>(w, "txtDesc").setText("Edited Name");
     w.close();
     EXPECT_TRUE(mainWindowGone());
     EXPECT_TRUE(about->isVisible());

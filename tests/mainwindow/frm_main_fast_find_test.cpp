@@ -1,5 +1,6 @@
 #include "frm_main_fixture.h"
 #include "tab_strip.h"
+#include "window_control.h"
 
 #include <QAbstractItemView>
 #include <QBuffer>
@@ -41,7 +42,7 @@ protected:
         return w;
     }
 
-    void selectTab(int tab) { window->TabStrip1->setCurrentIndex(tab - 1); }
+    void selectTab(int tab) { control<TabStrip>(*window, "TabStrip1").setCurrentIndex(tab - 1); }
 
     // Opens the list and picks the entry with the keyboard, as the user does with the mouse.
     static void chooseFromList(QComboBox* box, int row) {
@@ -73,38 +74,38 @@ protected:
 
 TEST_F(FrmMainFastFindTest, EachListHoldsItsRecordsInOrderAndFollowsTheirChanges) {
     FrmMain& w = startActive();
-    EXPECT_EQ(entries(w.DBCombo1), (QStringList{"First Set", "Second Set"}));
+    EXPECT_EQ(entries(&control<QComboBox>(w, "DBCombo1")), (QStringList{"First Set", "Second Set"}));
     selectTab(BasicsPage);
-    EXPECT_EQ(entries(w.DBCombo2),
+    EXPECT_EQ(entries(&control<QComboBox>(w, "DBCombo2")),
               (QStringList{"Card one", "Card two", "Twin", "Twin", "Card five", "Card six"}));
-    EXPECT_EQ(w.DBCombo2->currentText(), "");
+    EXPECT_EQ(control<QComboBox>(w, "DBCombo2").currentText(), "");
     selectTab(SpecialsPage);
-    EXPECT_EQ(entries(w.DBCombo3), (QStringList{"Foil A", "Foil B"}));
+    EXPECT_EQ(entries(&control<QComboBox>(w, "DBCombo3")), (QStringList{"Foil A", "Foil B"}));
 
     // A store and a delete through the data source; what the user typed into the box stays.
-    w.DBCombo3->setEditText("Fo");
+    control<QComboBox>(w, "DBCombo3").setEditText("Fo");
     Recordset& specials = w.DatSpecials.Recordset();
-    w.txtSpecDesc->setText("Foil Z");
+    control<QLineEdit>(w, "txtSpecDesc").setText("Foil Z");
     specials.Update();
-    EXPECT_EQ(entries(w.DBCombo3), (QStringList{"Foil Z", "Foil B"}));
+    EXPECT_EQ(entries(&control<QComboBox>(w, "DBCombo3")), (QStringList{"Foil Z", "Foil B"}));
     specials.MoveLast();
     specials.Delete();
-    EXPECT_EQ(entries(w.DBCombo3), QStringList{"Foil Z"});
-    EXPECT_EQ(w.DBCombo3->currentText(), "Fo");
+    EXPECT_EQ(entries(&control<QComboBox>(w, "DBCombo3")), QStringList{"Foil Z"});
+    EXPECT_EQ(control<QComboBox>(w, "DBCombo3").currentText(), "Fo");
 }
 
 TEST_F(FrmMainFastFindTest, FifthCardChosenOnBasicsIsShownWithItsPicture) {
     FrmMain& w = startActive();
     selectTab(BasicsPage);
-    ASSERT_TRUE(w.picBasFront->pixmap().isNull());
-    chooseFromList(w.DBCombo2, 4);
+    ASSERT_TRUE(control<QLabel>(w, "picBasFront").pixmap().isNull());
+    chooseFromList(&control<QComboBox>(w, "DBCombo2"), 4);
 
-    EXPECT_EQ(w.txtBasCardNum->text(), "5");
-    EXPECT_EQ(w.txtBasDesc->text(), "Card five");
-    EXPECT_EQ(w.txtBasValue->text(), "$5.00");
-    EXPECT_FALSE(w.picBasFront->pixmap().isNull());
-    EXPECT_EQ(QApplication::focusWidget(), w.txtBasCardNum);
-    EXPECT_EQ(w.DBCombo2->currentText(), "");
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "5");
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "Card five");
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasValue").text(), "$5.00");
+    EXPECT_FALSE(control<QLabel>(w, "picBasFront").pixmap().isNull());
+    EXPECT_EQ(QApplication::focusWidget(), &control<QLineEdit>(w, "txtBasCardNum"));
+    EXPECT_EQ(control<QComboBox>(w, "DBCombo2").currentText(), "");
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditNone);
     EXPECT_TRUE(dialogs.calls.empty());
 }
@@ -112,42 +113,43 @@ TEST_F(FrmMainFastFindTest, FifthCardChosenOnBasicsIsShownWithItsPicture) {
 TEST_F(FrmMainFastFindTest, EntriesOfOneDescriptionLeadToTheirOwnCardsAndTheCardShownStaysShown) {
     FrmMain& w = startActive();
     selectTab(BasicsPage);
-    chooseFromList(w.DBCombo2, 3);
-    EXPECT_EQ(w.txtBasCardNum->text(), "4");
-    chooseFromList(w.DBCombo2, 2);
-    EXPECT_EQ(w.txtBasCardNum->text(), "3");
+    chooseFromList(&control<QComboBox>(w, "DBCombo2"), 3);
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "4");
+    chooseFromList(&control<QComboBox>(w, "DBCombo2"), 2);
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "3");
 
-    chooseFromList(w.DBCombo2, 4);
-    w.picBasFront->setPixmap(QPixmap());
-    w.DBCombo2->setEditText("Card");
-    chooseFromList(w.DBCombo2, 4);
-    EXPECT_EQ(w.txtBasCardNum->text(), "5");
-    EXPECT_FALSE(w.picBasFront->pixmap().isNull());
-    EXPECT_EQ(w.DBCombo2->currentText(), "");
+    chooseFromList(&control<QComboBox>(w, "DBCombo2"), 4);
+    control<QLabel>(w, "picBasFront").setPixmap(QPixmap());
+    control<QComboBox>(w, "DBCombo2").setEditText("Card");
+    chooseFromList(&control<QComboBox>(w, "DBCombo2"), 4);
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "5");
+    EXPECT_FALSE(control<QLabel>(w, "picBasFront").pixmap().isNull());
+    EXPECT_EQ(control<QComboBox>(w, "DBCombo2").currentText(), "");
 }
 
 TEST_F(FrmMainFastFindTest, TypingCompletesFromTheListButMovesNothing) {
     FrmMain& w = startActive();
     selectTab(BasicsPage);
-    clickOn(w.DBCombo2->lineEdit());
-    ASSERT_EQ(QApplication::focusWidget(), w.DBCombo2);
-    QTest::keyClicks(w.DBCombo2, "card f");
-    EXPECT_EQ(w.DBCombo2->currentText().toLower(), "card five");
+    clickOn(control<QComboBox>(w, "DBCombo2").lineEdit());
+    ASSERT_EQ(QApplication::focusWidget(), &control<QComboBox>(w, "DBCombo2"));
+    QTest::keyClicks(&control<QComboBox>(w, "DBCombo2"), "card f");
+    EXPECT_EQ(control<QComboBox>(w, "DBCombo2").currentText().toLower(), "card five");
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Down, Qt::Key_PageDown})
-        QTest::keyClick(w.DBCombo2, key);
-    QWheelEvent wheel(QPointF(5, 5), w.DBCombo2->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(w.DBCombo2, &wheel);
-    EXPECT_EQ(w.txtBasCardNum->text(), "1");
+        QTest::keyClick(&control<QComboBox>(w, "DBCombo2"), key);
+    QWheelEvent wheel(QPointF(5, 5), control<QComboBox>(w, "DBCombo2").mapToGlobal(QPointF(5, 5)), {},
+                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&control<QComboBox>(w, "DBCombo2"), &wheel);
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "1");
 
     std::int16_t area = 0;
     w.DBCombo2_Click(area);
     area = 1;
     w.DBCombo2_Click(area);
-    EXPECT_EQ(w.txtBasCardNum->text(), "1");
-    EXPECT_EQ(w.DBCombo2->currentText().toLower(), "card five");
-    clickOn(w.txtBasSect); // leaving the box with a matching text picks nothing either
-    EXPECT_EQ(w.txtBasCardNum->text(), "1");
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "1");
+    EXPECT_EQ(control<QComboBox>(w, "DBCombo2").currentText().toLower(), "card five");
+    clickOn(
+        &control<QLineEdit>(w, "txtBasSect")); // leaving the box with a matching text picks nothing either
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "1");
     EXPECT_TRUE(dialogs.calls.empty());
 }
 
@@ -156,18 +158,18 @@ TEST_F(FrmMainFastFindTest, JumpDropsThePagesPendingPictures) {
     selectTab(BasicsPage);
     choosePicture(PictureSide::Front, pictureFile("chosen.png", Qt::red));
     ASSERT_EQ(pending()[1], "Y");
-    chooseFromList(w.DBCombo2, 1);
+    chooseFromList(&control<QComboBox>(w, "DBCombo2"), 1);
     EXPECT_EQ(pending()[1], "");
 }
 
 TEST_F(FrmMainFastFindTest, JumpOnTheSetsPageShowsTheStoredCountAndValue) {
     FrmMain& w = startActive();
-    chooseFromList(w.DBCombo1, 1);
-    EXPECT_EQ(w.txtCode->text(), "S2");
-    EXPECT_EQ(w.txtTot->text(), "9");
-    EXPECT_EQ(w.txtvalue->text(), "$12.50");
-    EXPECT_EQ(QApplication::focusWidget(), w.txtDesc);
-    EXPECT_EQ(w.DBCombo1->currentText(), "");
+    chooseFromList(&control<QComboBox>(w, "DBCombo1"), 1);
+    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "S2");
+    EXPECT_EQ(control<QLineEdit>(w, "txtTot").text(), "9");
+    EXPECT_EQ(control<QLineEdit>(w, "txtvalue").text(), "$12.50");
+    EXPECT_EQ(QApplication::focusWidget(), &control<QLineEdit>(w, "txtDesc"));
+    EXPECT_EQ(control<QComboBox>(w, "DBCombo1").currentText(), "");
     EXPECT_EQ(catalogue.scalar("SELECT Cards FROM Sets WHERE Code = 'S2'").toInt(), 9);
     EXPECT_EQ(catalogue.scalar("SELECT Value FROM Sets WHERE Code = 'S2'").toInt(), 125000);
 }
@@ -188,13 +190,13 @@ TEST_F(FrmMainFastFindTest, BoxRefusesTheFocusWhileARecordIsAdded) {
 
     // The first fields hold values, so that their own checks let the focus go.
     w.Buttons(NewButton).click();
-    w.txtCode->setText("NEW");
-    expectRefused(w.DBCombo1, w.txtCode);
+    control<QLineEdit>(w, "txtCode").setText("NEW");
+    expectRefused(&control<QComboBox>(w, "DBCombo1"), &control<QLineEdit>(w, "txtCode"));
     w.Buttons(CancelButton).click();
 
     selectTab(BasicsPage);
     w.Buttons(NewButton).click();
-    expectRefused(w.DBCombo2, w.txtBasCardNum);
+    expectRefused(&control<QComboBox>(w, "DBCombo2"), &control<QLineEdit>(w, "txtBasCardNum"));
     w.Buttons(CancelButton).click();
 
     // Entering the Specials page of a set without special cards begins a new one.
@@ -202,15 +204,15 @@ TEST_F(FrmMainFastFindTest, BoxRefusesTheFocusWhileARecordIsAdded) {
     w.Buttons(NextButton).click();
     selectTab(SpecialsPage);
     ASSERT_EQ(w.DatSpecials.Recordset().EditMode(), dbEditAdd);
-    w.txtSpecCardNum->setText("1");
-    expectRefused(w.DBCombo3, w.txtSpecCardNum);
+    control<QLineEdit>(w, "txtSpecCardNum").setText("1");
+    expectRefused(&control<QComboBox>(w, "DBCombo3"), &control<QLineEdit>(w, "txtSpecCardNum"));
 }
 
 TEST_F(FrmMainFastFindTest, BoxOpensOutsideAddMode) {
     FrmMain& w = startActive();
-    clickDropDownButton(w.DBCombo1);
-    EXPECT_EQ(w.focusWidget(), w.DBCombo1);
-    EXPECT_TRUE(w.DBCombo1->view()->isVisible());
+    clickDropDownButton(&control<QComboBox>(w, "DBCombo1"));
+    EXPECT_EQ(w.focusWidget(), &control<QComboBox>(w, "DBCombo1"));
+    EXPECT_TRUE(control<QComboBox>(w, "DBCombo1").view()->isVisible());
     EXPECT_TRUE(dialogs.calls.empty());
 }
 
@@ -218,12 +220,12 @@ TEST_F(FrmMainFastFindTest, FailedJumpIsReportedAndLeavesTheCardShown) {
     FrmMain& w = startActive();
     selectTab(BasicsPage);
     // The card shown is in edit mode; a number its set already has cannot be stored on leaving it.
-    w.txtBasCardNum->setText("2");
-    chooseFromList(w.DBCombo2, 5);
+    control<QLineEdit>(w, "txtBasCardNum").setText("2");
+    chooseFromList(&control<QComboBox>(w, "DBCombo2"), 5);
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0].flags, vbCritical);
     EXPECT_EQ(dialogs.messages()[0].title, "Pellimo");
-    EXPECT_EQ(w.txtBasDesc->text(), "Card one");
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "Card one");
     EXPECT_TRUE(w.isVisible());
 }
 

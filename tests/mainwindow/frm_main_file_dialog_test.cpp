@@ -1,4 +1,5 @@
 #include "toolbar_pages_fixture.h"
+#include "window_control.h"
 
 #include <QAction>
 #include <QDir>
@@ -23,7 +24,7 @@ TEST_F(FrmMainFileDialogTest, StartFolderFollowsPicturesAndReports) {
     ASSERT_TRUE(image.save(picture, "JPG"));
 
     dialogs.queueFile(picture);
-    window->mnuPicFront->trigger();
+    control<QAction>(*window, "mnuPicFront").trigger();
     EXPECT_EQ(QDir(window->cd1.initDir).absolutePath(), folder.absoluteFilePath("scans"));
 
     dialogs.queueCancel();
@@ -39,7 +40,7 @@ TEST_F(FrmMainFileDialogTest, ReportNameKeepsTheWholeSetNameWithSlashesAsDashes)
         "INSERT INTO Specials (Code, Type, Card_Num, Desc, Value) VALUES ('S4', 'Foil', 1, 'Amp', 0)");
     start();
     press("Last");
-    ASSERT_EQ(window->txtDesc->text(), "AC/DC");
+    ASSERT_EQ(control<QLineEdit>(*window, "txtDesc").text(), "AC/DC");
     const QString basics = QDir(catalogue.folder()).filePath("AC-DC Basics.HTM");
     for (Page page : {BasicsPage, SpecialsPage}) {
         selectTab(page);

@@ -5,6 +5,7 @@
 #include "module1.h"
 #include "tab_strip.h"
 #include "temp_catalogue.h"
+#include "window_control.h"
 
 #include <QAction>
 #include <QApplication>
@@ -61,18 +62,19 @@ protected:
     }
 
     // Selects the page's tab, as a click on it does.
-    void selectTab(Page page) { window->TabStrip1->setCurrentIndex(page - SetsPage); }
+    void selectTab(Page page) { control<TabStrip>(*window, "TabStrip1").setCurrentIndex(page - SetsPage); }
 
     // The set with this code shown on the Sets page, browsed to with First and Next.
     void browseToSet(const QString& code) {
         selectTab(SetsPage);
         if (window->Buttons(FirstButton).isEnabled())
             press("First");
-        while (window->txtCode->text() != code) {
+        while (control<QLineEdit>(*window, "txtCode").text() != code) {
             ASSERT_TRUE(window->Buttons(NextButton).isEnabled()) << "no set " << code.toStdString();
-            const QString before = window->txtCode->text();
+            const QString before = control<QLineEdit>(*window, "txtCode").text();
             press("Next");
-            ASSERT_NE(window->txtCode->text(), before) << "no set " << code.toStdString();
+            ASSERT_NE(control<QLineEdit>(*window, "txtCode").text(), before)
+                << "no set " << code.toStdString();
         }
     }
 
@@ -88,7 +90,9 @@ protected:
     // The user's choice of `path` in the Picture menu's Load Front (or Load Back), for the card shown.
     void choosePicture(PictureSide side, const QString& path) {
         dialogs.queueFile(path);
-        (side == PictureSide::Front ? window->mnuPicFront : window->mnuPicBack)->trigger();
+        (side == PictureSide::Front ? &control<QAction>(*window, "mnuPicFront")
+                                    : &control<QAction>(*window, "mnuPicBack"))
+            ->trigger();
     }
 
     // Slots 1 to 4: "Y" while a chosen picture waits for the save of its card.

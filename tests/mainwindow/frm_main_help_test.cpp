@@ -1,5 +1,6 @@
 #include "desktop_sandbox.h"
 #include "frm_main_fixture.h"
+#include "window_control.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -29,7 +30,7 @@ protected:
 
     void pressF1() {
         FrmMain& w = start();
-        QTest::keyClick(w.txtDesc, Qt::Key_F1);
+        QTest::keyClick(&control<QLineEdit>(w, "txtDesc"), Qt::Key_F1);
     }
 
     void expectOneMessage(const QString& text) const {

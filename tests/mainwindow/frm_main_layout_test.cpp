@@ -1,6 +1,7 @@
 #include "frm_main_fixture.h"
 #include "tab_strip.h"
 #include "twips.h"
+#include "window_control.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -124,71 +125,82 @@ TEST_F(FrmMainLayoutTest, ToolbarIconsStandOutOnLightAndDarkToolbars) {
 
 TEST_F(FrmMainLayoutTest, TabStripHasThreeTabsAndTheFramesLieOnItsBody) {
     FrmMain& w = load();
-    ASSERT_EQ(w.TabStrip1->count(), 3);
-    EXPECT_EQ(w.TabStrip1->tabText(1), "Basics");
-    EXPECT_EQ(w.TabStrip1->tabToolTip(0), "Set Information");
-    EXPECT_EQ(w.TabStrip1->tabToolTip(1), "Basic Card Information");
-    EXPECT_EQ(w.TabStrip1->tabToolTip(2), "Special Cards");
-    EXPECT_EQ(w.TabStrip1->currentIndex(), 0);
-    EXPECT_EQ(w.TabStrip1->geometry(), twipsToRect(240, 960, 10572, 4332));
+    ASSERT_EQ(control<TabStrip>(w, "TabStrip1").count(), 3);
+    EXPECT_EQ(control<TabStrip>(w, "TabStrip1").tabText(1), "Basics");
+    EXPECT_EQ(control<TabStrip>(w, "TabStrip1").tabToolTip(0), "Set Information");
+    EXPECT_EQ(control<TabStrip>(w, "TabStrip1").tabToolTip(1), "Basic Card Information");
+    EXPECT_EQ(control<TabStrip>(w, "TabStrip1").tabToolTip(2), "Special Cards");
+    EXPECT_EQ(control<TabStrip>(w, "TabStrip1").currentIndex(), 0);
+    EXPECT_EQ(control<TabStrip>(w, "TabStrip1").geometry(), twipsToRect(240, 960, 10572, 4332));
 
-    const QRect client = w.TabStrip1->clientArea();
-    EXPECT_TRUE(w.TabStrip1->geometry().contains(client));
-    EXPECT_GT(client.top(), w.TabStrip1->geometry().top() + w.TabStrip1->tabRect(0).height() - 1);
-    for (const QGroupBox* frame : {w.Frame1, w.Frame2, w.Frame3}) {
+    const QRect client = control<TabStrip>(w, "TabStrip1").clientArea();
+    EXPECT_TRUE(control<TabStrip>(w, "TabStrip1").geometry().contains(client));
+    EXPECT_GT(client.top(), control<TabStrip>(w, "TabStrip1").geometry().top() +
+                                control<TabStrip>(w, "TabStrip1").tabRect(0).height() - 1);
+    for (const QGroupBox* frame : {&control<QGroupBox>(w, "Frame1"), &control<QGroupBox>(w, "Frame2"),
+                                   &control<QGroupBox>(w, "Frame3")}) {
         EXPECT_EQ(frame->geometry(), client);
         // Every control of a page lies inside its frame.
         for (const QWidget* control : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             EXPECT_TRUE(frame->rect().contains(control->geometry())) << control->objectName().toStdString();
     }
-    EXPECT_EQ(w.Frame1->title(), "Sets");
-    EXPECT_EQ(w.Frame3->title(), "Specials");
+    EXPECT_EQ(control<QGroupBox>(w, "Frame1").title(), "Sets");
+    EXPECT_EQ(control<QGroupBox>(w, "Frame3").title(), "Specials");
 }
 
 TEST_F(FrmMainLayoutTest, OnlyTheSetsPageAndItsFastFindBoxShowAtLoad) {
     FrmMain& w = load();
     w.show();
-    EXPECT_TRUE(w.Frame1->isVisible());
-    EXPECT_FALSE(w.Frame2->isVisible());
-    EXPECT_FALSE(w.Frame3->isVisible());
-    EXPECT_TRUE(w.DBCombo1->isVisible());
-    EXPECT_FALSE(w.DBCombo2->isVisible());
-    EXPECT_FALSE(w.DBCombo3->isVisible());
-    for (const QComboBox* box : {w.DBCombo1, w.DBCombo2, w.DBCombo3}) {
+    EXPECT_TRUE(control<QGroupBox>(w, "Frame1").isVisible());
+    EXPECT_FALSE(control<QGroupBox>(w, "Frame2").isVisible());
+    EXPECT_FALSE(control<QGroupBox>(w, "Frame3").isVisible());
+    EXPECT_TRUE(control<QComboBox>(w, "DBCombo1").isVisible());
+    EXPECT_FALSE(control<QComboBox>(w, "DBCombo2").isVisible());
+    EXPECT_FALSE(control<QComboBox>(w, "DBCombo3").isVisible());
+    for (const QComboBox* box : {&control<QComboBox>(w, "DBCombo1"), &control<QComboBox>(w, "DBCombo2"),
+                                 &control<QComboBox>(w, "DBCombo3")}) {
         EXPECT_EQ(box->geometry(), twipsToRect(2280, 5400, 5415, 315));
         EXPECT_EQ(box->focusPolicy(), Qt::ClickFocus);
     }
-    EXPECT_EQ(w.Label8->text(), "Fast Find:");
-    EXPECT_EQ(w.Label13->text(), "Press F1 for Help");
-    for (const QLabel* label : {w.Label8, w.Label13}) {
+    EXPECT_EQ(control<QLabel>(w, "Label8").text(), "Fast Find:");
+    EXPECT_EQ(control<QLabel>(w, "Label13").text(), "Press F1 for Help");
+    for (const QLabel* label : {&control<QLabel>(w, "Label8"), &control<QLabel>(w, "Label13")}) {
         EXPECT_TRUE(label->font().bold());
         EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 9.75);
     }
-    EXPECT_TRUE(w.Label8->alignment() & Qt::AlignRight);
+    EXPECT_TRUE(control<QLabel>(w, "Label8").alignment() & Qt::AlignRight);
 }
 
 TEST_F(FrmMainLayoutTest, CaptionsFitOnOneLineAndTheSetsLabelsEndTogether) {
     FrmMain& w = load();
-    for (const QGroupBox* frame : {w.Frame1, w.Frame2, w.Frame3})
+    for (const QGroupBox* frame : {&control<QGroupBox>(w, "Frame1"), &control<QGroupBox>(w, "Frame2"),
+                                   &control<QGroupBox>(w, "Frame3")})
         for (const QLabel* label : frame->findChildren<QLabel*>())
             EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
                 << label->objectName().toStdString();
-    EXPECT_LE(w.lblSetVal->fontMetrics().horizontalAdvance("Basic Card Value"), w.lblSetVal->width());
-    EXPECT_LE(w.Label13->fontMetrics().horizontalAdvance(w.Label13->text()),
-              w.centralWidget()->width() - w.Label13->x());
-    for (const QLabel* label : {w.lblSet, w.lblDesc, w.lblCards})
-        EXPECT_EQ(label->geometry().right(), w.lblSetVal->geometry().right());
-    EXPECT_TRUE(w.lblSetVal->alignment() & Qt::AlignRight);
-    EXPECT_TRUE(w.Label4->alignment() & Qt::AlignRight);
-    EXPECT_EQ(w.Label4->geometry().right(), w.Label3->geometry().right());
+    EXPECT_LE(control<QLabel>(w, "lblSetVal").fontMetrics().horizontalAdvance("Basic Card Value"),
+              control<QLabel>(w, "lblSetVal").width());
+    EXPECT_LE(
+        control<QLabel>(w, "Label13").fontMetrics().horizontalAdvance(control<QLabel>(w, "Label13").text()),
+        w.centralWidget()->width() - control<QLabel>(w, "Label13").x());
+    for (const QLabel* label :
+         {&control<QLabel>(w, "lblSet"), &control<QLabel>(w, "lblDesc"), &control<QLabel>(w, "lblCards")})
+        EXPECT_EQ(label->geometry().right(), control<QLabel>(w, "lblSetVal").geometry().right());
+    EXPECT_TRUE(control<QLabel>(w, "lblSetVal").alignment() & Qt::AlignRight);
+    EXPECT_TRUE(control<QLabel>(w, "Label4").alignment() & Qt::AlignRight);
+    EXPECT_EQ(control<QLabel>(w, "Label4").geometry().right(),
+              control<QLabel>(w, "Label3").geometry().right());
 }
 
 TEST_F(FrmMainLayoutTest, TypingStopsAtEachFieldsMaximumLength) {
     FrmMain& w = load();
     const std::pair<QLineEdit*, int> limits[] = {
-        {w.txtCode, 8},        {w.txtDesc, 50},     {w.txtTot, 4},       {w.txtvalue, 10},
-        {w.txtBasCardNum, 4},  {w.txtBasSect, 20},  {w.txtBasDesc, 50},  {w.txtBasValue, 10},
-        {w.txtSpecCardNum, 4}, {w.txtSpecType, 20}, {w.txtSpecDesc, 50}, {w.txtSpecValue, 10}};
+        {&control<QLineEdit>(w, "txtCode"), 8},        {&control<QLineEdit>(w, "txtDesc"), 50},
+        {&control<QLineEdit>(w, "txtTot"), 4},         {&control<QLineEdit>(w, "txtvalue"), 10},
+        {&control<QLineEdit>(w, "txtBasCardNum"), 4},  {&control<QLineEdit>(w, "txtBasSect"), 20},
+        {&control<QLineEdit>(w, "txtBasDesc"), 50},    {&control<QLineEdit>(w, "txtBasValue"), 10},
+        {&control<QLineEdit>(w, "txtSpecCardNum"), 4}, {&control<QLineEdit>(w, "txtSpecType"), 20},
+        {&control<QLineEdit>(w, "txtSpecDesc"), 50},   {&control<QLineEdit>(w, "txtSpecValue"), 10}};
     // Digits, which every box takes, the money and count boxes included.
     const QString longText(60, '1');
     for (auto [box, limit] : limits) {
@@ -200,14 +212,17 @@ TEST_F(FrmMainLayoutTest, TypingStopsAtEachFieldsMaximumLength) {
 
 TEST_F(FrmMainLayoutTest, LockedBoxesRefuseTypingAndTheCardPagesSetBoxesAreNoTabStops) {
     FrmMain& w = load();
-    for (QLineEdit* box : {w.txtCode, w.txtBasSet, w.txtBasName, w.txtSpecCode, w.txtSpecName}) {
+    for (QLineEdit* box : {&control<QLineEdit>(w, "txtCode"), &control<QLineEdit>(w, "txtBasSet"),
+                           &control<QLineEdit>(w, "txtBasName"), &control<QLineEdit>(w, "txtSpecCode"),
+                           &control<QLineEdit>(w, "txtSpecName")}) {
         QTest::keyClicks(box, "abc");
         EXPECT_EQ(box->text(), "") << box->objectName().toStdString();
     }
-    EXPECT_EQ(w.txtCode->focusPolicy(), Qt::StrongFocus);
-    for (QLineEdit* box : {w.txtBasSet, w.txtBasName, w.txtSpecCode, w.txtSpecName})
+    EXPECT_EQ(control<QLineEdit>(w, "txtCode").focusPolicy(), Qt::StrongFocus);
+    for (QLineEdit* box : {&control<QLineEdit>(w, "txtBasSet"), &control<QLineEdit>(w, "txtBasName"),
+                           &control<QLineEdit>(w, "txtSpecCode"), &control<QLineEdit>(w, "txtSpecName")})
         EXPECT_EQ(box->focusPolicy(), Qt::ClickFocus);
-    EXPECT_FALSE(w.txtDesc->isReadOnly());
+    EXPECT_FALSE(control<QLineEdit>(w, "txtDesc").isReadOnly());
 }
 
 TEST_F(FrmMainLayoutTest, ScreenReadersNameEachBoxByItsLabelAndTheFastFindBoxesAlike) {
@@ -215,7 +230,8 @@ TEST_F(FrmMainLayoutTest, ScreenReadersNameEachBoxByItsLabelAndTheFastFindBoxesA
     const auto heard = [](QWidget* control) {
         return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).toStdString();
     };
-    for (const QGroupBox* frame : {w.Frame1, w.Frame2, w.Frame3})
+    for (const QGroupBox* frame : {&control<QGroupBox>(w, "Frame1"), &control<QGroupBox>(w, "Frame2"),
+                                   &control<QGroupBox>(w, "Frame3")})
         for (QLineEdit* box : frame->findChildren<QLineEdit*>()) {
             // The label of a box is the nearest one on its left, on its line.
             const QLabel* label = nullptr;
@@ -226,7 +242,8 @@ TEST_F(FrmMainLayoutTest, ScreenReadersNameEachBoxByItsLabelAndTheFastFindBoxesA
             ASSERT_NE(label, nullptr) << box->objectName().toStdString();
             EXPECT_EQ(heard(box), label->text().toStdString()) << box->objectName().toStdString();
         }
-    for (QComboBox* combo : {w.DBCombo1, w.DBCombo2, w.DBCombo3}) {
+    for (QComboBox* combo : {&control<QComboBox>(w, "DBCombo1"), &control<QComboBox>(w, "DBCombo2"),
+                             &control<QComboBox>(w, "DBCombo3")}) {
         EXPECT_EQ(heard(combo), "Fast Find");
         EXPECT_EQ(heard(combo->lineEdit()), "Fast Find");
     }
@@ -234,29 +251,32 @@ TEST_F(FrmMainLayoutTest, ScreenReadersNameEachBoxByItsLabelAndTheFastFindBoxesA
 
 TEST_F(FrmMainLayoutTest, PictureBoxesStretchInsideASingleLineBorder) {
     FrmMain& w = load();
-    for (const QLabel* box : {w.picBasFront, w.picBasBack, w.picSpecFront, w.picSpecBack}) {
+    for (const QLabel* box : {&control<QLabel>(w, "picBasFront"), &control<QLabel>(w, "picBasBack"),
+                              &control<QLabel>(w, "picSpecFront"), &control<QLabel>(w, "picSpecBack")}) {
         EXPECT_TRUE(box->hasScaledContents());
         EXPECT_EQ(box->frameShape(), QFrame::Box);
         EXPECT_EQ(box->frameShadow(), QFrame::Plain);
         EXPECT_EQ(box->lineWidth(), 1);
     }
-    EXPECT_EQ(w.picSpecFront->width(), twips(1692));
-    EXPECT_FALSE(w.Logo1->hasScaledContents());
+    EXPECT_EQ(control<QLabel>(w, "picSpecFront").width(), twips(1692));
+    EXPECT_FALSE(control<QLabel>(w, "Logo1").hasScaledContents());
 }
 
 TEST_F(FrmMainLayoutTest, MenusCarryTheirCaptionsAndThePictureMenuStartsDisabled) {
     FrmMain& w = load();
-    EXPECT_EQ(w.mnuFile->title(), "&File");
-    EXPECT_EQ(w.mnuFileExit->text(), "E&xit");
-    EXPECT_EQ(w.mnuFileExit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
-    EXPECT_EQ(w.mnuPic->title(), "&Picture");
-    EXPECT_FALSE(w.mnuPic->menuAction()->isEnabled());
-    for (const QAction* item : {w.mnuPicFront, w.mnuPicBack, w.mnuPicClrFront, w.mnuPicClrBack})
+    EXPECT_EQ(control<QMenu>(w, "mnuFile").title(), "&File");
+    EXPECT_EQ(control<QAction>(w, "mnuFileExit").text(), "E&xit");
+    EXPECT_EQ(control<QAction>(w, "mnuFileExit").shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
+    EXPECT_EQ(control<QMenu>(w, "mnuPic").title(), "&Picture");
+    EXPECT_FALSE(control<QMenu>(w, "mnuPic").menuAction()->isEnabled());
+    for (const QAction* item :
+         {&control<QAction>(w, "mnuPicFront"), &control<QAction>(w, "mnuPicBack"),
+          &control<QAction>(w, "mnuPicClrFront"), &control<QAction>(w, "mnuPicClrBack")})
         EXPECT_TRUE(item->isEnabled());
-    EXPECT_EQ(w.mnuPicFront->text(), "Load &Front...");
-    EXPECT_EQ(w.mnuPicClrBack->text(), "C&lear Back");
-    EXPECT_EQ(w.mnuHelp->title(), "&Help");
-    EXPECT_EQ(w.mnuHelpAbout->text(), "&About...");
+    EXPECT_EQ(control<QAction>(w, "mnuPicFront").text(), "Load &Front...");
+    EXPECT_EQ(control<QAction>(w, "mnuPicClrBack").text(), "C&lear Back");
+    EXPECT_EQ(control<QMenu>(w, "mnuHelp").title(), "&Help");
+    EXPECT_EQ(control<QAction>(w, "mnuHelpAbout").text(), "&About...");
 }
 
 // Tab from the first control visits the others in order and comes back to the first.
@@ -274,23 +294,31 @@ void expectTabCycle(const std::vector<QWidget*>& order) {
 TEST_F(FrmMainLayoutTest, TabVisitsTheToolbarAndThePageShownInItsOrderAndPassesOverTheFastFindBoxes) {
     FrmMain& w = load();
     // Values the field checks accept, so that every box lets the focus go.
-    for (QLineEdit* box : {w.txtCode, w.txtDesc, w.txtTot, w.txtvalue, w.txtBasCardNum, w.txtBasValue,
-                           w.txtSpecCardNum, w.txtSpecType, w.txtSpecValue})
+    for (QLineEdit* box : {&control<QLineEdit>(w, "txtCode"), &control<QLineEdit>(w, "txtDesc"),
+                           &control<QLineEdit>(w, "txtTot"), &control<QLineEdit>(w, "txtvalue"),
+                           &control<QLineEdit>(w, "txtBasCardNum"), &control<QLineEdit>(w, "txtBasValue"),
+                           &control<QLineEdit>(w, "txtSpecCardNum"), &control<QLineEdit>(w, "txtSpecType"),
+                           &control<QLineEdit>(w, "txtSpecValue")})
         box->setText("5");
     w.show();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     // The toolbar is one stop, before the tab strip, on its first enabled button.
     QWidget* toolbar = &w.Buttons(NewButton);
-    expectTabCycle({toolbar, w.TabStrip1, w.txtCode, w.txtDesc, w.txtTot, w.txtvalue});
+    expectTabCycle({toolbar, &control<TabStrip>(w, "TabStrip1"), &control<QLineEdit>(w, "txtCode"), w.txtDesc,
+                    &control<QLineEdit>(w, "txtTot"), w.txtvalue});
 
-    w.Frame1->hide();
-    w.Frame2->show();
-    expectTabCycle({toolbar, w.TabStrip1, w.txtBasCardNum, w.txtBasSect, w.txtBasDesc, w.txtBasValue});
+    control<QGroupBox>(w, "Frame1").hide();
+    control<QGroupBox>(w, "Frame2").show();
+    expectTabCycle({toolbar, &control<TabStrip>(w, "TabStrip1"), &control<QLineEdit>(w, "txtBasCardNum"),
+                    &control<QLineEdit>(w, "txtBasSect"), &control<QLineEdit>(w, "txtBasDesc"),
+                    &control<QLineEdit>(w, "txtBasValue")});
 
-    w.Frame2->hide();
-    w.Frame3->show();
-    expectTabCycle({w.txtSpecCardNum, w.txtSpecType, w.txtSpecDesc, w.txtSpecValue, toolbar, w.TabStrip1});
+    control<QGroupBox>(w, "Frame2").hide();
+    control<QGroupBox>(w, "Frame3").show();
+    expectTabCycle({&control<QLineEdit>(w, "txtSpecCardNum"), &control<QLineEdit>(w, "txtSpecType"),
+                    &control<QLineEdit>(w, "txtSpecDesc"), &control<QLineEdit>(w, "txtSpecValue"), toolbar,
+                    &control<TabStrip>(w, "TabStrip1")});
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "toolbar_pages_fixture.h"
 #include "twips.h"
+#include "window_control.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -23,17 +24,18 @@ protected:
     void expectPage(Page page) const {
         const FrmMain& w = *window;
         EXPECT_EQ(w.pageState().TabMode, page);
-        EXPECT_EQ(w.Frame1->isVisible(), page == SetsPage);
-        EXPECT_EQ(w.Frame2->isVisible(), page == BasicsPage);
-        EXPECT_EQ(w.Frame3->isVisible(), page == SpecialsPage);
-        const QGroupBox* frames[] = {w.Frame1, w.Frame2, w.Frame3};
-        EXPECT_EQ(frames[page - SetsPage]->geometry(), w.TabStrip1->clientArea());
+        EXPECT_EQ(control<QGroupBox>(w, "Frame1").isVisible(), page == SetsPage);
+        EXPECT_EQ(control<QGroupBox>(w, "Frame2").isVisible(), page == BasicsPage);
+        EXPECT_EQ(control<QGroupBox>(w, "Frame3").isVisible(), page == SpecialsPage);
+        const QGroupBox* frames[] = {&control<QGroupBox>(w, "Frame1"), &control<QGroupBox>(w, "Frame2"),
+                                     &control<QGroupBox>(w, "Frame3")};
+        EXPECT_EQ(frames[page - SetsPage]->geometry(), control<TabStrip>(w, "TabStrip1").clientArea());
         const DataSource* sources[] = {&w.datSets, &w.datBasics, &w.DatSpecials};
         EXPECT_EQ(w.pageState().CurData, sources[page - SetsPage]);
-        EXPECT_EQ(w.DBCombo1->isVisible(), page == SetsPage);
-        EXPECT_EQ(w.DBCombo2->isVisible(), page == BasicsPage);
-        EXPECT_EQ(w.DBCombo3->isVisible(), page == SpecialsPage);
-        EXPECT_EQ(w.mnuPic->isEnabled(), page != SetsPage);
+        EXPECT_EQ(control<QComboBox>(w, "DBCombo1").isVisible(), page == SetsPage);
+        EXPECT_EQ(control<QComboBox>(w, "DBCombo2").isVisible(), page == BasicsPage);
+        EXPECT_EQ(control<QComboBox>(w, "DBCombo3").isVisible(), page == SpecialsPage);
+        EXPECT_EQ(control<QMenu>(w, "mnuPic").isEnabled(), page != SetsPage);
     }
 
     static bool blankAtEmptySize(const QLabel* box) {
@@ -44,7 +46,8 @@ protected:
 TEST_F(FrmMainPagesTest, ClickingTheTabShownChangesNothing) {
     FrmMain& w = start();
     w.Buttons(DeleteButton).setEnabled(false);
-    QTest::mouseClick(w.TabStrip1, Qt::LeftButton, {}, w.TabStrip1->tabRect(0).center());
+    QTest::mouseClick(&control<TabStrip>(w, "TabStrip1"), Qt::LeftButton, {},
+                      control<TabStrip>(w, "TabStrip1").tabRect(0).center());
     EXPECT_FALSE(w.Buttons(DeleteButton).isEnabled());
     expectPage(SetsPage);
     EXPECT_TRUE(dialogs.messages().empty());
@@ -56,7 +59,7 @@ TEST_F(FrmMainPagesTest, NewSetMustBeSavedBeforeACardPage) {
     selectTab(BasicsPage);
     EXPECT_EQ(shown(), QStringList{selectErrorBox});
     expectPage(SetsPage);
-    EXPECT_EQ(w.TabStrip1->currentIndex(), 1);
+    EXPECT_EQ(control<TabStrip>(w, "TabStrip1").currentIndex(), 1);
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditAdd);
     selectTab(SetsPage);
     EXPECT_EQ(shown().size(), 1);
@@ -65,7 +68,8 @@ TEST_F(FrmMainPagesTest, NewSetMustBeSavedBeforeACardPage) {
     // Once the add is over, a click on the tab still selected makes the switch.
     selectTab(BasicsPage);
     press("Cancel");
-    QTest::mouseClick(w.TabStrip1, Qt::LeftButton, {}, w.TabStrip1->tabRect(1).center());
+    QTest::mouseClick(&control<TabStrip>(w, "TabStrip1"), Qt::LeftButton, {},
+                      control<TabStrip>(w, "TabStrip1").tabRect(1).center());
     expectPage(BasicsPage);
     EXPECT_EQ(shown().size(), 2);
 }
@@ -84,14 +88,14 @@ TEST_F(FrmMainPagesTest, EnteringBasicsShowsTheSetsFirstCardInEditMode) {
     w.Buttons(CancelButton).setEnabled(false);
     selectTab(BasicsPage);
     expectPage(BasicsPage);
-    EXPECT_EQ(w.txtBasDesc->text(), "Alpha");
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "Alpha");
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
     EXPECT_EQ(w.pageState().OldDesc, "Alpha");
-    EXPECT_EQ(w.txtBasName->text(), "First Set");
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasName").text(), "First Set");
     EXPECT_EQ(w.pageState().BasRecCount, 3);
-    EXPECT_FALSE(w.picBasFront->pixmap().isNull());
-    EXPECT_EQ(w.focusWidget(), w.txtBasCardNum);
-    EXPECT_EQ(w.txtBasValue->text(), "$1.00");
+    EXPECT_FALSE(control<QLabel>(w, "picBasFront").pixmap().isNull());
+    EXPECT_EQ(w.focusWidget(), &control<QLineEdit>(w, "txtBasCardNum"));
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasValue").text(), "$1.00");
     EXPECT_EQ(w.Buttons(NewButton).toolTip(), "Create a New Card");
     // Leaving the Sets page enables every button but Save, which keeps its state.
     EXPECT_EQ(enabledButtons(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 10}));
@@ -119,11 +123,11 @@ TEST_F(FrmMainPagesTest, EnteringSetsWorksOutTheSetsTotalsAgain) {
     selectTab(BasicsPage);
     catalogue.exec("INSERT INTO Specials (Code, Desc, Value) VALUES ('S1', 'Extra', 25000)");
     selectTab(SetsPage);
-    EXPECT_EQ(w.txtvalue->text(), "$13.50");
-    EXPECT_EQ(w.txtTot->text(), "5");
+    EXPECT_EQ(control<QLineEdit>(w, "txtvalue").text(), "$13.50");
+    EXPECT_EQ(control<QLineEdit>(w, "txtTot").text(), "5");
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
     EXPECT_EQ(w.pageState().OldDesc, "First Set");
-    EXPECT_EQ(w.focusWidget(), w.txtDesc);
+    EXPECT_EQ(w.focusWidget(), &control<QLineEdit>(w, "txtDesc"));
     EXPECT_EQ(w.Buttons(NewButton).toolTip(), "Create a New Set of Cards");
 }
 
@@ -134,9 +138,9 @@ TEST_F(FrmMainPagesTest, SpecialsOfASetWithoutThemStartANewCardEachTime) {
     EXPECT_EQ(shown(), QStringList{noSpecialsBox});
     expectPage(SpecialsPage);
     EXPECT_EQ(w.DatSpecials.Recordset().EditMode(), dbEditAdd);
-    EXPECT_EQ(w.txtSpecCode->text(), "S3");
-    EXPECT_TRUE(blankAtEmptySize(w.picSpecFront));
-    EXPECT_TRUE(blankAtEmptySize(w.picSpecBack));
+    EXPECT_EQ(control<QLineEdit>(w, "txtSpecCode").text(), "S3");
+    EXPECT_TRUE(blankAtEmptySize(&control<QLabel>(w, "picSpecFront")));
+    EXPECT_TRUE(blankAtEmptySize(&control<QLabel>(w, "picSpecBack")));
     EXPECT_EQ(enabledButtons(), (QList<int>{8, 9}));
 
     // Left without a description: nothing is written, and the toolbar is out of add mode.
@@ -148,7 +152,7 @@ TEST_F(FrmMainPagesTest, SpecialsOfASetWithoutThemStartANewCardEachTime) {
 
     selectTab(SpecialsPage);
     EXPECT_EQ(shown(), (QStringList{noSpecialsBox, noSpecialsBox}));
-    w.txtSpecDesc->setText("Hologram");
+    control<QLineEdit>(w, "txtSpecDesc").setText("Hologram");
     selectTab(BasicsPage);
     EXPECT_EQ(count("SELECT count(*) FROM Specials WHERE Code = 'S3' AND Desc = 'Hologram'"), 1);
     EXPECT_FALSE(w.Buttons(SaveButton).isEnabled());
@@ -162,41 +166,42 @@ TEST_F(FrmMainPagesTest, LeavingBasicsWhileAddingSavesTheCardWhateverItsDescript
     selectTab(SpecialsPage);
     EXPECT_EQ(count("SELECT count(*) FROM Basics WHERE Code = 'S1' AND Card_Num = 4 AND Desc IS NULL"), 1);
     expectPage(SpecialsPage);
-    EXPECT_EQ(w.txtSpecDesc->text(), "Shiny");
+    EXPECT_EQ(control<QLineEdit>(w, "txtSpecDesc").text(), "Shiny");
     EXPECT_EQ(enabledButtons(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 10}));
 }
 
 TEST_F(FrmMainPagesTest, RefusedCardStaysOnItsPageWithTheEditPending) {
     FrmMain& w = start();
     selectTab(BasicsPage);
-    w.txtBasCardNum->setText("3");
-    QTest::mouseClick(w.TabStrip1, Qt::LeftButton, {}, w.TabStrip1->tabRect(0).center());
+    control<QLineEdit>(w, "txtBasCardNum").setText("3");
+    QTest::mouseClick(&control<TabStrip>(w, "TabStrip1"), Qt::LeftButton, {},
+                      control<TabStrip>(w, "TabStrip1").tabRect(0).center());
     expectRefusalReported();
     expectPage(BasicsPage);
-    EXPECT_EQ(w.txtBasCardNum->text(), "3");
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "3");
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
     // The tab strip shows the page shown, and Cancel leaves it so.
-    EXPECT_EQ(w.TabStrip1->currentIndex(), 1);
+    EXPECT_EQ(control<TabStrip>(w, "TabStrip1").currentIndex(), 1);
     press("Cancel");
-    EXPECT_EQ(w.TabStrip1->currentIndex(), 1);
+    EXPECT_EQ(control<TabStrip>(w, "TabStrip1").currentIndex(), 1);
     expectPage(BasicsPage);
 }
 
 TEST_F(FrmMainPagesTest, SetWithoutBasicCardsShowsAnEmptyPageThatTakesANewCard) {
     FrmMain& w = start();
     selectTab(BasicsPage);
-    w.picBasFront->setPixmap(QPixmap(5, 5));
+    control<QLabel>(w, "picBasFront").setPixmap(QPixmap(5, 5));
     selectTab(SetsPage);
     press("Last");
     selectTab(BasicsPage);
     expectPage(BasicsPage);
     EXPECT_TRUE(dialogs.messages().empty());
-    EXPECT_EQ(w.txtBasDesc->text(), "");
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "");
     EXPECT_EQ(w.pageState().BasRecCount, 0);
-    EXPECT_TRUE(blankAtEmptySize(w.picBasFront));
+    EXPECT_TRUE(blankAtEmptySize(&control<QLabel>(w, "picBasFront")));
     press("New");
-    EXPECT_EQ(w.txtBasCardNum->text(), "1");
-    EXPECT_EQ(w.txtBasSet->text(), "S3");
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "1");
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasSet").text(), "S3");
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditAdd);
 }
 
@@ -209,8 +214,8 @@ TEST_F(FrmMainPagesTest, NoSetLeftStillShowsTheSetsPage) {
     selectTab(BasicsPage);
     selectTab(SetsPage);
     expectPage(SetsPage);
-    EXPECT_EQ(w.txtCode->text(), "");
-    EXPECT_EQ(w.txtvalue->text(), "$0.00");
+    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "");
+    EXPECT_EQ(control<QLineEdit>(w, "txtvalue").text(), "$0.00");
     EXPECT_EQ(shown().size(), 2); // the delete's question and its confirmation
 }
 
@@ -222,8 +227,8 @@ TEST_F(FrmMainPagesTest, FailingCardQueryIsReportedAndShowsNoOtherSetsCards) {
     selectTab(SpecialsPage);
     expectRefusalReported();
     expectPage(SpecialsPage);
-    EXPECT_EQ(w.txtSpecDesc->text(), "");
-    EXPECT_EQ(w.txtSpecName->text(), "First Set");
+    EXPECT_EQ(control<QLineEdit>(w, "txtSpecDesc").text(), "");
+    EXPECT_EQ(control<QLineEdit>(w, "txtSpecName").text(), "First Set");
     EXPECT_FALSE(w.DatSpecials.hasRecordset());
 }
 

@@ -1,4 +1,5 @@
 #include "records_fixture.h"
+#include "window_control.h"
 
 #include <QImage>
 #include <QLabel>
@@ -54,12 +55,12 @@ TEST_F(PendingPictureTest, PictureChosenForTheCardShownIsStoredWithIt) {
 TEST_F(PendingPictureTest, FindThatCannotStoreTheCardShownReportsTheRefusal) {
     start();
     selectTab(BasicsPage);
-    window->txtBasCardNum->setText("2"); // Beta's number
+    control<QLineEdit>(*window, "txtBasCardNum").setText("2"); // Beta's number
     dialogs.inputAnswers = {"Gamma"};
     press("Find");
     expectRefusalReported();
-    EXPECT_EQ(window->txtBasDesc->text(), "Alpha");
-    EXPECT_EQ(window->txtBasCardNum->text(), "2");
+    EXPECT_EQ(control<QLineEdit>(*window, "txtBasDesc").text(), "Alpha");
+    EXPECT_EQ(control<QLineEdit>(*window, "txtBasCardNum").text(), "2");
     EXPECT_EQ(window->datBasics.Recordset().EditMode(), dbEditInProgress);
 }
 
@@ -67,13 +68,13 @@ TEST_F(PendingPictureTest, MoveOnACardPageShowsThePicturesOfTheCardReached) {
     storeFront("Basics", "Desc IN ('Alpha', 'Gamma')");
     start();
     selectTab(BasicsPage);
-    EXPECT_EQ(centreOf(window->picBasFront), QColor(Qt::red));
+    EXPECT_EQ(centreOf(&control<QLabel>(*window, "picBasFront")), QColor(Qt::red));
     press("Next");
-    EXPECT_FALSE(centreOf(window->picBasFront).isValid()) << "Beta has no front";
+    EXPECT_FALSE(centreOf(&control<QLabel>(*window, "picBasFront")).isValid()) << "Beta has no front";
     press("Next");
-    EXPECT_EQ(centreOf(window->picBasFront), QColor(Qt::red));
+    EXPECT_EQ(centreOf(&control<QLabel>(*window, "picBasFront")), QColor(Qt::red));
     press("Prev");
-    EXPECT_FALSE(centreOf(window->picBasFront).isValid());
+    EXPECT_FALSE(centreOf(&control<QLabel>(*window, "picBasFront")).isValid());
 }
 
 // A picture that a card reached by Find could not take is left pending when the page is left; the page
@@ -84,7 +85,7 @@ TEST_F(PendingPictureTest, EnteringACardPageDropsTheOtherCardsPendingPicture) {
     ASSERT_EQ(pending()[1], "Y");
     press("Next");
     selectTab(BasicsPage);
-    EXPECT_EQ(window->txtBasDesc->text(), "Delta");
+    EXPECT_EQ(control<QLineEdit>(*window, "txtBasDesc").text(), "Delta");
     EXPECT_EQ(pending()[1], "");
     press("First");
     EXPECT_EQ(cardsWithAFront(), 0);

@@ -1,6 +1,7 @@
 #include "set_totals.h"
 #include "skipped_failure_log.h"
 #include "toolbar_pages_fixture.h"
+#include "window_control.h"
 
 #include <QTemporaryDir>
 
@@ -16,7 +17,7 @@ TEST_F(SkippedStepsTest, PictureThatCannotBeShownIsLoggedNotReported) {
     selectTab(BasicsPage);
     const SkippedFailureLog log;
     press("Next");
-    EXPECT_EQ(window->txtBasDesc->text(), "Beta");
+    EXPECT_EQ(control<QLineEdit>(*window, "txtBasDesc").text(), "Beta");
     EXPECT_TRUE(dialogs.messages().empty());
     ASSERT_EQ(log.lines().size(), 1);
     EXPECT_TRUE(log.lines()[0].startsWith("skipped at card_pictures.cpp:")) << log.lines()[0].toStdString();

@@ -1,6 +1,7 @@
 #include "frm_main_fixture.h"
 #include "tab_strip.h"
 #include "twips.h"
+#include "window_control.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,10 +29,10 @@ TEST_F(FrmMainStartupTest, EmptyCatalogueSaysSoOnceAndStartsANewSet) {
     EXPECT_EQ(dialogs.messages()[0].title, "No Data");
 
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditAdd);
-    EXPECT_FALSE(w.txtCode->isReadOnly());
-    EXPECT_EQ(w.focusWidget(), w.txtCode);
-    EXPECT_EQ(w.lblSetVal->text(), "Basic Card Value");
-    EXPECT_EQ(w.txtvalue->text(), "$0.00");
+    EXPECT_FALSE(control<QLineEdit>(w, "txtCode").isReadOnly());
+    EXPECT_EQ(w.focusWidget(), &control<QLineEdit>(w, "txtCode"));
+    EXPECT_EQ(control<QLabel>(w, "lblSetVal").text(), "Basic Card Value");
+    EXPECT_EQ(control<QLineEdit>(w, "txtvalue").text(), "$0.00");
     EXPECT_EQ(w.pageState().OldDesc, "");
     for (ToolbarButton i :
          {NewButton, FirstButton, PrevButton, NextButton, LastButton, DeleteButton, FindButton, ReportButton})
@@ -47,14 +48,14 @@ TEST_F(FrmMainStartupTest, CatalogueWithSetsStartsOnTheFirstSetWithItsValueFromI
     FrmMain& w = start();
 
     EXPECT_TRUE(dialogs.messages().empty());
-    EXPECT_EQ(w.txtCode->text(), "S1");
+    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "S1");
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
-    EXPECT_EQ(w.focusWidget(), w.txtDesc);
+    EXPECT_EQ(w.focusWidget(), &control<QLineEdit>(w, "txtDesc"));
     // 1.25 + 0.25 + 10.00 from the cards, not the 99.00 stored with the set.
-    EXPECT_EQ(w.txtvalue->text(), "$11.50");
+    EXPECT_EQ(control<QLineEdit>(w, "txtvalue").text(), "$11.50");
     EXPECT_EQ(w.pageState().OldDesc, "First Set");
-    EXPECT_TRUE(w.txtCode->isReadOnly());
-    EXPECT_EQ(w.lblSetVal->text(), "Total Value");
+    EXPECT_TRUE(control<QLineEdit>(w, "txtCode").isReadOnly());
+    EXPECT_EQ(control<QLabel>(w, "lblSetVal").text(), "Total Value");
     EXPECT_FALSE(w.Buttons(SaveButton).isEnabled());
 }
 
@@ -94,14 +95,14 @@ TEST_F(FrmMainStartupTest, LogoIsShownAtItsOwnSizeWhenItsFileHoldsAPicture) {
     logo.fill(Qt::red);
     ASSERT_TRUE(logo.save(QDir(catalogue.folder()).filePath("Logo.jpg"), "JPG"));
     FrmMain& w = load();
-    ASSERT_FALSE(w.Logo1->pixmap().isNull());
-    EXPECT_EQ(w.Logo1->size(), QSize(40, 30));
-    EXPECT_EQ(w.Logo1->pos(), twipsToRect(8040, 360, 1770, 2280).topLeft());
+    ASSERT_FALSE(control<QLabel>(w, "Logo1").pixmap().isNull());
+    EXPECT_EQ(control<QLabel>(w, "Logo1").size(), QSize(40, 30));
+    EXPECT_EQ(control<QLabel>(w, "Logo1").pos(), twipsToRect(8040, 360, 1770, 2280).topLeft());
 }
 
 TEST_F(FrmMainStartupTest, MissingOrUnreadableLogoLeavesTheBoxEmptySilently) {
     FrmMain& without = load();
-    EXPECT_TRUE(without.Logo1->pixmap().isNull());
+    EXPECT_TRUE(control<QLabel>(without, "Logo1").pixmap().isNull());
     delete window.data();
 
     QFile garbage(QDir(catalogue.folder()).filePath("Logo.jpg"));
@@ -109,8 +110,8 @@ TEST_F(FrmMainStartupTest, MissingOrUnreadableLogoLeavesTheBoxEmptySilently) {
     garbage.write("not a picture");
     garbage.close();
     FrmMain& unreadable = load();
-    EXPECT_TRUE(unreadable.Logo1->pixmap().isNull());
-    EXPECT_EQ(unreadable.Logo1->size(), twipsToRect(8040, 360, 1770, 2280).size());
+    EXPECT_TRUE(control<QLabel>(unreadable, "Logo1").pixmap().isNull());
+    EXPECT_EQ(control<QLabel>(unreadable, "Logo1").size(), twipsToRect(8040, 360, 1770, 2280).size());
     EXPECT_TRUE(dialogs.calls.empty());
 }
 
@@ -132,7 +133,7 @@ TEST_F(FrmMainStartupTest, F1WithoutAHelpFileSaysItWasNotFound) {
     dialogs.calls.clear();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    QTest::keyClick(w.txtDesc, Qt::Key_F1);
+    QTest::keyClick(&control<QLineEdit>(w, "txtDesc"), Qt::Key_F1);
 
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0].text, "The help file PellimoHelp.chm was not found.");

@@ -1,6 +1,7 @@
 #include "frm_main_fixture.h"
 #include "keystroke_code.h"
 #include "tab_strip.h"
+#include "window_control.h"
 
 #include <QClipboard>
 #include <QGroupBox>
@@ -32,7 +33,7 @@ protected:
         FrmMain& w = start();
         w.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
-        w.TabStrip1->setCurrentIndex(page - 1);
+        control<TabStrip>(w, "TabStrip1").setCurrentIndex(page - 1);
         dialogs.calls.clear();
         return w;
     }
@@ -62,9 +63,9 @@ protected:
 
     // A click on the tab of `page`, at its place on the tab strip.
     void clickTab(Page page) const {
-        const QRect rect = window->TabStrip1->tabRect(page - SetsPage);
+        const QRect rect = control<TabStrip>(*window, "TabStrip1").tabRect(page - SetsPage);
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
-                          window->TabStrip1->mapTo(window, rect.center()));
+                          control<TabStrip>(*window, "TabStrip1").mapTo(window, rect.center()));
         settle();
     }
 
@@ -86,34 +87,35 @@ TEST_F(FrmMainValidationTest, EmptyCodeNameOrCardNumberKeepsTheFocusAndBlanksPas
         EXPECT_NE(focus(), field);
         EXPECT_TRUE(shown().isEmpty());
     };
-    expectHeld(w.txtCode, w.txtDesc);
-    expectHeld(w.txtDesc, w.txtTot);
-    w.txtTot->setText("5");   // the focus is there, and leaving it with no cards is refused
-    w.txtCode->setText("S1"); // the Basics page shows the cards of the code shown
-    w.TabStrip1->setCurrentIndex(1);
-    expectHeld(w.txtBasCardNum, w.txtBasDesc);
+    expectHeld(&control<QLineEdit>(w, "txtCode"), w.txtDesc);
+    expectHeld(w.txtDesc, &control<QLineEdit>(w, "txtTot"));
+    control<QLineEdit>(w, "txtTot")
+        .setText("5"); // the focus is there, and leaving it with no cards is refused
+    control<QLineEdit>(w, "txtCode").setText("S1"); // the Basics page shows the cards of the code shown
+    control<TabStrip>(w, "TabStrip1").setCurrentIndex(1);
+    expectHeld(&control<QLineEdit>(w, "txtBasCardNum"), &control<QLineEdit>(w, "txtBasDesc"));
 }
 
 // A click on a tab leaves the box like any click on another control: a refused box keeps the page.
 TEST_F(FrmMainValidationTest, TabClickIsRefusedWhileTheBoxLeftFailsItsCheck) {
     FrmMain& w = startOnPage(2);
-    ASSERT_EQ(focus(), w.txtBasCardNum);
-    QTest::keyClick(w.txtBasCardNum, Qt::Key_End);
-    QTest::keyClick(w.txtBasCardNum, Qt::Key_Backspace);
-    ASSERT_EQ(w.txtBasCardNum->text(), "");
+    ASSERT_EQ(focus(), &control<QLineEdit>(w, "txtBasCardNum"));
+    QTest::keyClick(&control<QLineEdit>(w, "txtBasCardNum"), Qt::Key_End);
+    QTest::keyClick(&control<QLineEdit>(w, "txtBasCardNum"), Qt::Key_Backspace);
+    ASSERT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "");
     clickTab(SetsPage);
     EXPECT_EQ(shown(), QStringList{noValueBox});
     EXPECT_EQ(w.pageState().TabMode, BasicsPage);
-    EXPECT_EQ(w.TabStrip1->currentIndex(), 1);
-    EXPECT_TRUE(w.Frame2->isVisible());
-    EXPECT_EQ(focus(), w.txtBasCardNum);
+    EXPECT_EQ(control<TabStrip>(w, "TabStrip1").currentIndex(), 1);
+    EXPECT_TRUE(control<QGroupBox>(w, "Frame2").isVisible());
+    EXPECT_EQ(focus(), &control<QLineEdit>(w, "txtBasCardNum"));
     EXPECT_EQ(catalogue.scalar("SELECT COUNT(*) FROM Basics WHERE Card_Num IS NULL").toInt(), 0);
 
-    QTest::keyClicks(w.txtBasCardNum, "7");
+    QTest::keyClicks(&control<QLineEdit>(w, "txtBasCardNum"), "7");
     clickTab(SpecialsPage);
     EXPECT_EQ(shown().size(), 1);
     EXPECT_EQ(w.pageState().TabMode, SpecialsPage);
-    EXPECT_EQ(focus(), w.txtSpecCardNum);
+    EXPECT_EQ(focus(), &control<QLineEdit>(w, "txtSpecCardNum"));
     EXPECT_EQ(catalogue.scalar("SELECT Card_Num FROM Basics WHERE Desc = 'Alpha'").toInt(), 7);
 }
 
@@ -123,8 +125,8 @@ TEST_F(FrmMainValidationTest, PageWithoutACardIsLeftWithoutACheck) {
     FrmMain& w = startOnPage(2);
     clickOn(&w.Buttons(DeleteButton)); // the set's only basic card, the question answered OK
     ASSERT_EQ(catalogue.scalar("SELECT COUNT(*) FROM Basics").toInt(), 0);
-    ASSERT_EQ(focus(), w.txtBasCardNum);
-    ASSERT_EQ(w.txtBasCardNum->text(), "");
+    ASSERT_EQ(focus(), &control<QLineEdit>(w, "txtBasCardNum"));
+    ASSERT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "");
     dialogs.calls.clear();
     clickTab(SpecialsPage);
     EXPECT_TRUE(shown().isEmpty());
@@ -132,9 +134,9 @@ TEST_F(FrmMainValidationTest, PageWithoutACardIsLeftWithoutACheck) {
 
     clickTab(SetsPage);
     clickOn(&w.Buttons(NextButton));
-    ASSERT_EQ(w.txtCode->text(), "S2");
+    ASSERT_EQ(control<QLineEdit>(w, "txtCode").text(), "S2");
     clickTab(BasicsPage); // a set that never had basic cards
-    ASSERT_EQ(focus(), w.txtBasCardNum);
+    ASSERT_EQ(focus(), &control<QLineEdit>(w, "txtBasCardNum"));
     clickTab(SetsPage);
     EXPECT_TRUE(shown().isEmpty());
     EXPECT_EQ(w.pageState().TabMode, SetsPage);
@@ -143,49 +145,49 @@ TEST_F(FrmMainValidationTest, PageWithoutACardIsLeftWithoutACheck) {
 
 TEST_F(FrmMainValidationTest, EmptySpecialNumberOrTypeLetsTheMoveHappenThenTakesTheFocusBack) {
     FrmMain& w = startOnPage(3);
-    tabOutOf(w.txtSpecCardNum, "");
-    EXPECT_EQ(focus(), w.txtSpecCardNum);
-    clickOn(w.txtSpecDesc);
-    EXPECT_EQ(focus(), w.txtSpecCardNum);
+    tabOutOf(&control<QLineEdit>(w, "txtSpecCardNum"), "");
+    EXPECT_EQ(focus(), &control<QLineEdit>(w, "txtSpecCardNum"));
+    clickOn(&control<QLineEdit>(w, "txtSpecDesc"));
+    EXPECT_EQ(focus(), &control<QLineEdit>(w, "txtSpecCardNum"));
     EXPECT_EQ(shown(), (QStringList{"You must enter a value for this field|0|Value Spec Error",
                                     "You must enter a value for this field|0|Value Spec Error"}));
 
     dialogs.calls.clear();
-    w.txtSpecCardNum->setText("7");
-    tabOutOf(w.txtSpecType, "");
-    EXPECT_EQ(focus(), w.txtSpecType);
+    control<QLineEdit>(w, "txtSpecCardNum").setText("7");
+    tabOutOf(&control<QLineEdit>(w, "txtSpecType"), "");
+    EXPECT_EQ(focus(), &control<QLineEdit>(w, "txtSpecType"));
     EXPECT_EQ(shown(), QStringList{noValueBox});
-    tabOutOf(w.txtSpecType, " ");
-    EXPECT_EQ(focus(), w.txtSpecDesc);
+    tabOutOf(&control<QLineEdit>(w, "txtSpecType"), " ");
+    EXPECT_EQ(focus(), &control<QLineEdit>(w, "txtSpecDesc"));
     EXPECT_EQ(shown().size(), 1);
 }
 
 TEST_F(FrmMainValidationTest, MoneyAndCountBoxesRefuseToBeLeftWithoutANumber) {
     FrmMain& w = startOnPage(1);
-    tabOutOf(w.txtvalue, "");
-    EXPECT_EQ(focus(), w.txtvalue);
-    tabOutOf(w.txtTot, "");
-    EXPECT_EQ(focus(), w.txtTot);
+    tabOutOf(&control<QLineEdit>(w, "txtvalue"), "");
+    EXPECT_EQ(focus(), &control<QLineEdit>(w, "txtvalue"));
+    tabOutOf(&control<QLineEdit>(w, "txtTot"), "");
+    EXPECT_EQ(focus(), &control<QLineEdit>(w, "txtTot"));
     EXPECT_EQ(shown(), (QStringList{noNumberBox, noNumberBox}));
 }
 
 TEST_F(FrmMainValidationTest, AnyNumberOfPointsCanBeTypedButNotLeft) {
     FrmMain& cards = startOnPage(2);
-    cards.txtBasValue->setFocus();
-    cards.txtBasValue->clear();
-    QTest::keyClicks(cards.txtBasValue, "1.2.3");
-    EXPECT_EQ(cards.txtBasValue->text(), "1.2.3");
-    clickOn(cards.txtBasDesc);
-    EXPECT_EQ(focus(), cards.txtBasValue);
+    control<QLineEdit>(cards, "txtBasValue").setFocus();
+    control<QLineEdit>(cards, "txtBasValue").clear();
+    QTest::keyClicks(&control<QLineEdit>(cards, "txtBasValue"), "1.2.3");
+    EXPECT_EQ(control<QLineEdit>(cards, "txtBasValue").text(), "1.2.3");
+    clickOn(&control<QLineEdit>(cards, "txtBasDesc"));
+    EXPECT_EQ(focus(), &control<QLineEdit>(cards, "txtBasValue"));
     EXPECT_EQ(shown(), QStringList{noNumberBox});
 }
 
 TEST_F(FrmMainValidationTest, ShownCurrencyValuePassesTheNumberCheck) {
     FrmMain& w = startOnPage(1);
-    w.txtvalue->setText("$1,234.50");
-    w.txtvalue->setFocus();
-    QTest::keyClick(w.txtvalue, Qt::Key_Tab);
-    EXPECT_NE(focus(), w.txtvalue);
+    control<QLineEdit>(w, "txtvalue").setText("$1,234.50");
+    control<QLineEdit>(w, "txtvalue").setFocus();
+    QTest::keyClick(&control<QLineEdit>(w, "txtvalue"), Qt::Key_Tab);
+    EXPECT_NE(focus(), &control<QLineEdit>(w, "txtvalue"));
     EXPECT_TRUE(shown().isEmpty());
 }
 
@@ -193,13 +195,13 @@ TEST_F(FrmMainValidationTest, ZeroCardsAreRefusedOnceTheFocusHasLeft) {
     FrmMain& w = startOnPage(1);
     for (const char* zeros : {"0", "00", "0000", "0.4"}) {
         dialogs.calls.clear();
-        tabOutOf(w.txtTot, zeros);
+        tabOutOf(&control<QLineEdit>(w, "txtTot"), zeros);
         EXPECT_EQ(shown(), QStringList{noCardsBox}) << zeros;
-        EXPECT_EQ(focus(), w.txtTot) << zeros;
+        EXPECT_EQ(focus(), &control<QLineEdit>(w, "txtTot")) << zeros;
     }
     dialogs.calls.clear();
-    tabOutOf(w.txtTot, "12");
-    EXPECT_EQ(focus(), w.txtvalue);
+    tabOutOf(&control<QLineEdit>(w, "txtTot"), "12");
+    EXPECT_EQ(focus(), &control<QLineEdit>(w, "txtvalue"));
     EXPECT_TRUE(shown().isEmpty());
 }
 
@@ -224,8 +226,8 @@ TEST_F(FrmMainValidationTest, ToolbarClickChecksTheBoxButCancelDeleteAndAnotherW
     EXPECT_EQ(dialogs.calls[1].title, "Delete Record");
     dialogs.calls.clear();
 
-    w.txtTot->setFocus();
-    w.txtTot->setText("0");
+    control<QLineEdit>(w, "txtTot").setFocus();
+    control<QLineEdit>(w, "txtTot").setText("0");
     QWidget other;
     other.show();
     other.activateWindow();
@@ -236,50 +238,50 @@ TEST_F(FrmMainValidationTest, ToolbarClickChecksTheBoxButCancelDeleteAndAnotherW
 
 TEST_F(FrmMainValidationTest, MoneyBoxesDropAllButDigitsThePointAndBackspace) {
     FrmMain& w = startOnPage(3);
-    w.txtSpecValue->clear();
-    QTest::keyClicks(w.txtSpecValue, "a1-2,3.4 5$");
-    EXPECT_EQ(w.txtSpecValue->text(), "123.45");
-    QTest::keyClick(w.txtSpecValue, Qt::Key_Backspace);
-    EXPECT_EQ(w.txtSpecValue->text(), "123.4");
+    control<QLineEdit>(w, "txtSpecValue").clear();
+    QTest::keyClicks(&control<QLineEdit>(w, "txtSpecValue"), "a1-2,3.4 5$");
+    EXPECT_EQ(control<QLineEdit>(w, "txtSpecValue").text(), "123.45");
+    QTest::keyClick(&control<QLineEdit>(w, "txtSpecValue"), Qt::Key_Backspace);
+    EXPECT_EQ(control<QLineEdit>(w, "txtSpecValue").text(), "123.4");
 
     // Enter and the copy and paste keys are dropped; pasting by other means is not filtered.
-    QSignalSpy enter(w.txtSpecValue, &QLineEdit::returnPressed);
+    QSignalSpy enter(&control<QLineEdit>(w, "txtSpecValue"), &QLineEdit::returnPressed);
     QApplication::clipboard()->setText("xy");
-    w.txtSpecValue->selectAll();
-    QTest::keyClick(w.txtSpecValue, Qt::Key_Return);
-    QTest::keyClick(w.txtSpecValue, Qt::Key_C, Qt::ControlModifier);
-    QTest::keyClick(w.txtSpecValue, Qt::Key_V, Qt::ControlModifier);
+    control<QLineEdit>(w, "txtSpecValue").selectAll();
+    QTest::keyClick(&control<QLineEdit>(w, "txtSpecValue"), Qt::Key_Return);
+    QTest::keyClick(&control<QLineEdit>(w, "txtSpecValue"), Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(&control<QLineEdit>(w, "txtSpecValue"), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(enter.count(), 0);
     EXPECT_EQ(QApplication::clipboard()->text(), "xy");
-    EXPECT_EQ(w.txtSpecValue->text(), "123.4");
-    w.txtSpecValue->paste();
-    EXPECT_EQ(w.txtSpecValue->text(), "xy");
+    EXPECT_EQ(control<QLineEdit>(w, "txtSpecValue").text(), "123.4");
+    control<QLineEdit>(w, "txtSpecValue").paste();
+    EXPECT_EQ(control<QLineEdit>(w, "txtSpecValue").text(), "xy");
 }
 
 TEST_F(FrmMainValidationTest, CountBoxDropsAllButDigits) {
     FrmMain& sets = startOnPage(1);
-    sets.txtTot->clear();
+    control<QLineEdit>(sets, "txtTot").clear();
     // No sign either: a count is never negative.
-    QTest::keyClicks(sets.txtTot, "-1.2a +3,/-");
-    EXPECT_EQ(sets.txtTot->text(), "123");
-    QTest::keyClick(sets.txtTot, Qt::Key_Backspace);
-    EXPECT_EQ(sets.txtTot->text(), "12");
+    QTest::keyClicks(&control<QLineEdit>(sets, "txtTot"), "-1.2a +3,/-");
+    EXPECT_EQ(control<QLineEdit>(sets, "txtTot").text(), "123");
+    QTest::keyClick(&control<QLineEdit>(sets, "txtTot"), Qt::Key_Backspace);
+    EXPECT_EQ(control<QLineEdit>(sets, "txtTot").text(), "12");
 }
 
 TEST_F(FrmMainValidationTest, MoneyFilterTakesThePointWhateverTheLocale) {
     FrmMain& w = startOnPage(2);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    w.txtBasValue->clear();
-    QTest::keyClicks(w.txtBasValue, "1,5.5");
+    control<QLineEdit>(w, "txtBasValue").clear();
+    QTest::keyClicks(&control<QLineEdit>(w, "txtBasValue"), "1,5.5");
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    EXPECT_EQ(w.txtBasValue->text(), "15.5");
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasValue").text(), "15.5");
 }
 
 TEST_F(FrmMainValidationTest, CtrlXInAMoneyBoxStillEndsTheProgram) {
     FrmMain& w = startOnPage(2);
-    w.txtBasValue->setFocus();
-    w.txtBasValue->selectAll();
-    QTest::keyClick(w.txtBasValue, Qt::Key_X, Qt::ControlModifier);
+    control<QLineEdit>(w, "txtBasValue").setFocus();
+    control<QLineEdit>(w, "txtBasValue").selectAll();
+    QTest::keyClick(&control<QLineEdit>(w, "txtBasValue"), Qt::Key_X, Qt::ControlModifier);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
 }
@@ -288,7 +290,7 @@ TEST_F(FrmMainValidationTest, InputFilterKinds) {
     FrmMain& w = load();
     const auto kept = [&](int code, const QString& kind) {
         auto key = static_cast<std::int16_t>(code);
-        w.ValidateInputCharset(*w.txtDesc, key, kind);
+        w.ValidateInputCharset(control<QLineEdit>(w, "txtDesc"), key, kind);
         EXPECT_TRUE(key == 0 || key == code);
         return key != 0;
     };

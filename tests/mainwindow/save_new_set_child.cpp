@@ -6,6 +6,7 @@
 #include "fake_dialogs.h"
 #include "frm_main.h"
 #include "module1.h"
+#include "window_control.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -98,8 +99,10 @@ int main(int argc, char** argv) {
     QTest::qWait(20);
     window->Buttons(pellimo::NewButton).click();
     // Each box's text typed over what it shows, as the user selects it and types.
-    for (const auto& [box, text] : {std::pair{window->txtCode, "KILL"}, std::pair{window->txtDesc, "Killed"},
-                                    std::pair{window->txtTot, "5"}, std::pair{window->txtvalue, "1"}}) {
+    for (const auto& [box, text] : {std::pair{&control<QLineEdit>(*window, "txtCode"), "KILL"},
+                                    std::pair{&control<QLineEdit>(*window, "txtDesc"), "Killed"},
+                                    std::pair{&control<QLineEdit>(*window, "txtTot"), "5"},
+                                    std::pair{&control<QLineEdit>(*window, "txtvalue"), "1"}}) {
         QTest::keyClick(box, Qt::Key_End);
         QTest::keyClick(box, Qt::Key_Home, Qt::ShiftModifier);
         QTest::keyClicks(box, text);

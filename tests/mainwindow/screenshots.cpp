@@ -8,6 +8,7 @@
 #include "module1.h"
 #include "tab_strip.h"
 #include "temp_catalogue.h"
+#include "window_control.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -42,13 +43,17 @@ void fillCatalogue(const TempCatalogue& catalogue) {
 }
 
 void showPage(FrmMain& window, int page) {
-    const QList<QGroupBox*> frames{window.Frame1, window.Frame2, window.Frame3};
-    const QList<QComboBox*> boxes{window.DBCombo1, window.DBCombo2, window.DBCombo3};
+    const QList<QGroupBox*> frames{&control<QGroupBox>(window, "Frame1"),
+                                   &control<QGroupBox>(window, "Frame2"),
+                                   &control<QGroupBox>(window, "Frame3")};
+    const QList<QComboBox*> boxes{&control<QComboBox>(window, "DBCombo1"),
+                                  &control<QComboBox>(window, "DBCombo2"),
+                                  &control<QComboBox>(window, "DBCombo3")};
     for (int i = 0; i < 3; ++i) {
         frames[i]->setVisible(i == page);
         boxes[i]->setVisible(i == page);
     }
-    window.TabStrip1->setCurrentIndex(page);
+    control<TabStrip>(window, "TabStrip1").setCurrentIndex(page);
 }
 
 bool save(QWidget& widget, const QString& folder, const QString& name) {
@@ -83,10 +88,10 @@ int main(int argc, char** argv) {
 
     bool saved = save(*window, folder, "sets.png");
     showPage(*window, 1);
-    showText(*window->txtBasName, window->txtDesc->text());
+    showText(*&control<QLineEdit>(*window, "txtBasName"), window->txtDesc->text());
     saved &= save(*window, folder, "basics.png");
     showPage(*window, 2);
-    showText(*window->txtSpecName, window->txtDesc->text());
+    showText(*&control<QLineEdit>(*window, "txtSpecName"), window->txtDesc->text());
     saved &= save(*window, folder, "specials.png");
 
     showPage(*window, 0);

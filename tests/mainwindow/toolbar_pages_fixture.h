@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frm_main_fixture.h"
+#include "window_control.h"
 
 #include <QLineEdit>
 #include <QStringList>
@@ -34,10 +35,10 @@ protected:
     // New on the Sets page, and the new set typed into its boxes.
     void keyInNewSet(const QString& code, const QString& name, const QString& cards, const QString& value) {
         press("New");
-        retype(window->txtCode, code);
-        retype(window->txtDesc, name);
-        retype(window->txtTot, cards);
-        retype(window->txtvalue, value);
+        retype(&control<QLineEdit>(*window, "txtCode"), code);
+        retype(&control<QLineEdit>(*window, "txtDesc"), name);
+        retype(&control<QLineEdit>(*window, "txtTot"), cards);
+        retype(&control<QLineEdit>(*window, "txtvalue"), value);
     }
 
     // The messages shown, as "text|flags|title".

@@ -17,7 +17,7 @@ TEST_F(GetPicture, FitsTheStoredPictureKeepsTheCornerAndLeavesNoFile) {
     store("Basics", "Front", jpegOf({400, 300}, Qt::blue));
     picBasBack->resize(20, 30);
     const QPoint corner = picBasFront->pos();
-    pictures.GetPicture(1);
+    pictures.GetPicture(BasicsPage);
     EXPECT_EQ(picBasFront->pos(), corner);
     EXPECT_EQ(picBasFront->size(), boxPixels(2172, 1629));
     EXPECT_TRUE(showsPicture(picBasFront));
@@ -37,7 +37,7 @@ TEST_F(GetPicture, FitsTheStoredPictureKeepsTheCornerAndLeavesNoFile) {
 TEST_F(GetPicture, SpecialsBoxesWidenToTheFullBound) {
     store("Specials", "Front", gifOf({300, 400}));
     CurData = &DatSpecials;
-    pictures.GetPicture(2);
+    pictures.GetPicture(SpecialsPage);
     EXPECT_EQ(picSpecFront->size(), boxPixels(1899, 2532));
     EXPECT_TRUE(showsPicture(picSpecFront));
     EXPECT_EQ(picSpecBack->size(), boxPixels(2172, 2532));
@@ -50,7 +50,7 @@ TEST_F(GetPicture, SevenBytesAreNoPictureAndEightGoThroughTheLoader) {
         store("Basics", "Front", QByteArray(bytes, 'x'));
         picBasFront->hide();
         picBasFront->setScaledContents(false);
-        pictures.GetPicture(1);
+        pictures.GetPicture(BasicsPage);
         // A blank box keeps Visible and Stretch; only a picture that failed to load comes back shown.
         EXPECT_EQ(picBasFront->isHidden(), bytes == 7);
         EXPECT_EQ(picBasFront->hasScaledContents(), bytes == 8);
@@ -65,7 +65,7 @@ TEST_F(GetPicture, WithNoCurrentRecordBothBoxesAreBlank) {
     datBasics.setRecordSource(RecordSource("SELECT * FROM Basics WHERE Code = ?", {"none"}));
     datBasics.Refresh();
     picBasFront->setPixmap(QPixmap(10, 10));
-    pictures.GetPicture(1);
+    pictures.GetPicture(BasicsPage);
     EXPECT_TRUE(picBasFront->pixmap().isNull());
     EXPECT_EQ(picBasBack->size(), boxPixels(2172, 2532));
 }
@@ -74,7 +74,7 @@ TEST_F(GetPicture, AnyOtherIndexTouchesNoBox) {
     store("Basics", "Front", jpegOf({64, 48}, Qt::red));
     picBasFront->setPixmap(QPixmap(10, 10));
     const QRect before = picBasFront->geometry();
-    for (std::int16_t index : {0, 3})
+    for (std::int16_t index : {0, 1, 4})
         pictures.GetPicture(index);
     EXPECT_FALSE(picBasFront->pixmap().isNull());
     EXPECT_EQ(picBasFront->geometry(), before);

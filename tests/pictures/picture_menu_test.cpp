@@ -152,7 +152,7 @@ TEST_F(PictureMenu, AnotherRecordOnAPageDropsThatPagesPicturesOnly) {
 TEST_F(PictureMenu, ShowingTheStoredPicturesDropsThoseChosen) {
     choose(BasicsPage, PictureSide::Back, "back.jpg", jpegOf({40, 30}, Qt::red));
     choose(SpecialsPage, PictureSide::Front, "front.jpg", jpegOf({40, 30}, Qt::blue));
-    pictures.GetPicture(1);
+    pictures.GetPicture(BasicsPage);
     EXPECT_EQ(pictures.PicChanged(), (std::array<QString, 5>{"", "", "", "Y", ""}));
 }
 

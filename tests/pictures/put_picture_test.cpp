@@ -33,7 +33,7 @@ TEST_F(PutPicture, NullStoresTheEmptyValueThroughCurDataAndShowsBlank) {
     CurData = &DatSpecials;
     saveSlots(DatSpecials, {3});
     EXPECT_EQ(stored("SELECT typeof(Front) || length(Front) FROM Specials").toString(), "blob0");
-    pictures.GetPicture(2);
+    pictures.GetPicture(SpecialsPage);
     EXPECT_TRUE(picSpecFront->pixmap().isNull());
     EXPECT_EQ(picSpecFront->size(), boxPixels(2172, 2532));
 }
