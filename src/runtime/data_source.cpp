@@ -2,6 +2,7 @@
 
 #include "engine_error.h"
 #include "formats.h"
+#include "skipped_failures.h"
 
 #include <QLineEdit>
 
@@ -114,8 +115,10 @@ void DataSource::recordShown(pellimo::Recordset& recordset) {
         QString text;
         try {
             text = boxText(recordset.Fields(binding.field).value());
-        } catch (const EngineError&) {
-            // No current record (an empty record set, or one just deleted): the boxes show nothing.
+        } catch (const EngineError& failure) {
+            // No current record (an empty record set, or one just deleted), or no such field: the box
+            // shows nothing.
+            logSkippedFailure(failure);
         }
         binding.box->setText(text);
         binding.shown = text;
