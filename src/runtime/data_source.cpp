@@ -50,6 +50,10 @@ Value fieldValueOf(const FieldInfo& field, const QString& text) {
     return Value(text.toStdString());
 }
 
+bool sameSource(const RecordSource& a, const RecordSource& b) {
+    return a.text == b.text && a.params == b.params;
+}
+
 } // namespace
 
 DataSource::DataSource(QString name, QObject* parent) : QObject(parent), name_(std::move(name)) {
@@ -67,14 +71,25 @@ void DataSource::Refresh() {
     if (!database_.isOpen() || openedName_ != databaseName_) {
         database_ = OpenDatabase(databaseName_);
         openedName_ = databaseName_;
+        if (recordset_)
+            recordset_->setObserver(nullptr);
+        recordset_.reset();
+    }
+    if (recordset_ && openedType_ == recordsetType_ && sameSource(openedSource_, recordSource_)) {
+        // Listeners that read every row do so before the first record is shown, in the pass that reads
+        // the keys.
+        emit refreshed(recordset_->Requery());
+        recordShown(*recordset_);
+        return;
     }
     std::unique_ptr<pellimo::Recordset> fresh = database_.OpenRecordset(recordSource_, recordsetType_);
     if (recordset_)
         recordset_->setObserver(nullptr);
     recordset_ = std::move(fresh);
     recordset_->setObserver(this);
-    // Listeners that read every row do so before the first record is shown, in the pass that reads the keys.
-    emit refreshed();
+    openedSource_ = recordSource_;
+    openedType_ = recordsetType_;
+    emit refreshed(RequeryChanges{});
     recordShown(*recordset_);
 }
 
