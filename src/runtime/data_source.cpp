@@ -68,14 +68,13 @@ DataSource::~DataSource() {
 void DataSource::Refresh() {
     if (recordset_)
         leavingRecord(*recordset_);
-    if (!database_.isOpen() || openedName_ != databaseName_) {
+    const bool reopened = !database_.isOpen() || openedName_ != databaseName_;
+    if (reopened) {
         database_ = OpenDatabase(databaseName_);
         openedName_ = databaseName_;
-        if (recordset_)
-            recordset_->setObserver(nullptr);
-        recordset_.reset();
     }
-    if (recordset_ && openedType_ == recordsetType_ && sameSource(openedSource_, recordSource_)) {
+    if (recordset_ && !reopened && openedType_ == recordsetType_ &&
+        sameSource(openedSource_, recordSource_)) {
         // Listeners that read every row do so before the first record is shown, in the pass that reads
         // the keys.
         emit refreshed(recordset_->Requery());
