@@ -146,30 +146,33 @@ void RawCommands::showCard(long position) {
     decodePictures(position, pictureBox_);
 }
 
-long RawCommands::renameSetAndMoveOn(long position, const std::string& desc) {
-    const sqlite3_int64 rowid = sets_.at(static_cast<std::size_t>(position));
-    bindText(setDesc_, 1, desc);
-    sqlite3_bind_int64(setDesc_, 2, rowid);
-    runOnce(db_, setDesc_);
-    descriptions_[static_cast<std::size_t>(position)] = desc;
-    bindText(setFindDesc_, 1, desc);
+// `desc` stored into the row `rowid` by `update`, then the first row that `find` (`desc` bound at
+// `descIndex`) answers; returns that row's position among `rows`.
+long RawCommands::storeAndFindFirst(sqlite3_stmt* update, sqlite3_stmt* find, int descIndex,
+                                    sqlite3_int64 rowid, const std::string& desc,
+                                    const std::vector<sqlite3_int64>& rows) {
+    bindText(update, 1, desc);
+    sqlite3_bind_int64(update, 2, rowid);
+    runOnce(db_, update);
+    bindText(find, descIndex, desc);
     sqlite3_int64 found = 0;
-    eachRow(db_, setFindDesc_, [&](sqlite3_stmt* row) { found = sqlite3_column_int64(row, 0); });
-    const long next = static_cast<long>(std::find(sets_.begin(), sets_.end(), found) - sets_.begin()) + 1;
+    eachRow(db_, find, [&](sqlite3_stmt* row) { found = sqlite3_column_int64(row, 0); });
+    return static_cast<long>(std::find(rows.begin(), rows.end(), found) - rows.begin());
+}
+
+long RawCommands::renameSetAndMoveOn(long position, const std::string& desc) {
+    const auto at = static_cast<std::size_t>(position);
+    const long next = storeAndFindFirst(setDesc_, setFindDesc_, 1, sets_.at(at), desc, sets_) + 1;
+    descriptions_[at] = desc;
     showSet(next);
     return next;
 }
 
 long RawCommands::describeCardAndMoveOn(long position, const std::string& desc) {
-    const sqlite3_int64 rowid = cards_.at(static_cast<std::size_t>(position));
-    bindText(cardDesc_, 1, desc);
-    sqlite3_bind_int64(cardDesc_, 2, rowid);
-    runOnce(db_, cardDesc_);
     bindText(cardFindDesc_, 1, code_);
-    bindText(cardFindDesc_, 2, desc);
-    sqlite3_int64 found = 0;
-    eachRow(db_, cardFindDesc_, [&](sqlite3_stmt* row) { found = sqlite3_column_int64(row, 0); });
-    const long next = static_cast<long>(std::find(cards_.begin(), cards_.end(), found) - cards_.begin()) + 1;
+    const long next = storeAndFindFirst(cardDesc_, cardFindDesc_, 2,
+                                        cards_.at(static_cast<std::size_t>(position)), desc, cards_) +
+                      1;
     showCard(next);
     return next;
 }

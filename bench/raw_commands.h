@@ -56,6 +56,8 @@ private:
     void readSets();
     void readSet(sqlite3_int64 rowid);
     void readCard(sqlite3_int64 rowid);
+    long storeAndFindFirst(sqlite3_stmt* update, sqlite3_stmt* find, int descIndex, sqlite3_int64 rowid,
+                           const std::string& desc, const std::vector<sqlite3_int64>& rows);
 
     sqlite3* db_ = nullptr;
     std::vector<sqlite3_stmt*> statements_;
