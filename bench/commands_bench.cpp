@@ -252,6 +252,16 @@ private:
             [&] { press("Find"); }, [&] { raw_.findCard("Card 9999"); });
         dialogs_.calls.clear();
 
+        // The two parts of a Find, to tell where its time goes: the search and the landing card's pictures.
+        add(
+            "  its search alone (FindFirst)", Runs, [&] { window_->datBasics.Recordset().MoveFirst(); },
+            [&] { window_->datBasics.Recordset().FindFirst(Criterion::like("Desc", "*Card 9999*")); },
+            [&] { raw_.firstCardWith("Card 9999"); });
+        add(
+            "  its pictures alone (GetPicture)", Runs, [] {}, [&] { window_->pictures.GetPicture(1); },
+            [&] {
+                raw_.decodePictures(BenchCatalogue::BigSetCards - 1, twipsToRect(0, 0, 2172, 2532).size());
+            });
         const int last = BenchCatalogue::BigSetCards - 1;
         add(
             "Fast Find jump to the last card, edit pending", Runs,

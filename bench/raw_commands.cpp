@@ -185,12 +185,16 @@ void RawCommands::storeSection(long position, const std::string& section) {
     readCard(rowid);
 }
 
-void RawCommands::findCard(const std::string& text) {
+long RawCommands::firstCardWith(const std::string& text) {
     bindText(cardFind_, 1, code_);
     bindText(cardFind_, 2, "%" + text + "%");
     sqlite3_int64 found = 0;
     eachRow(db_, cardFind_, [&](sqlite3_stmt* row) { found = sqlite3_column_int64(row, 0); });
-    showCard(static_cast<long>(std::find(cards_.begin(), cards_.end(), found) - cards_.begin()));
+    return static_cast<long>(std::find(cards_.begin(), cards_.end(), found) - cards_.begin());
+}
+
+void RawCommands::findCard(const std::string& text) {
+    showCard(firstCardWith(text));
 }
 
 void RawCommands::saveNewSet(const std::string& code, int cards) {

@@ -36,7 +36,9 @@ public:
     long describeCardAndMoveOn(long position, const std::string& desc);
     // The section of the card at `position` stored durably, and the card read back.
     void storeSection(long position, const std::string& section);
-    // The first card of the set entered whose description contains `text`, shown with its pictures.
+    // The position of the first card of the set entered whose description contains `text`.
+    long firstCardWith(const std::string& text);
+    // That card shown with its pictures.
     void findCard(const std::string& text);
     // In one transaction, a set of `cards` cards stored and placed among the sets by its code, shown with
     // its totals, its cards made and its value stored; then its totals read.
