@@ -300,9 +300,7 @@ RequeryChanges Recordset::Requery() {
     }
     changes.everyRow = false;
     changes.touched = writtenKeys_;
-    for (BookmarkId key : addedKeys_)
-        if (std::find(writtenKeys_.begin(), writtenKeys_.end(), key) == writtenKeys_.end())
-            changes.touched.push_back(key);
+    changes.touched.insert(changes.touched.end(), addedKeys_.begin(), addedKeys_.end());
     std::sort(changes.touched.begin(), changes.touched.end());
     changes.touched.erase(std::unique(changes.touched.begin(), changes.touched.end()), changes.touched.end());
     // Worked on a copy, so that a failing read leaves the record set as it was.
