@@ -37,15 +37,21 @@ private:
 
 // A catalogue of `sets` sets of `cardsPerSet` basic cards each, plus set "BIG" of 9,999 basic cards and set
 // "PIC" of one card whose front is `picture`, made in a temporary folder. Each set is stored with the count
-// and value of its cards, as browsing the Sets page would store them.
+// and value of its cards, as browsing the Sets page would store them. Every tenth card of BIG, its first
+// cards and its last carry `cardPicture` as front and back, as a collection's scanned cards do. A copy of the
+// file for the raw comparison lies beside it, so that neither side's writes reach the other; both are on the
+// disk before the first command is timed.
 class SizedCatalogue {
 public:
-    explicit SizedCatalogue(int sets, int cardsPerSet, const std::string& picture);
+    SizedCatalogue(int sets, int cardsPerSet, const std::string& picture, const std::string& cardPicture);
 
     const std::string& folder() const { return folder_.path(); }
     std::string path() const { return folder_.path() + "/Pellimo.mdb"; }
+    std::string rawPath() const { return folder_.path() + "/raw.mdb"; }
 
     static constexpr const char* PictureSet = "PIC";
+    // BIG's cards from the first up to this number carry pictures.
+    static constexpr int PicturedFirstCards = 64;
 
 private:
     TemporaryFolder folder_;

@@ -74,7 +74,9 @@ Figure compare(const char* command, int runs, const std::function<void()>& prepa
 // The main window over one catalogue, driven as the user drives it.
 class Session {
 public:
-    explicit Session(const SizedCatalogue& catalogue) : catalogue_(catalogue), raw_(catalogue.path()) {}
+    explicit Session(const SizedCatalogue& catalogue) : catalogue_(catalogue), raw_(catalogue.rawPath()) {
+        raw_.setPictureBox(twipsToRect(0, 0, 2172, 2532).size());
+    }
 
     std::vector<Figure> run() {
         startUp();
@@ -141,9 +143,23 @@ private:
             throw std::runtime_error(std::string(command) + " showed: " + titles.join(" | ").toStdString());
     }
 
+    // What the user waits for after a command: the events it left, then the window painted again.
+    static void settle(QWidget* window) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        if (window != nullptr)
+            window->repaint();
+    }
+
     void add(const char* command, int runs, const std::function<void()>& prepare,
              const std::function<void()>& ours, const std::function<void()>& raw) {
-        figures_.push_back(compare(command, runs, prepare, ours, raw));
+        figures_.push_back(compare(
+            command, runs, prepare,
+            [&] {
+                ours();
+                settle(window_);
+            },
+            raw));
     }
 
     void startUp() {
@@ -154,8 +170,12 @@ private:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         };
         add(
-            "start-up (load + first activation)", SlowRuns, unload, [&] { previous = start(); },
-            [&] { RawCommands::startUp(catalogue_.path()); });
+            "start-up (load + first activation)", SlowRuns, unload,
+            [&] {
+                previous = start();
+                settle(previous);
+            },
+            [&] { RawCommands::startUp(catalogue_.rawPath()); });
         unload();
         expectMessages({}, "start-up");
     }
@@ -166,7 +186,20 @@ private:
             "Next on the Sets page", Runs, [] {}, [&] { press("Next"); }, [&] { raw_.showSet(++position); });
         add(
             "Prev on the Sets page", Runs, [] {}, [&] { press("Prev"); }, [&] { raw_.showSet(--position); });
-        expectMessages({}, "Next and Prev on the Sets page");
+        int renames = 0;
+        QString name;
+        add(
+            "rename a set, then Next", Runs,
+            [&] {
+                name = QString("Renamed %1").arg(++renames);
+                typeInto(window_->txtDesc, name);
+            },
+            [&] { press("Next"); },
+            [&] { position = raw_.renameSetAndMoveOn(position, name.toStdString()); });
+        if (window_->txtDesc->text() == name ||
+            window_->findChild<QComboBox*>("DBCombo1")->itemText(Runs - 1) != name)
+            throw std::runtime_error("the renamed sets were not left in their places");
+        expectMessages({}, "Next, Prev and renames on the Sets page");
     }
 
     void findSet(const char* code) {
@@ -201,6 +234,16 @@ private:
                 raw_.storeSection(position, typed.toStdString() + "R");
                 raw_.showCard(++position);
             });
+        add(
+            "edit a card's description, then Next", Runs,
+            [&] {
+                typed = QString("Described %1").arg(++edits);
+                typeInto(window_->findChild<QLineEdit*>("txtBasDesc"), typed);
+            },
+            [&] { press("Next"); },
+            [&] { position = raw_.describeCardAndMoveOn(position, typed.toStdString()); });
+        if (window_->findChild<QLineEdit*>("txtBasCardNum")->text().toLong() != position + 1)
+            throw std::runtime_error("the description edits did not move on card by card");
         expectMessages({}, "moves on the Basics page");
 
         add(
@@ -212,6 +255,16 @@ private:
             [&] { press("Find"); }, [&] { raw_.findCard("Card 9999"); });
         dialogs_.calls.clear();
 
+        // The two parts of a Find, to tell where its time goes: the search and the landing card's pictures.
+        add(
+            "  its search alone (FindFirst)", Runs, [&] { window_->datBasics.Recordset().MoveFirst(); },
+            [&] { window_->datBasics.Recordset().FindFirst(Criterion::like("Desc", "*Card 9999*")); },
+            [&] { raw_.firstCardWith("Card 9999"); });
+        add(
+            "  its pictures alone (GetPicture)", Runs, [] {}, [&] { window_->pictures.GetPicture(1); },
+            [&] {
+                raw_.decodePictures(BenchCatalogue::BigSetCards - 1, twipsToRect(0, 0, 2172, 2532).size());
+            });
         const int last = BenchCatalogue::BigSetCards - 1;
         add(
             "Fast Find jump to the last card, edit pending", Runs,
@@ -271,10 +324,16 @@ private:
             typeInto(window_->txtDesc, "New Set");
             typeInto(window_->findChild<QLineEdit*>("txtTot"), QString::number(BenchCatalogue::BigSetCards));
             typeInto(window_->txtvalue, "1.50");
-            saves.push_back(timeOf([&] { press("Save"); }));
+            saves.push_back(timeOf([&] {
+                press("Save");
+                settle(window_);
+            }));
             expectMessages({"Set Added"}, "Save of a new set");
             rawSaves.push_back(timeOf([&] { raw_.saveNewSet("RAWSET", BenchCatalogue::BigSetCards); }));
-            deletes.push_back(timeOf([&] { press("Delete"); }));
+            deletes.push_back(timeOf([&] {
+                press("Delete");
+                settle(window_);
+            }));
             expectMessages({"Delete Record", "Delete"}, "Delete of the new set");
             rawDeletes.push_back(timeOf([&] { raw_.deleteSet("RAWSET"); }));
         }
@@ -323,11 +382,15 @@ int runAll(const std::vector<CatalogueSize>& sizes) {
     std::printf("Making the 12-megapixel picture...\n");
     const QByteArray jpeg = noisyJpeg({4000, 3000}, 28);
     const std::string picture(jpeg.constData(), static_cast<std::size_t>(jpeg.size()));
+    // A card scanned at 150 dpi.
+    const QByteArray scan = noisyJpeg({375, 525}, 12);
+    const std::string cardPicture(scan.constData(), static_cast<std::size_t>(scan.size()));
+    std::printf("A card's scan: %lld bytes\n", static_cast<long long>(scan.size()));
     std::vector<std::vector<Figure>> runs;
     for (const CatalogueSize& size : sizes) {
         std::printf("Making the catalogue of %s...\n", size.name);
         std::fflush(stdout);
-        SizedCatalogue catalogue(size.sets, size.cardsPerSet, picture);
+        SizedCatalogue catalogue(size.sets, size.cardsPerSet, picture, cardPicture);
         runs.push_back(Session(catalogue).run());
         printFigures(size, runs.back());
     }

@@ -3,9 +3,11 @@
 #include "bench_catalogue.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QSaveFile>
+#include <algorithm>
+#include <cctype>
 #include <stdexcept>
 
 namespace pellimo {
@@ -42,7 +44,7 @@ constexpr const char* TotalQueries[] = {
 } // namespace
 
 RawCommands::RawCommands(const std::string& path) : db_(openRaw(path)) {
-    setList_ = prepare("SELECT rowid, Desc FROM Sets ORDER BY Code, rowid");
+    setList_ = prepare("SELECT rowid, Desc, lower(Code) FROM Sets ORDER BY Code, rowid");
     setRow_ = prepare("SELECT Code, Desc, Cards, Value FROM Sets WHERE rowid = ?");
     setByCode_ = prepare("SELECT rowid FROM Sets WHERE Code = ?");
     for (int i = 0; i < 4; ++i)
@@ -59,6 +61,11 @@ RawCommands::RawCommands(const std::string& path) : db_(openRaw(path)) {
     deleteSet_ = prepare("DELETE FROM Sets WHERE rowid = ?");
     reportRows_ =
         prepare("SELECT Card_Num, Section, Desc, Value FROM Basics WHERE Code = ? ORDER BY Card_Num");
+    setDesc_ = prepare("UPDATE Sets SET Desc = ? WHERE rowid = ?");
+    setFindDesc_ = prepare("SELECT rowid FROM Sets WHERE Desc = ? ORDER BY Code, rowid LIMIT 1");
+    cardDesc_ = prepare("UPDATE Basics SET Desc = ? WHERE rowid = ?");
+    cardFindDesc_ = prepare(
+        "SELECT rowid FROM Basics WHERE Code = ? AND Desc = ? ORDER BY Code, Card_Num, rowid LIMIT 1");
     readSets();
 }
 
@@ -79,9 +86,11 @@ sqlite3_stmt* RawCommands::prepare(const char* sql) {
 void RawCommands::readSets() {
     sets_.clear();
     descriptions_.clear();
+    codes_.clear();
     eachRow(db_, setList_, [&](sqlite3_stmt* row) {
         sets_.push_back(sqlite3_column_int64(row, 0));
         descriptions_.push_back(textOf(row, 1));
+        codes_.push_back(textOf(row, 2));
     });
 }
 
@@ -129,11 +138,43 @@ void RawCommands::enterCards(const std::string& code) {
         descriptions.push_back(textOf(row, 1));
     });
     readCard(cards_.back());
-    readCard(cards_.front());
+    showCard(0);
 }
 
 void RawCommands::showCard(long position) {
     readCard(cards_.at(static_cast<std::size_t>(position)));
+    decodePictures(position, pictureBox_);
+}
+
+// `desc` stored into the row `rowid` by `update`, then the first row that `find` (`desc` bound at
+// `descIndex`) answers; returns that row's position among `rows`.
+long RawCommands::storeAndFindFirst(sqlite3_stmt* update, sqlite3_stmt* find, int descIndex,
+                                    sqlite3_int64 rowid, const std::string& desc,
+                                    const std::vector<sqlite3_int64>& rows) {
+    bindText(update, 1, desc);
+    sqlite3_bind_int64(update, 2, rowid);
+    runOnce(db_, update);
+    bindText(find, descIndex, desc);
+    sqlite3_int64 found = 0;
+    eachRow(db_, find, [&](sqlite3_stmt* row) { found = sqlite3_column_int64(row, 0); });
+    return static_cast<long>(std::find(rows.begin(), rows.end(), found) - rows.begin());
+}
+
+long RawCommands::renameSetAndMoveOn(long position, const std::string& desc) {
+    const auto at = static_cast<std::size_t>(position);
+    const long next = storeAndFindFirst(setDesc_, setFindDesc_, 1, sets_.at(at), desc, sets_) + 1;
+    descriptions_[at] = desc;
+    showSet(next);
+    return next;
+}
+
+long RawCommands::describeCardAndMoveOn(long position, const std::string& desc) {
+    bindText(cardFindDesc_, 1, code_);
+    const long next = storeAndFindFirst(cardDesc_, cardFindDesc_, 2,
+                                        cards_.at(static_cast<std::size_t>(position)), desc, cards_) +
+                      1;
+    showCard(next);
+    return next;
 }
 
 void RawCommands::storeSection(long position, const std::string& section) {
@@ -144,26 +185,34 @@ void RawCommands::storeSection(long position, const std::string& section) {
     readCard(rowid);
 }
 
-void RawCommands::findCard(const std::string& text) {
+long RawCommands::firstCardWith(const std::string& text) {
     bindText(cardFind_, 1, code_);
     bindText(cardFind_, 2, "%" + text + "%");
     sqlite3_int64 found = 0;
     eachRow(db_, cardFind_, [&](sqlite3_stmt* row) { found = sqlite3_column_int64(row, 0); });
-    readCard(found);
+    return static_cast<long>(std::find(cards_.begin(), cards_.end(), found) - cards_.begin());
+}
+
+void RawCommands::findCard(const std::string& text) {
+    showCard(firstCardWith(text));
 }
 
 void RawCommands::saveNewSet(const std::string& code, int cards) {
+    execRaw(db_, "BEGIN IMMEDIATE");
     bindText(insertSet_, 1, code);
     bindText(insertSet_, 2, "New Set");
     sqlite3_bind_int(insertSet_, 3, cards);
     sqlite3_bind_int64(insertSet_, 4, 15000);
     runOnce(db_, insertSet_);
-    readSets();
-    bindText(setByCode_, 1, code);
-    sqlite3_int64 rowid = 0;
-    eachRow(db_, setByCode_, [&](sqlite3_stmt* row) { rowid = sqlite3_column_int64(row, 0); });
+    const sqlite3_int64 rowid = sqlite3_last_insert_rowid(db_);
+    std::string lowered = code;
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const auto at = std::upper_bound(codes_.begin(), codes_.end(), lowered) - codes_.begin();
+    codes_.insert(codes_.begin() + at, lowered);
+    sets_.insert(sets_.begin() + at, rowid);
+    descriptions_.insert(descriptions_.begin() + at, "New Set");
     readSet(rowid);
-    execRaw(db_, "BEGIN IMMEDIATE");
     for (int n = 1; n <= cards; ++n) {
         bindText(insertCard_, 1, code);
         sqlite3_bind_int(insertCard_, 2, n);
@@ -171,10 +220,10 @@ void RawCommands::saveNewSet(const std::string& code, int cards) {
         sqlite3_bind_int64(insertCard_, 4, 15000);
         runOnce(db_, insertCard_);
     }
-    execRaw(db_, "COMMIT");
     sqlite3_bind_int64(setValue_, 1, 15000LL * cards);
     sqlite3_bind_int64(setValue_, 2, rowid);
     runOnce(db_, setValue_);
+    execRaw(db_, "COMMIT");
     readSet(rowid);
 }
 
@@ -184,7 +233,10 @@ void RawCommands::deleteSet(const std::string& code) {
     eachRow(db_, setByCode_, [&](sqlite3_stmt* row) { rowid = sqlite3_column_int64(row, 0); });
     sqlite3_bind_int64(deleteSet_, 1, rowid);
     runOnce(db_, deleteSet_);
-    readSets();
+    const auto at = std::find(sets_.begin(), sets_.end(), rowid) - sets_.begin();
+    sets_.erase(sets_.begin() + at);
+    codes_.erase(codes_.begin() + at);
+    descriptions_.erase(descriptions_.begin() + at);
     readSet(sets_.front());
 }
 
@@ -192,8 +244,8 @@ void RawCommands::report(const std::string& code, const QString& file, const QBy
     bindText(reportRows_, 1, code);
     std::size_t read = 0;
     eachRow(db_, reportRows_, [&](sqlite3_stmt* row) { read += textOf(row, 2).size(); });
-    QFile out(file);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size())
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
         throw std::runtime_error("cannot write the report");
 }
 

@@ -23,29 +23,43 @@ public:
     static void startUp(const std::string& path);
     // The set at `position` of the sets' order and its totals.
     void showSet(long position);
-    // The cards of `code`: their keys and descriptions, the last and the first card.
+    // The cards of `code`: their keys and descriptions, the last card, and the first shown.
     void enterCards(const std::string& code);
-    // The card at `position` of the set entered, with its pictures' sizes.
+    // The card at `position` of the set entered, with its pictures' sizes, its pictures decoded to fit
+    // `pictureBox`.
     void showCard(long position);
+    // The set at `position` renamed durably, the first set of that name in the sets' order found again and
+    // the set after it shown; returns the position shown.
+    long renameSetAndMoveOn(long position, const std::string& desc);
+    // The description of the card at `position` stored durably, the first card of that description in the
+    // cards' order found again and the card after it shown; returns the position shown.
+    long describeCardAndMoveOn(long position, const std::string& desc);
     // The section of the card at `position` stored durably, and the card read back.
     void storeSection(long position, const std::string& section);
-    // The first card of the set entered whose description contains `text`, shown.
+    // The position of the first card of the set entered whose description contains `text`.
+    long firstCardWith(const std::string& text);
+    // That card shown with its pictures.
     void findCard(const std::string& text);
-    // A set of `cards` cards stored, the sets read again and the set found, its cards made in one
-    // transaction, its value stored and its totals read.
+    // In one transaction, a set of `cards` cards stored and placed among the sets by its code, shown with
+    // its totals, its cards made and its value stored; then its totals read.
     void saveNewSet(const std::string& code, int cards);
-    // The set deleted with its cards, the sets read again, the first shown with its totals.
+    // The set deleted with its cards and taken out of the sets held, the first shown with its totals.
     void deleteSet(const std::string& code);
-    // The basic cards report's query, and `bytes` written to `file`.
+    // The basic cards report's query, and `bytes` written to `file` and synced to the disk before it
+    // replaces the file.
     void report(const std::string& code, const QString& file, const QByteArray& bytes);
     // The front and back of the card at `position` decoded from memory, each scaled to fit `box`.
     void decodePictures(long position, QSize box);
+    // The size a card's pictures are decoded to.
+    void setPictureBox(QSize box) { pictureBox_ = box; }
 
 private:
     sqlite3_stmt* prepare(const char* sql);
     void readSets();
     void readSet(sqlite3_int64 rowid);
     void readCard(sqlite3_int64 rowid);
+    long storeAndFindFirst(sqlite3_stmt* update, sqlite3_stmt* find, int descIndex, sqlite3_int64 rowid,
+                           const std::string& desc, const std::vector<sqlite3_int64>& rows);
 
     sqlite3* db_ = nullptr;
     std::vector<sqlite3_stmt*> statements_;
@@ -63,7 +77,13 @@ private:
     sqlite3_stmt* setValue_;
     sqlite3_stmt* deleteSet_;
     sqlite3_stmt* reportRows_;
+    sqlite3_stmt* setDesc_;
+    sqlite3_stmt* setFindDesc_;
+    sqlite3_stmt* cardDesc_;
+    sqlite3_stmt* cardFindDesc_;
+    QSize pictureBox_;
     std::vector<sqlite3_int64> sets_;
+    std::vector<std::string> codes_; // in lower case, as the sets' order compares them
     std::vector<sqlite3_int64> cards_;
     std::vector<std::string> descriptions_;
     std::string code_;

@@ -187,6 +187,8 @@ Connection::Connection(const std::string& path) {
     exec("PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL;");
     // A page cache that holds a large set whole, so reading it again does not go back to the file.
     exec("PRAGMA cache_size = -16384;");
+    changes_.emplace(raw);
+    dataVersion_ = prepare("PRAGMA data_version");
     sqlite3_create_function_v2(raw, "pellimo_match", 3, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                matchFunction, nullptr, nullptr, nullptr);
     // Reading the schema proves the file is a catalogue and not some other file.
@@ -210,6 +212,15 @@ void Connection::exec(const std::string& sql) const {
     endWait();
     if (code != SQLITE_OK)
         fail(code);
+}
+
+std::int64_t Connection::dataVersion() const {
+    sqlite3_stmt* statement = dataVersion_.get();
+    sqlite3_reset(statement);
+    stepRow(*this, statement);
+    const std::int64_t version = sqlite3_column_int64(statement, 0);
+    sqlite3_reset(statement);
+    return version;
 }
 
 void Connection::fail(int code) const {

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "busy_wait.h"
+#include "change_counter.h"
 #include "field_info.h"
 #include "sqlite_handle.h"
 #include "value.h"
 
 #include <chrono>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +43,11 @@ public:
     // Ends a wait for another program's lock, if the last call waited.
     void endWait() const;
 
+    // What this connection changed, table by table.
+    const ChangeCounter& changes() const { return *changes_; }
+    // A number that differs from the last one read whenever another connection has written since.
+    std::int64_t dataVersion() const;
+
 private:
     static int waitForLock(void* connection, int attempt);
     std::vector<std::string> rowKeyColumns(const std::string& table) const;
@@ -49,6 +56,8 @@ private:
     std::chrono::steady_clock::time_point waitStarted_;
     mutable bool waiting_ = false;
     std::map<std::string, TableInfo> tables_; // by lower-case name
+    std::optional<ChangeCounter> changes_;
+    StatementHandle dataVersion_;
 };
 
 // Binds `value` to parameter `index` (1-based) in the engine's storage form.

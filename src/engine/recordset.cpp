@@ -58,8 +58,10 @@ const RowSource& Recordset::rows() const {
 
 // The keys are read at the first need, so a record set opened only to add rows never reads any.
 void Recordset::ensureKeys() {
-    if (!keysLoaded_)
-        adoptKeys(rows().loadKeys());
+    if (keysLoaded_)
+        return;
+    rows().markRead();
+    adoptKeys(rows_->loadKeys());
 }
 
 void Recordset::adoptKeys(std::vector<BookmarkId> keys) {
@@ -227,8 +229,10 @@ bool Recordset::updateEdit() {
             pending_[i].reset();
     const bool changed =
         std::any_of(pending_.begin(), pending_.end(), [](const auto& v) { return v.has_value(); });
-    if (changed)
+    if (changed) {
         rows_->update(key, current_, pending_);
+        writtenKeys_.push_back(key);
+    }
     dropPending();
     lastModified_ = key;
     if (changed)
@@ -271,6 +275,7 @@ void Recordset::Delete() {
     dropPending();
     keys_.erase(keys_.begin() + position_);
     std::erase(addedKeys_, key);
+    std::erase(writtenKeys_, key);
     // No record is usable until the next move; the position now names the record that followed.
     currentDeleted_ = true;
     showRecord();
@@ -278,17 +283,96 @@ void Recordset::Delete() {
         observer_->recordDeleted(*this, key);
 }
 
+RequeryChanges Recordset::Requery() {
+    dropPending();
+    lastModified_.reset();
+    noMatch_ = false;
+    currentDeleted_ = false;
+    RequeryChanges changes;
+    if (!keysLoaded_ || rows().changedByOthers()) {
+        // Read again at the first need, as a record set just opened reads them.
+        keys_.clear();
+        keysLoaded_ = false;
+        addedKeys_.clear();
+        writtenKeys_.clear();
+        position_ = -1;
+        return changes;
+    }
+    changes.everyRow = false;
+    changes.touched = writtenKeys_;
+    changes.touched.insert(changes.touched.end(), addedKeys_.begin(), addedKeys_.end());
+    std::sort(changes.touched.begin(), changes.touched.end());
+    changes.touched.erase(std::unique(changes.touched.begin(), changes.touched.end()), changes.touched.end());
+    // Worked on a copy, so that a failing read leaves the record set as it was.
+    std::vector<BookmarkId> keys = keys_;
+    std::erase_if(keys, [&](BookmarkId key) {
+        return std::binary_search(changes.touched.begin(), changes.touched.end(), key);
+    });
+    for (BookmarkId key : changes.touched)
+        if (rows_->selects(key))
+            keys.insert(keys.begin() + insertionPoint(keys, key), key);
+    for (BookmarkId key : changes.touched)
+        if (auto found = std::find(keys.begin(), keys.end(), key); found != keys.end())
+            changes.placed.emplace_back(static_cast<long>(found - keys.begin()), key);
+    std::sort(changes.placed.begin(), changes.placed.end());
+    rows_->markRead();
+    keys_ = std::move(keys);
+    addedKeys_.clear();
+    writtenKeys_.clear();
+    position_ = keys_.empty() ? -1 : 0;
+    if (!keys_.empty())
+        rows_->readRow(keys_[0], current_, currentSizes_);
+    return changes;
+}
+
+// Where `key` goes among `keys`, which stand in the source's order, by halving.
+long Recordset::insertionPoint(const std::vector<BookmarkId>& keys, BookmarkId key) {
+    long low = 0;
+    long high = static_cast<long>(keys.size());
+    while (low < high) {
+        const long middle = low + (high - low) / 2;
+        if (rows_->precedes(keys[middle], key))
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
+}
+
 void Recordset::FindFirst(const Criterion& criterion) {
     int field = Fields(criterion.field).index();
     if (!criterion.literal)
         checkPattern(criterion.pattern);
     ensureKeys();
-    const long position = firstPositionOf(rows().matching(field, criterion, addedKeys_));
+    // While the rows held stand in the source's order, the first match in that order is the one; otherwise
+    // every match is set against the rows held.
+    const bool inSourceOrder = writtenKeys_.empty() && !rows().changedByOthers();
+    const long position = inSourceOrder ? firstMatchInOrder(field, criterion)
+                                        : firstPositionOf(rows().matching(field, criterion, addedKeys_));
     noMatch_ = position < 0;
     if (noMatch_)
         return;
     if (position != position_ || currentDeleted_ || editMode_ == dbEditAdd)
         moveTo(position);
+}
+
+// One pass over the source in its order, stopped at the first match. Rows added through the record set
+// may stand elsewhere among the rows held (after the others once they were read), so a match among them
+// does not stop the pass.
+long Recordset::firstMatchInOrder(int field, const Criterion& criterion) {
+    long first = -1;
+    bool stopped = false;
+    rows_->eachMatching(field, criterion, [&](BookmarkId key) {
+        const long position = firstPositionOf({key});
+        if (position >= 0 && (first < 0 || position < first))
+            first = position;
+        stopped = std::find(addedKeys_.begin(), addedKeys_.end(), key) == addedKeys_.end();
+        return stopped;
+    });
+    // Added rows the source does not select are still held: only the whole test finds them.
+    if (!stopped && !addedKeys_.empty())
+        return firstPositionOf(rows_->matching(field, criterion, addedKeys_));
+    return first;
 }
 
 // The first position, in the record set's order, that holds one of `found`; -1 when none does.
@@ -371,6 +455,8 @@ Value Recordset::ValueOf(BookmarkId bookmark, std::string_view field) {
 
 std::vector<std::pair<BookmarkId, Value>> Recordset::ColumnValues(std::string_view name) {
     int field = Fields(name).index();
+    if (!keysLoaded_)
+        rows().markRead();
     std::vector<std::pair<BookmarkId, Value>> values = rows().column(field);
     // Read before the keys, the column brings them in the same pass.
     if (!keysLoaded_) {

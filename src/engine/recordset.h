@@ -40,6 +40,15 @@ public:
     virtual void recordDeleted(Recordset& recordset, BookmarkId key) = 0;
 };
 
+// What Requery found: every row may have changed, or only the rows `touched` (written or added through the
+// record set since its rows were read), of which those still in it stand at `placed` (position and key, by
+// increasing position).
+struct RequeryChanges {
+    bool everyRow = true;
+    std::vector<BookmarkId> touched;
+    std::vector<std::pair<long, BookmarkId>> placed;
+};
+
 // A field of the current record (or of the record being edited or added).
 class Field {
 public:
@@ -88,6 +97,11 @@ public:
     void CancelUpdate();
     void Delete();
 
+    // Runs the source again, as opening it anew would, with the first record current and nothing pending.
+    // When only this record set has written since its rows were read, the rows it did not touch keep their
+    // order and only the touched ones are read again.
+    RequeryChanges Requery();
+
     void FindFirst(const Criterion& criterion);
     bool NoMatch() const { return noMatch_; }
 
@@ -117,6 +131,8 @@ private:
     void arriveAt(long position);
     void dropPending();
     long firstPositionOf(const std::vector<BookmarkId>& found) const;
+    long firstMatchInOrder(int field, const Criterion& criterion);
+    long insertionPoint(const std::vector<BookmarkId>& keys, BookmarkId key);
     void showRecord();
     Value fieldValue(int index);
     void setFieldValue(int index, const Value& value);
@@ -130,6 +146,7 @@ private:
     std::vector<BookmarkId> keys_;
     bool keysLoaded_ = false;
     std::vector<BookmarkId> addedKeys_;
+    std::vector<BookmarkId> writtenKeys_; // changed through this record set since its rows were read
     long position_ = -1;
     bool currentDeleted_ = false;
     long positionBeforeAdd_ = -1;

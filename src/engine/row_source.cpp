@@ -39,6 +39,13 @@ bool isAscii(const std::string& text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
+bool containsIgnoringCase(const std::string& text, std::string_view word) {
+    for (std::size_t at = 0; at + word.size() <= text.size(); ++at)
+        if (equalsIgnoringCase(std::string_view(text).substr(at, word.size()), word))
+            return true;
+    return false;
+}
+
 void requireSearchable(const FieldInfo& field) {
     if (field.kind != FieldKind::Text && field.kind != FieldKind::Integer)
         throw EngineError(err::InvalidCriterion,
@@ -51,7 +58,9 @@ public:
     TableRows(std::shared_ptr<Connection> connection, const TableInfo& table, const SourceQuery& query,
               std::vector<Value> params)
         : connection_(std::move(connection)), table_(quoteIdentifier(table.name)), where_(query.where),
-          params_(std::move(params)) {
+          params_(std::move(params)), tableName_(table.name),
+          readsOtherTables_(containsIgnoringCase(query.where, "select")),
+          orderComparable_(query.orderBy.find('?') == std::string::npos) {
         if (query.columns.empty()) {
             fields_ = table.fields;
         } else {
@@ -144,6 +153,7 @@ public:
         bindSameRow(statement.get(), static_cast<int>(values.size()) + 1, key, read);
         stepRow(*connection_, statement.get());
         requireRowFound(*connection_, "The record was not stored: another program has deleted it.");
+        ++ownChanges_;
     }
 
     BookmarkId insert(const PendingValues& pending) override {
@@ -156,6 +166,7 @@ public:
         stepRow(*connection_, statement);
         sqlite3_reset(statement);
         sqlite3_clear_bindings(statement);
+        ++ownChanges_;
         return sqlite3_last_insert_rowid(connection_->handle());
     }
 
@@ -164,20 +175,12 @@ public:
         bindSameRow(statement.get(), 1, key, read);
         stepRow(*connection_, statement.get());
         requireRowFound(*connection_, "The record was not deleted: another program has deleted it already.");
+        ++ownChanges_;
     }
 
     std::vector<BookmarkId> matching(int field, const Criterion& criterion,
                                      const std::vector<BookmarkId>& extraKeys) override {
-        requireSearchable(fields_[field]);
-        const std::string column = quoteIdentifier(fields_[field].name);
-        std::string test = "pellimo_match(?, ?, " + column + ")";
-        std::vector<Value> criterionValues{Value(criterion.literal ? 1 : 0), Value(criterion.pattern)};
-        // A literal criterion narrows by SQL equality first, which a key field answers from its index. Case
-        // is folded alike for ASCII only: other text is left to the matcher alone.
-        if (criterion.literal && fields_[field].kind == FieldKind::Text && isAscii(criterion.pattern)) {
-            test = column + " = ? COLLATE NOCASE AND " + test;
-            criterionValues.insert(criterionValues.begin(), Value(criterion.pattern));
-        }
+        const auto [test, criterionValues] = criterionTest(field, criterion);
         StatementHandle statement = selectFromSource("rowid", test, false);
         bindAll(statement.get(), criterionValues, static_cast<int>(params_.size()) + 1);
         std::vector<BookmarkId> keys;
@@ -197,6 +200,50 @@ public:
         return keys;
     }
 
+    void eachMatching(int field, const Criterion& criterion,
+                      const std::function<bool(BookmarkId)>& take) override {
+        const auto [test, criterionValues] = criterionTest(field, criterion);
+        StatementHandle statement = selectFromSource("rowid", test);
+        bindAll(statement.get(), criterionValues, static_cast<int>(params_.size()) + 1);
+        while (stepRow(*connection_, statement.get()))
+            if (take(sqlite3_column_int64(statement.get(), 0)))
+                return;
+    }
+
+    bool selects(BookmarkId key) override {
+        StatementHandle statement = selectFromSource("1", "rowid = ?", false);
+        sqlite3_bind_int64(statement.get(), static_cast<int>(params_.size()) + 1, key);
+        return stepRow(*connection_, statement.get());
+    }
+
+    // The two rows sorted as the source sorts them: the first one back is the one that comes first.
+    bool precedes(BookmarkId first, BookmarkId second) override {
+        if (!compare_)
+            compare_ = connection_->prepare("SELECT rowid FROM " + table_ + " WHERE rowid IN (?, ?)" +
+                                            orderBy_ + " LIMIT 1");
+        sqlite3_stmt* statement = compare_.get();
+        sqlite3_reset(statement);
+        sqlite3_bind_int64(statement, 1, first);
+        sqlite3_bind_int64(statement, 2, second);
+        const bool firstComesFirst =
+            stepRow(*connection_, statement) && sqlite3_column_int64(statement, 0) == first;
+        sqlite3_reset(statement);
+        return firstComesFirst;
+    }
+
+    void markRead() override {
+        read_ = readMark();
+        ownChanges_ = 0;
+    }
+
+    bool changedByOthers() override {
+        if (!orderComparable_)
+            return true;
+        const ReadMark now = readMark();
+        return now.dataVersion != read_.dataVersion || now.rollbacks != read_.rollbacks ||
+               now.changes - read_.changes != ownChanges_;
+    }
+
     std::vector<std::pair<BookmarkId, Value>> column(int field) override {
         StatementHandle statement = selectFromSource("rowid, " + quoteIdentifier(fields_[field].name), "");
         std::vector<std::pair<BookmarkId, Value>> values;
@@ -207,6 +254,35 @@ public:
     }
 
 private:
+    // What a read saw of the connection: later reads compare with it.
+    struct ReadMark {
+        std::int64_t dataVersion = 0;
+        std::uint64_t changes = 0;
+        std::uint64_t rollbacks = 0;
+    };
+
+    ReadMark readMark() const {
+        const ChangeCounter& counter = connection_->changes();
+        // A condition that reads other tables changes with them.
+        return {connection_->dataVersion(),
+                readsOtherTables_ ? counter.changes() : counter.changesTo(tableName_), counter.rollbacks()};
+    }
+
+    // The SQL test of the criterion on the field, and the values it binds.
+    std::pair<std::string, std::vector<Value>> criterionTest(int field, const Criterion& criterion) const {
+        requireSearchable(fields_[field]);
+        const std::string column = quoteIdentifier(fields_[field].name);
+        std::string test = "pellimo_match(?, ?, " + column + ")";
+        std::vector<Value> values{Value(criterion.literal ? 1 : 0), Value(criterion.pattern)};
+        // A literal criterion narrows by SQL equality first, which a key field answers from its index. Case
+        // is folded alike for ASCII only: other text is left to the matcher alone.
+        if (criterion.literal && fields_[field].kind == FieldKind::Text && isAscii(criterion.pattern)) {
+            test = column + " = ? COLLATE NOCASE AND " + test;
+            values.insert(values.begin(), Value(criterion.pattern));
+        }
+        return {test, values};
+    }
+
     static FieldInfo tableField(const TableInfo& table, const std::string& name) {
         for (const FieldInfo& field : table.fields)
             if (equalsIgnoringCase(field.name, name))
@@ -258,15 +334,29 @@ private:
     StatementHandle readRow_;
     std::string insertSql_;
     StatementHandle insert_;
+    StatementHandle compare_;
+    std::string tableName_;
+    bool readsOtherTables_;
+    bool orderComparable_; // an order that binds no values can compare two rows on its own
+    ReadMark read_;
+    std::uint64_t ownChanges_ = 0;
 };
 
 // Any other query: read whole when opened, never changed.
 class SnapshotRows final : public RowSource {
 public:
-    SnapshotRows(const std::shared_ptr<Connection>& connection, const RecordSource& source) {
-        StatementHandle statement = connection->prepare(source.text);
-        bindAll(statement.get(), source.params);
+    SnapshotRows(std::shared_ptr<Connection> connection, RecordSource source)
+        : connection_(std::move(connection)), source_(std::move(source)) {
+        read();
+    }
+
+    void read() {
+        StatementHandle statement = connection_->prepare(source_.text);
+        bindAll(statement.get(), source_.params);
         int count = sqlite3_column_count(statement.get());
+        fields_.clear();
+        declaredKinds_.clear();
+        values_.clear();
         for (int i = 0; i < count; ++i) {
             FieldInfo field;
             field.name = sqlite3_column_name(statement.get(), i);
@@ -276,7 +366,7 @@ public:
                 applyDeclaredType(field, declared);
             fields_.push_back(std::move(field));
         }
-        while (stepRow(*connection, statement.get()))
+        while (stepRow(*connection_, statement.get()))
             for (int i = 0; i < count; ++i)
                 values_.push_back(declaredKinds_[i] ? columnValue(statement.get(), i, fields_[i].kind)
                                                     : columnValueByStorage(statement.get(), i));
@@ -323,6 +413,23 @@ public:
         return keys;
     }
 
+    void eachMatching(int field, const Criterion& criterion,
+                      const std::function<bool(BookmarkId)>& take) override {
+        for (BookmarkId key : matching(field, criterion, {}))
+            if (take(key))
+                return;
+    }
+
+    bool selects(BookmarkId key) override { return key >= 0 && static_cast<std::size_t>(key) < rowCount(); }
+    bool precedes(BookmarkId first, BookmarkId second) override { return first < second; }
+    // Read whole when opened; every later read runs the query again.
+    void markRead() override {
+        if (!justOpened_)
+            read();
+        justOpened_ = false;
+    }
+    bool changedByOthers() override { return true; }
+
     std::vector<std::pair<BookmarkId, Value>> column(int field) override {
         std::vector<std::pair<BookmarkId, Value>> values;
         for (std::size_t i = 0; i < rowCount(); ++i)
@@ -339,6 +446,9 @@ private:
         return static_cast<std::size_t>(key) * fields_.size();
     }
 
+    std::shared_ptr<Connection> connection_;
+    RecordSource source_;
+    bool justOpened_ = true;
     std::vector<FieldInfo> fields_;
     std::vector<bool> declaredKinds_;
     std::vector<Value> values_; // the rows one after the other, each a value a field

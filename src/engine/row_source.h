@@ -5,6 +5,7 @@
 #include "record_source.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -33,6 +34,18 @@ public:
     // The keys, among the source's rows and `extraKeys`, whose field meets the criterion.
     virtual std::vector<BookmarkId> matching(int field, const Criterion& criterion,
                                              const std::vector<BookmarkId>& extraKeys) = 0;
+    // The source's rows whose field meets the criterion, in the source's order, one at a time: `take` is
+    // handed each key and stops the pass by returning true. Rows not yet read cost nothing.
+    virtual void eachMatching(int field, const Criterion& criterion,
+                              const std::function<bool(BookmarkId)>& take) = 0;
+    // Whether the row `key` still exists and meets the source's condition.
+    virtual bool selects(BookmarkId key) = 0;
+    // Whether the row `first` comes before the row `second` in the source's order.
+    virtual bool precedes(BookmarkId first, BookmarkId second) = 0;
+    // Notes that the rows are read now, so that later changes can be told apart from this source's own.
+    virtual void markRead() = 0;
+    // Whether anything but this source's own writes may have changed its rows since markRead.
+    virtual bool changedByOthers() = 0;
     // One field of every row, in the source's order.
     virtual std::vector<std::pair<BookmarkId, Value>> column(int field) = 0;
 };

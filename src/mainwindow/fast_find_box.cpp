@@ -89,6 +89,22 @@ void fillFastFind(QComboBox& box, const std::vector<std::pair<BookmarkId, Value>
     keepingTypedText(box, [&](FastFindList& list) { list.setEntries(std::move(entries)); });
 }
 
+// Only the entries of the rows a refresh read again change: each leaves its place and joins the list where
+// the rows now put it.
+void placeTouchedEntries(FastFindList& list, DataSource& source, const RequeryChanges& changes) {
+    for (BookmarkId bookmark : changes.touched)
+        list.removeEntry(bookmark);
+    for (const auto& [position, bookmark] : changes.placed) {
+        try {
+            list.insertEntry(static_cast<int>(position),
+                             {bookmark, entryText(source.Recordset().ValueOf(bookmark, "Desc"))});
+        } catch (const std::exception& failure) {
+            // The record stays out of the list.
+            logSkippedFailure(failure);
+        }
+    }
+}
+
 } // namespace
 
 void makeFastFindBox(QComboBox& box, std::function<void()> gotFocus) {
@@ -109,11 +125,15 @@ void makeFastFindBox(QComboBox& box, std::function<void()> gotFocus) {
     box.installEventFilter(new FastFindEvents(box, std::move(gotFocus)));
 }
 
-// The list is read whole only when the data source runs its query again; a store or a delete changes its
-// one entry, and a store that wrote nothing changes nothing. Nothing may escape into the data source's
-// signals.
+// The list is read whole only when the data source reads every row again; a store or a delete changes its
+// one entry, a refresh after them places the entries of the rows written, and a store that wrote nothing
+// changes nothing. Nothing may escape into the data source's signals.
 void followDataSource(QComboBox& box, DataSource& source) {
-    QObject::connect(&source, &DataSource::refreshed, &box, [&box, &source] {
+    QObject::connect(&source, &DataSource::refreshed, &box, [&box, &source](const RequeryChanges& changes) {
+        if (!changes.everyRow) {
+            keepingTypedText(box, [&](FastFindList& list) { placeTouchedEntries(list, source, changes); });
+            return;
+        }
         std::vector<std::pair<BookmarkId, Value>> descriptions;
         try {
             descriptions = source.Recordset().ColumnValues("Desc");

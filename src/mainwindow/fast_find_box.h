@@ -16,8 +16,8 @@ class DataSource;
 // receives the focus from within the window.
 void makeFastFindBox(QComboBox& box, std::function<void()> gotFocus);
 
-// The box's list follows `source`: filled from every record's description when the data source is
-// refreshed, one entry changed, added or removed when a record is written or deleted through it.
+// The box's list follows `source`: filled from every record's description when the data source reads every
+// row again, one entry changed, added, moved or removed when a record is written or deleted through it.
 void followDataSource(QComboBox& box, DataSource& source);
 
 // The bookmark of the entry the box has selected.

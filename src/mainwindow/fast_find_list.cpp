@@ -38,6 +38,13 @@ void FastFindList::removeEntry(BookmarkId bookmark) {
     endRemoveRows();
 }
 
+void FastFindList::insertEntry(int row, Entry entry) {
+    row = std::min(row, static_cast<int>(entries_.size()));
+    beginInsertRows({}, row, row);
+    entries_.insert(entries_.begin() + row, std::move(entry));
+    endInsertRows();
+}
+
 int FastFindList::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(entries_.size());
 }

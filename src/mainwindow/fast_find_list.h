@@ -26,6 +26,8 @@ public:
     // The entry of `bookmark` takes `desc`; an entry the list does not hold yet joins its end.
     void setEntry(Entry entry);
     void removeEntry(BookmarkId bookmark);
+    // The entry joins the list at `row`, or at its end when the list is shorter.
+    void insertEntry(int row, Entry entry);
     BookmarkId bookmark(int row) const { return entries_.at(static_cast<std::size_t>(row)).bookmark; }
 
     int rowCount(const QModelIndex& parent = {}) const override;

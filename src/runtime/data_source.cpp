@@ -3,6 +3,7 @@
 #include "box_text.h"
 #include "engine_error.h"
 #include "formats.h"
+#include "skipped_failures.h"
 
 #include <QLineEdit>
 
@@ -50,6 +51,10 @@ Value fieldValueOf(const FieldInfo& field, const QString& text) {
     return Value(text.toStdString());
 }
 
+bool sameSource(const RecordSource& a, const RecordSource& b) {
+    return a.text == b.text && a.params == b.params;
+}
+
 } // namespace
 
 DataSource::DataSource(QString name, QObject* parent) : QObject(parent), name_(std::move(name)) {
@@ -64,17 +69,27 @@ DataSource::~DataSource() {
 void DataSource::Refresh() {
     if (recordset_)
         leavingRecord(*recordset_);
-    if (!database_.isOpen() || openedName_ != databaseName_) {
+    const bool reopened = !database_.isOpen() || openedName_ != databaseName_;
+    if (reopened) {
         database_ = OpenDatabase(databaseName_);
         openedName_ = databaseName_;
+    }
+    if (recordset_ && !reopened && openedType_ == recordsetType_ &&
+        sameSource(openedSource_, recordSource_)) {
+        // Listeners that read every row do so before the first record is shown, in the pass that reads
+        // the keys.
+        emit refreshed(recordset_->Requery());
+        recordShown(*recordset_);
+        return;
     }
     std::unique_ptr<pellimo::Recordset> fresh = database_.OpenRecordset(recordSource_, recordsetType_);
     if (recordset_)
         recordset_->setObserver(nullptr);
     recordset_ = std::move(fresh);
     recordset_->setObserver(this);
-    // Listeners that read every row do so before the first record is shown, in the pass that reads the keys.
-    emit refreshed();
+    openedSource_ = recordSource_;
+    openedType_ = recordsetType_;
+    emit refreshed(RequeryChanges{});
     recordShown(*recordset_);
 }
 
@@ -120,8 +135,10 @@ void DataSource::recordShown(pellimo::Recordset& recordset) {
         QString text;
         try {
             text = boxText(recordset.Fields(binding.field).value());
-        } catch (const EngineError&) {
-            // No current record (an empty record set, or one just deleted): the boxes show nothing.
+        } catch (const EngineError& failure) {
+            // No current record (an empty record set, or one just deleted), or no such field: the box
+            // shows nothing.
+            logSkippedFailure(failure);
         }
         showText(*binding.box, text);
         binding.shown = text;

@@ -33,7 +33,8 @@ public:
     // Takes effect at the next Refresh.
     void setRecordsetType(pellimo::RecordsetType type) { recordsetType_ = type; }
 
-    // Runs the record source again; the first record, if any, becomes current with nothing pending.
+    // Runs the record source again; the first record, if any, becomes current with nothing pending. When
+    // only this data source wrote since its rows were read, only the rows it wrote are read again.
     void Refresh();
     // The record set of the last Refresh; fails when there is none yet.
     pellimo::Recordset& Recordset();
@@ -50,8 +51,8 @@ public:
     void Close();
 
 signals:
-    // The record source ran again: every row may have changed.
-    void refreshed();
+    // The record source ran again: every row may have changed, or only those `changes` names.
+    void refreshed(const pellimo::RequeryChanges& changes);
     // A record was changed or added through this data source (an added one follows the others).
     void recordWritten(pellimo::BookmarkId bookmark);
     // A record was deleted through this data source.
@@ -76,6 +77,9 @@ private:
     QString name_;
     std::string databaseName_;
     std::string openedName_;
+    // What the record set was opened on: a Refresh on the same runs it again in place.
+    pellimo::RecordSource openedSource_;
+    pellimo::RecordsetType openedType_ = pellimo::RecordsetType::Dynaset;
     pellimo::RecordSource recordSource_;
     pellimo::RecordsetType recordsetType_ = pellimo::RecordsetType::Dynaset;
     Database database_;

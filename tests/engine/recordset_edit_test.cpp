@@ -1,5 +1,7 @@
 #include "engine_fixture.h"
 
+#include <algorithm>
+
 namespace pellimo {
 namespace {
 
@@ -75,6 +77,62 @@ TEST_F(RecordsetEdit, DuplicateKeyFailsWith3022AndKeepsTheAddition) {
     sets->AddNew();
     sets->Fields("Code").setValue("b02");
     EXPECT_EQ(errorOf([&] { sets->Update(); }), err::DuplicateKey);
+}
+
+// The keys of every record, in the record set's order.
+std::vector<BookmarkId> keysOf(Recordset& rs) {
+    std::vector<BookmarkId> keys;
+    for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext())
+        keys.push_back(rs.Bookmark());
+    return keys;
+}
+
+TEST_F(RecordsetEdit, RequeryAfterItsOwnWritesReadsThoseAloneAndAgreesWithTheQueryRunAnew) {
+    const RecordSource cards("SELECT * FROM Basics WHERE Code = ? ORDER BY Card_Num", {Value("A01")});
+    auto rs = open(cards);
+    const BookmarkId one = rs->Bookmark();
+    rs->Edit();
+    rs->Fields("Card_Num").setValue(9); // now the last card
+    rs->Update();
+    rs->MoveNext();
+    const BookmarkId two = rs->Bookmark();
+    rs->Edit();
+    rs->Fields("Desc").setValue("Renamed"); // keeps its place
+    rs->Update();
+    rs->MoveNext();
+    rs->Delete(); // card 3
+    rs->AddNew();
+    rs->Fields("Code").setValue("A01");
+    rs->Fields("Card_Num").setValue(0); // now the first card
+    rs->Update();
+    const BookmarkId zero = *rs->LastModified();
+    rs->AddNew();
+    rs->Fields("Code").setValue("b02"); // another set's card, which the query does not select
+    rs->Fields("Card_Num").setValue(5);
+    rs->Update();
+    const BookmarkId other = *rs->LastModified();
+
+    const RequeryChanges changes = rs->Requery();
+    EXPECT_FALSE(changes.everyRow);
+    std::vector<BookmarkId> touched{one, two, zero, other};
+    std::sort(touched.begin(), touched.end());
+    EXPECT_EQ(changes.touched, touched);
+    EXPECT_EQ(changes.placed, (std::vector<std::pair<long, BookmarkId>>{{0, zero}, {1, two}, {2, one}}));
+    EXPECT_EQ(rs->Bookmark(), zero); // the first record is current
+    EXPECT_EQ(keysOf(*rs), keysOf(*open(cards)));
+    EXPECT_EQ(rs->ColumnValues("Desc")[1].second.toString(), "Renamed");
+
+    // What another program writes can have changed any row: every row is read again.
+    catalogue.exec("UPDATE Basics SET Card_Num = 10 WHERE Desc = 'Renamed'");
+    EXPECT_TRUE(rs->Requery().everyRow);
+    EXPECT_EQ(keysOf(*rs), (std::vector<BookmarkId>{zero, one, two}));
+    // So can a rollback, which takes back writes the record set made.
+    db.BeginTrans();
+    rs->MoveFirst();
+    rs->Delete();
+    db.Rollback();
+    EXPECT_TRUE(rs->Requery().everyRow);
+    EXPECT_EQ(keysOf(*rs), (std::vector<BookmarkId>{zero, one, two}));
 }
 
 TEST_F(RecordsetEdit, CardOfAMissingSetIsRefused) {

@@ -91,9 +91,27 @@ TEST_F(FastFindFollowTest, RefreshReadsTheListAgainInTheSourcesOrder) {
     txtCode.setText("0Z");
     txtDesc.setText("Zero");
     datSets.Recordset().Update();
+    const BookmarkId zero = *datSets.Recordset().LastModified();
+    datSets.Recordset().MoveNext();
+    datSets.Recordset().Edit();
+    txtDesc.setText("Beta renamed");
+    datSets.Recordset().Update();
+    // Only this data source wrote: the entries of its rows alone move or change, to where the query puts
+    // them.
+    QSignalSpy resets(box.model(), &QAbstractItemModel::modelReset);
+    box.setEditText("typed");
+    datSets.Refresh();
+    EXPECT_EQ(entries(), QStringList({"Zero", "Alpha", "Beta renamed", "Gamma"}));
+    EXPECT_EQ(bookmarkOf(0), zero);
+    EXPECT_EQ(resets.count(), 0);
+    EXPECT_EQ(txtCode.text(), "0Z");
+
+    box.setEditText("typed");
     catalogue.exec("UPDATE Sets SET Desc = 'Written elsewhere' WHERE Code = 'C3'");
     datSets.Refresh();
-    EXPECT_EQ(entries(), QStringList({"Zero", "Alpha", "Beta", "Written elsewhere"}));
+    EXPECT_EQ(entries(), QStringList({"Zero", "Alpha", "Beta renamed", "Written elsewhere"}));
+    EXPECT_EQ(resets.count(), 1);
+    EXPECT_EQ(box.currentText(), "typed");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "bound_sets.h"
 #include "data_source.h"
 #include "engine_error.h"
+#include "skipped_failure_log.h"
 #include "temp_catalogue.h"
 
 #include <QLineEdit>
@@ -38,6 +39,16 @@ TEST_F(DataSourceRule, BoxesShowTheCurrentRecord) {
     datSets.Recordset().MoveNext();
     EXPECT_EQ(txtCode.text(), "B2");
     EXPECT_EQ(txtvalue.text(), "0");
+    // A box bound to a field the source lacks stays blank, and the steps trace says why.
+    SkippedFailureLog log;
+    QLineEdit txtMisspelled;
+    datSets.bind(&txtMisspelled, "Descr");
+    datSets.Recordset().MovePrevious();
+    EXPECT_EQ(txtCode.text(), "A1");
+    EXPECT_EQ(txtMisspelled.text(), "");
+    ASSERT_EQ(log.lines().size(), 1);
+    EXPECT_TRUE(log.lines()[0].endsWith("failure 3265: The record set has no field named 'Descr'."))
+        << log.lines()[0].toStdString();
 }
 
 TEST_F(DataSourceRule, EditTypedIntoABoxIsStoredAtAMove) {
