@@ -66,13 +66,12 @@ DataSource& CardPictures::receiverOf(int slot) const {
 void CardPictures::GetPicture(std::int16_t Index) {
     if (Index != 1 && Index != 2)
         return;
-    const QString temporaryPath = temporaryPicturePath();
     const int frontSlot = Index == 1 ? 1 : 3;
-    showStored(frontSlot, temporaryPath);
-    showStored(frontSlot + 1, temporaryPath);
+    showStored(frontSlot);
+    showStored(frontSlot + 1);
 }
 
-void CardPictures::showStored(int slot, const QString& temporaryPath) {
+void CardPictures::showStored(int slot) {
     QLabel& box = boxOf(slot);
     const std::string field = pictureFieldOf(slot);
     picChanged_[slot].clear(); // a picture no longer shown must not be saved
@@ -81,6 +80,7 @@ void CardPictures::showStored(int slot, const QString& temporaryPath) {
             blankBox(box);
             return;
         }
+        const QString temporaryPath = pictureFolder_.picturePath();
         const TemporaryPictureCleanup cleanup(temporaryPath);
         ReadPicturefromDatabase(*host_.CurData, field, temporaryPath);
         SizePicture(box, temporaryPath);

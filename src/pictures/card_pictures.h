@@ -3,6 +3,7 @@
 #include "data_source.h"
 #include "dialogs.h"
 #include "picture_slots.h"
+#include "temporary_picture.h"
 
 #include <QMetaObject>
 #include <QString>
@@ -78,7 +79,7 @@ public:
 private:
     QLabel& boxOf(int slot) const;
     DataSource& receiverOf(int slot) const;
-    void showStored(int slot, const QString& temporaryPath);
+    void showStored(int slot);
     void loadPicture(std::int16_t TabMode, PictureSide side);
     bool choosePictureFile();
     bool showChosenPicture(std::int16_t TabMode, PictureSide side);
@@ -87,6 +88,7 @@ private:
     void dropPending(std::int16_t TabMode);
 
     PictureHost host_;
+    PrivatePictureFolder pictureFolder_;
     std::array<QString, 5> picFile_{};
     std::array<QString, 5> picChanged_{};
     std::array<QMetaObject::Connection, 2> recordChanges_;

@@ -2,6 +2,7 @@
 #include "picture_fixture.h"
 
 #include <QPixmap>
+#include <QProcess>
 
 namespace pellimo {
 namespace {
@@ -32,6 +33,27 @@ TEST_F(GetPicture, FitsTheStoredPictureKeepsTheCornerAndLeavesNoFile) {
     EXPECT_TRUE(temporaryFiles().isEmpty());
     EXPECT_EQ(datBasics.Recordset().EditMode(), dbEditNone);
     EXPECT_EQ(datBasics.Recordset().Fields("Card_Num").value(), Value(1));
+}
+
+// A second running copy shows another card's picture in the same TEMP all the while: each copy shows its
+// own picture every time, never a half-written one of the other's.
+TEST_F(GetPicture, TwoRunningCopiesShowTheirOwnPicturesAtOnce) {
+    store("Basics", "Front", jpegOf({800, 600}, Qt::blue));
+    store("Specials", "Front", jpegOf({800, 600}, Qt::red));
+    QProcess other;
+    other.start(PELLIMO_SHOW_PICTURES_CHILD, {catalogue.dbPath(), "300"});
+    ASSERT_TRUE(other.waitForStarted());
+    int displays = 0;
+    int wrong = 0;
+    for (; !other.waitForFinished(0); ++displays) {
+        pictures.GetPicture(1);
+        if (!showsColour(*picBasFront, Qt::blue))
+            ++wrong;
+    }
+    EXPECT_EQ(other.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(other.exitCode(), 0) << other.readAllStandardOutput().toStdString();
+    EXPECT_EQ(wrong, 0) << "of " << displays << " displays here";
+    EXPECT_TRUE(temporaryFiles().isEmpty());
 }
 
 TEST_F(GetPicture, SpecialsBoxesWidenToTheFullBound) {

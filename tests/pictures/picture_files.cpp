@@ -2,6 +2,9 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <cstdlib>
 
 namespace pellimo {
 
@@ -60,6 +63,16 @@ QByteArray gifOf(QSize size) {
     gif.append('\0');
     gif.append(';');
     return gif;
+}
+
+bool showsColour(const QLabel& box, QColor colour) {
+    const QImage shown = box.pixmap().toImage();
+    if (shown.isNull())
+        return false;
+    const QColor centre = shown.pixelColor(shown.width() / 2, shown.height() / 2);
+    const auto near = [](int a, int b) { return std::abs(a - b) < 24; };
+    return near(centre.red(), colour.red()) && near(centre.green(), colour.green()) &&
+           near(centre.blue(), colour.blue());
 }
 
 } // namespace pellimo
