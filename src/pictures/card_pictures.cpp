@@ -9,6 +9,7 @@
 #include "temporary_picture.h"
 #include "twips.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QLabel>
 #include <exception>
@@ -111,6 +112,13 @@ void CardPictures::WritePicturetoDatabase(DataSource& Table, const std::string& 
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         fileNotOpened();
+    // The file may have changed since it was chosen: the bytes stored must pass the choice's check too.
+    QBuffer stored;
+    stored.setData(bytes); // shared, not copied
+    stored.open(QIODevice::ReadOnly);
+    PictureReader picture(&stored);
+    if (picture.decodeAt(QSize(twipsToPixels(PictureBoundWidth), twipsToPixels(PictureBoundHeight))).isNull())
+        invalidPicture();
     Table.Recordset().Fields(Fieldname).setValue(Value(Bytes(bytes.begin(), bytes.end())));
 }
 

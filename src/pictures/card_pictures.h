@@ -50,7 +50,8 @@ public:
     // edit or add mode: "NULL" stores the empty value through CurData, a path the file's bytes through the
     // slot's own data source, "" nothing.
     void PutPicture(std::int16_t Index);
-    // The whole file, unchanged, into the field of the table's current record.
+    // The whole file, unchanged, into the field of the table's current record. A file that is not a picture
+    // any longer fails with "Invalid picture" and leaves the field as it was.
     void WritePicturetoDatabase(DataSource& Table, const std::string& Fieldname, const QString& FileName);
     // The field's bytes into the file, created or replaced.
     void ReadPicturefromDatabase(DataSource& Table, const std::string& Fieldname, const QString& File);

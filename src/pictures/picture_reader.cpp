@@ -7,6 +7,8 @@ PictureReader::PictureReader(const QString& path) : reader_(path) {
     reader_.setDecideFormatFromContent(true);
 }
 
+PictureReader::PictureReader(QIODevice* device) : reader_(device) {}
+
 QSize PictureReader::naturalSize() {
     return reader_.size();
 }

@@ -12,6 +12,8 @@ namespace pellimo {
 class PictureReader {
 public:
     explicit PictureReader(const QString& path);
+    // Reads from the device, which must stay open while the reader is used.
+    explicit PictureReader(QIODevice* device);
 
     // Empty (or invalid) when the file holds no picture the reader knows.
     QSize naturalSize();
