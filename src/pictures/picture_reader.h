@@ -17,7 +17,8 @@ public:
 
     // Empty (or invalid) when the file holds no picture the reader knows.
     QSize naturalSize();
-    // A null image when the picture cannot be decoded.
+    // A null image when the picture cannot be decoded, or not in a moment: more than 40 million pixels of a
+    // kind that is decoded whole.
     QImage decodeAt(QSize size);
 
 private:

@@ -1,6 +1,7 @@
 #include "picture_files.h"
 #include "picture_fixture.h"
 
+#include <QImage>
 #include <QPixmap>
 #include <QProcess>
 
@@ -54,6 +55,42 @@ TEST_F(GetPicture, TwoRunningCopiesShowTheirOwnPicturesAtOnce) {
     EXPECT_EQ(other.exitCode(), 0) << other.readAllStandardOutput().toStdString();
     EXPECT_EQ(wrong, 0) << "of " << displays << " displays here";
     EXPECT_TRUE(temporaryFiles().isEmpty());
+}
+
+// A large BMP is decoded straight at the size of its box, the top of the picture at the top.
+TEST_F(GetPicture, ALargeBmpIsShownAtTheSizeOfItsBox) {
+    const QByteArray bmp = redOverBlueBmp({3000, 2000});
+    store("Basics", "Front", bmp);
+    pictures.GetPicture(1);
+    EXPECT_EQ(picBasFront->size(), boxPixels(2172, 1448));
+    ASSERT_TRUE(showsPicture(picBasFront));
+    const QImage shown = picBasFront->pixmap().toImage();
+    EXPECT_EQ(shown.pixelColor(shown.width() / 2, 2), QColor(Qt::red));
+    EXPECT_EQ(shown.pixelColor(shown.width() / 2, shown.height() - 3), QColor(Qt::blue));
+
+    choose(BasicsPage, PictureSide::Back, "chosen.bmp", bmp);
+    EXPECT_TRUE(showsPicture(picBasBack)); // decoded at the box's size as it stands
+    EXPECT_EQ(pictures.PicChanged()[2], "Y");
+}
+
+// A picture of 900 million pixels would hold the window for seconds to be decoded: its box is blank
+// instead, at once, and the file is not taken when chosen.
+TEST_F(GetPicture, APictureTooLargeToDecodeInAMomentShowsBlank) {
+    store("Basics", "Front", blackPng({3000, 2000}));
+    pictures.GetPicture(1);
+    EXPECT_EQ(picBasFront->size(), boxPixels(2172, 1448));
+    EXPECT_TRUE(showsColour(*picBasFront, Qt::black));
+
+    const QByteArray png = blackPng({30000, 30000});
+    store("Basics", "Front", png);
+    pictures.GetPicture(1);
+    EXPECT_TRUE(picBasFront->pixmap().isNull());
+    EXPECT_EQ(picBasFront->size(), boxPixels(2172, 2532));
+    EXPECT_TRUE(temporaryFiles().isEmpty());
+
+    choose(BasicsPage, PictureSide::Back, "huge.png", png);
+    EXPECT_EQ(pictures.PicChanged()[2], "");
+    EXPECT_TRUE(dialogs.messages().empty());
 }
 
 TEST_F(GetPicture, SpecialsBoxesWidenToTheFullBound) {
