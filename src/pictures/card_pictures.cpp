@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <exception>
+#include <utility>
 
 namespace pellimo {
 
@@ -109,17 +110,19 @@ void CardPictures::WritePicturetoDatabase(DataSource& Table, const std::string& 
     QFile file(FileName);
     if (!file.open(QIODevice::ReadOnly))
         fileNotOpened();
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    // Read straight into the value the field takes: a large picture is held once here, not twice.
+    Bytes bytes(static_cast<std::size_t>(file.size()));
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.read(reinterpret_cast<char*>(bytes.data()), size) != size)
         fileNotOpened();
     // The file may have changed since it was chosen: the bytes stored must pass the choice's check too.
     QBuffer stored;
-    stored.setData(bytes); // shared, not copied
+    stored.setData(QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), size));
     stored.open(QIODevice::ReadOnly);
     PictureReader picture(&stored);
     if (picture.decodeAt(QSize(twipsToPixels(PictureBoundWidth), twipsToPixels(PictureBoundHeight))).isNull())
         invalidPicture();
-    Table.Recordset().Fields(Fieldname).setValue(Value(Bytes(bytes.begin(), bytes.end())));
+    Table.Recordset().Fields(Fieldname).setValue(Value(std::move(bytes)));
 }
 
 void CardPictures::ReadPicturefromDatabase(DataSource& Table, const std::string& Fieldname,
