@@ -261,7 +261,8 @@ private:
             [&] { window_->datBasics.Recordset().FindFirst(Criterion::like("Desc", "*Card 9999*")); },
             [&] { raw_.firstCardWith("Card 9999"); });
         add(
-            "  its pictures alone (GetPicture)", Runs, [] {}, [&] { window_->pictures.GetPicture(1); },
+            "  its pictures alone (GetPicture)", Runs, [] {},
+            [&] { window_->pictures.GetPicture(BasicsPage); },
             [&] {
                 raw_.decodePictures(BenchCatalogue::BigSetCards - 1, twipsToRect(0, 0, 2172, 2532).size());
             });

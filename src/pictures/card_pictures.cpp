@@ -9,6 +9,7 @@
 #include "temporary_picture.h"
 #include "twips.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QLabel>
 #include <exception>
@@ -79,12 +80,11 @@ void CardPictures::GetPicture(std::int16_t Index) {
     const CardPage* page = cardPage(Index);
     if (!page)
         return;
-    const QString temporaryPath = temporaryPicturePath();
-    showStored(pictureSlotOf(*page, PictureSide::Front), temporaryPath);
-    showStored(pictureSlotOf(*page, PictureSide::Back), temporaryPath);
+    showStored(pictureSlotOf(*page, PictureSide::Front));
+    showStored(pictureSlotOf(*page, PictureSide::Back));
 }
 
-void CardPictures::showStored(int slot, const QString& temporaryPath) {
+void CardPictures::showStored(int slot) {
     QLabel& box = boxOf(slot);
     const std::string field = pictureFieldOf(slot);
     picChanged_[slot].clear(); // a picture no longer shown must not be saved
@@ -93,6 +93,7 @@ void CardPictures::showStored(int slot, const QString& temporaryPath) {
             blankBox(box);
             return;
         }
+        const QString temporaryPath = pictureFolder_.picturePath();
         const TemporaryPictureCleanup cleanup(temporaryPath);
         ReadPicturefromDatabase(*host_.CurData, field, temporaryPath);
         SizePicture(box, temporaryPath);
@@ -121,10 +122,19 @@ void CardPictures::WritePicturetoDatabase(DataSource& Table, const std::string& 
     QFile file(FileName);
     if (!file.open(QIODevice::ReadOnly))
         fileNotOpened();
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    // Read straight into the value the field takes: a large picture is held once here, not twice.
+    Bytes bytes(static_cast<std::size_t>(file.size()));
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.read(reinterpret_cast<char*>(bytes.data()), size) != size)
         fileNotOpened();
-    Table.Recordset().Fields(Fieldname).setValue(Value(Bytes(bytes.begin(), bytes.end())));
+    // The file may have changed since it was chosen: the bytes stored must pass the choice's check too.
+    QBuffer stored;
+    stored.setData(QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), size));
+    stored.open(QIODevice::ReadOnly);
+    PictureReader picture(&stored);
+    if (picture.decodeAt(QSize(twipsToPixels(PictureBoundWidth), twipsToPixels(PictureBoundHeight))).isNull())
+        invalidPicture();
+    Table.Recordset().Fields(Fieldname).setValue(Value(std::move(bytes)));
 }
 
 void CardPictures::ReadPicturefromDatabase(DataSource& Table, const std::string& Fieldname,

@@ -3,6 +3,7 @@
 #include "data_source.h"
 #include "dialogs.h"
 #include "picture_slots.h"
+#include "temporary_picture.h"
 
 #include <QMetaObject>
 #include <QString>
@@ -46,7 +47,8 @@ public:
     // edit or add mode: "NULL" stores the empty value through CurData, a path the file's bytes through the
     // slot's own data source, "" nothing.
     void PutPicture(std::int16_t Index);
-    // The whole file, unchanged, into the field of the table's current record.
+    // The whole file, unchanged, into the field of the table's current record. A file that is not a picture
+    // any longer fails with "Invalid picture" and leaves the field as it was.
     void WritePicturetoDatabase(DataSource& Table, const std::string& Fieldname, const QString& FileName);
     // The field's bytes into the file, created or replaced.
     void ReadPicturefromDatabase(DataSource& Table, const std::string& Fieldname, const QString& File);
@@ -76,7 +78,7 @@ private:
     const CardPage* pageOfSlot(int slot) const;
     std::optional<int> slotOn(std::int16_t TabMode, PictureSide side) const;
     QLabel& boxOf(int slot) const;
-    void showStored(int slot, const QString& temporaryPath);
+    void showStored(int slot);
     void loadPicture(std::int16_t TabMode, PictureSide side);
     bool choosePictureFile();
     bool showChosenPicture(std::int16_t TabMode, PictureSide side);
@@ -85,6 +87,7 @@ private:
     void dropPending(std::int16_t TabMode);
 
     PictureHost host_;
+    PrivatePictureFolder pictureFolder_;
     std::array<QString, 5> picFile_{};
     std::array<QString, 5> picChanged_{};
     std::vector<QMetaObject::Connection> recordChanges_;

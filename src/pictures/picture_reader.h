@@ -12,10 +12,13 @@ namespace pellimo {
 class PictureReader {
 public:
     explicit PictureReader(const QString& path);
+    // Reads from the device, which must stay open while the reader is used.
+    explicit PictureReader(QIODevice* device);
 
     // Empty (or invalid) when the file holds no picture the reader knows.
     QSize naturalSize();
-    // A null image when the picture cannot be decoded.
+    // A null image when the picture cannot be decoded, or not in a moment: more than 40 million pixels of a
+    // kind that is decoded whole.
     QImage decodeAt(QSize size);
 
 private:

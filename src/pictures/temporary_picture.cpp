@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -60,13 +61,49 @@ void writeAll(int fd, const Bytes& bytes) {
 
 } // namespace
 
-QString temporaryPicturePath() {
+QString temporaryFolder() {
     for (const char* variable : {"TEMP", "TMPDIR"}) {
         const QString folder = qEnvironmentVariable(variable);
         if (!folder.isEmpty())
-            return folder + QStringLiteral("/picture.tmp");
+            return folder;
     }
-    return QStringLiteral("/tmp/picture.tmp");
+    return QStringLiteral("/tmp");
+}
+
+PrivatePictureFolder::~PrivatePictureFolder() {
+    remove();
+}
+
+QString PrivatePictureFolder::picturePath() {
+    if (folder_.isEmpty() || !isStillPrivate()) {
+        remove();
+        // mkdtemp makes it owner-only, under a name no other copy has.
+        QByteArray name = QFile::encodeName(temporaryFolder() + QStringLiteral("/pellimo-XXXXXX"));
+        if (::mkdtemp(name.data()) == nullptr)
+            writeFailed();
+        folder_ = QFile::decodeName(name);
+    }
+    return folder_ + QStringLiteral("/picture.tmp");
+}
+
+// A folder a cleaner removed may have come back as another's, or as a link to another place: never write
+// through it.
+bool PrivatePictureFolder::isStillPrivate() const {
+    struct stat status {};
+    return ::lstat(QFile::encodeName(folder_).constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
+           status.st_uid == ::geteuid() && (status.st_mode & 07777) == S_IRWXU;
+}
+
+// Only the one file we keep there, and the folder once it is empty: nothing is removed through a link.
+void PrivatePictureFolder::remove() const {
+    if (folder_.isEmpty())
+        return;
+    const QByteArray name = QFile::encodeName(folder_);
+    struct stat status {};
+    if (::lstat(name.constData(), &status) != 0 || !S_ISDIR(status.st_mode) || status.st_uid != ::geteuid())
+        return;
+    removeTemporaryPicture(folder_ + QStringLiteral("/picture.tmp"));
+    ::rmdir(name.constData());
 }
 
 void writeOwnerOnlyFile(const QString& path, const Bytes& bytes) {

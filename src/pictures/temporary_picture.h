@@ -7,9 +7,31 @@
 
 namespace pellimo {
 
-// The one file a stored picture passes through to be shown: picture.tmp in the folder named by TEMP where
-// it is set and not empty, else by TMPDIR, else in /tmp.
-QString temporaryPicturePath();
+// The folder temporary files go in: the one TEMP names where it is set and not empty, else TMPDIR's, else
+// /tmp.
+QString temporaryFolder();
+
+// The folder of this running copy's own picture.tmp, the one file a stored picture passes through to be
+// shown, so that two copies never read each other's half-written picture. It is made at its first use inside
+// the temporary folder, named pellimo-XXXXXX, owner-only, and removed with what it holds when the copy's
+// pictures go (at exit). One that was removed or changed meanwhile is made again.
+class PrivatePictureFolder {
+public:
+    PrivatePictureFolder() = default;
+    ~PrivatePictureFolder();
+    PrivatePictureFolder(const PrivatePictureFolder&) = delete;
+    PrivatePictureFolder& operator=(const PrivatePictureFolder&) = delete;
+
+    // picture.tmp in the folder. Fails with EngineError WriteToFileFailed when the folder cannot be made;
+    // the next call tries again.
+    QString picturePath();
+
+private:
+    bool isStillPrivate() const;
+    void remove() const;
+
+    QString folder_; // empty until made
+};
 
 // Writes the bytes to `path`, creating the file owner-only or replacing what a file of ours held. Anything
 // but a regular file of our own there (a symbolic link, a pipe, another user's file) is never written

@@ -1,6 +1,7 @@
 #include "records_fixture.h"
 #include "window_control.h"
 
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 
@@ -49,6 +50,35 @@ TEST_F(PendingPictureTest, PictureChosenForTheCardShownIsStoredWithIt) {
                   .toLongLong(),
               1);
     EXPECT_EQ(cardsWithAFront(), 1);
+}
+
+// A chosen file that stopped being a picture before the save is refused as a store is refused, with the
+// picture reader's message; what was typed into the card stays for the user to save again.
+TEST_F(PendingPictureTest, PictureFileChangedSinceItWasChosenIsRefusedAndTheCardKeepsItsEdits) {
+    start();
+    selectTab(BasicsPage);
+    const QString chosen = pictureFile("front.png", Qt::red);
+    choosePicture(PictureSide::Front, chosen);
+    retype(&control<QLineEdit>(*window, "txtBasDesc"), "Alpha renamed");
+    QFile changed(chosen);
+    ASSERT_TRUE(changed.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    changed.write("not a picture anymore!"); // 22 bytes of text
+    changed.close();
+    press("Next");
+    expectRefusalReported();
+    EXPECT_EQ(dialogs.messages()[0].text, "Invalid picture");
+    EXPECT_EQ(control<QLineEdit>(*window, "txtBasDesc").text(), "Alpha renamed");
+    EXPECT_EQ(window->datBasics.Recordset().EditMode(), dbEditInProgress);
+    EXPECT_EQ(cardsWithAFront(), 0);
+    EXPECT_EQ(catalogue.scalar("SELECT count(*) FROM Basics WHERE Desc = 'Alpha'").toLongLong(), 1);
+
+    choosePicture(PictureSide::Front, pictureFile("again.png", Qt::blue));
+    press("Next");
+    EXPECT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(
+        catalogue.scalar("SELECT count(*) FROM Basics WHERE length(Front) > 0 AND Desc = 'Alpha renamed'")
+            .toLongLong(),
+        1);
 }
 
 // Find moves off the card shown, which stores its edit first: a refusal is told as such, not as "not found".

@@ -1,7 +1,9 @@
 #include "picture_files.h"
 #include "picture_fixture.h"
 
+#include <QImage>
 #include <QPixmap>
+#include <QProcess>
 
 namespace pellimo {
 namespace {
@@ -32,6 +34,63 @@ TEST_F(GetPicture, FitsTheStoredPictureKeepsTheCornerAndLeavesNoFile) {
     EXPECT_TRUE(temporaryFiles().isEmpty());
     EXPECT_EQ(datBasics.Recordset().EditMode(), dbEditNone);
     EXPECT_EQ(datBasics.Recordset().Fields("Card_Num").value(), Value(1));
+}
+
+// A second running copy shows another card's picture in the same TEMP all the while: each copy shows its
+// own picture every time, never a half-written one of the other's.
+TEST_F(GetPicture, TwoRunningCopiesShowTheirOwnPicturesAtOnce) {
+    store("Basics", "Front", jpegOf({800, 600}, Qt::blue));
+    store("Specials", "Front", jpegOf({800, 600}, Qt::red));
+    QProcess other;
+    other.start(PELLIMO_SHOW_PICTURES_CHILD, {catalogue.dbPath(), "300"});
+    ASSERT_TRUE(other.waitForStarted());
+    int displays = 0;
+    int wrong = 0;
+    for (; !other.waitForFinished(0); ++displays) {
+        pictures.GetPicture(BasicsPage);
+        if (!showsColour(*picBasFront, Qt::blue))
+            ++wrong;
+    }
+    EXPECT_EQ(other.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(other.exitCode(), 0) << other.readAllStandardOutput().toStdString();
+    EXPECT_EQ(wrong, 0) << "of " << displays << " displays here";
+    EXPECT_TRUE(temporaryFiles().isEmpty());
+}
+
+// A large BMP is decoded straight at the size of its box, the top of the picture at the top.
+TEST_F(GetPicture, ALargeBmpIsShownAtTheSizeOfItsBox) {
+    const QByteArray bmp = redOverBlueBmp({3000, 2000});
+    store("Basics", "Front", bmp);
+    pictures.GetPicture(BasicsPage);
+    EXPECT_EQ(picBasFront->size(), boxPixels(2172, 1448));
+    ASSERT_TRUE(showsPicture(picBasFront));
+    const QImage shown = picBasFront->pixmap().toImage();
+    EXPECT_EQ(shown.pixelColor(shown.width() / 2, 2), QColor(Qt::red));
+    EXPECT_EQ(shown.pixelColor(shown.width() / 2, shown.height() - 3), QColor(Qt::blue));
+
+    choose(BasicsPage, PictureSide::Back, "chosen.bmp", bmp);
+    EXPECT_TRUE(showsPicture(picBasBack)); // decoded at the box's size as it stands
+    EXPECT_EQ(pictures.PicChanged()[2], "Y");
+}
+
+// A picture of 900 million pixels would hold the window for seconds to be decoded: its box is blank
+// instead, at once, and the file is not taken when chosen.
+TEST_F(GetPicture, APictureTooLargeToDecodeInAMomentShowsBlank) {
+    store("Basics", "Front", blackPng({3000, 2000}));
+    pictures.GetPicture(BasicsPage);
+    EXPECT_EQ(picBasFront->size(), boxPixels(2172, 1448));
+    EXPECT_TRUE(showsColour(*picBasFront, Qt::black));
+
+    const QByteArray png = blackPng({30000, 30000});
+    store("Basics", "Front", png);
+    pictures.GetPicture(BasicsPage);
+    EXPECT_TRUE(picBasFront->pixmap().isNull());
+    EXPECT_EQ(picBasFront->size(), boxPixels(2172, 2532));
+    EXPECT_TRUE(temporaryFiles().isEmpty());
+
+    choose(BasicsPage, PictureSide::Back, "huge.png", png);
+    EXPECT_EQ(pictures.PicChanged()[2], "");
+    EXPECT_TRUE(dialogs.messages().empty());
 }
 
 TEST_F(GetPicture, SpecialsBoxesWidenToTheFullBound) {

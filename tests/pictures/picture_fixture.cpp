@@ -3,6 +3,7 @@
 #include "twips.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 
 namespace pellimo {
@@ -62,7 +63,11 @@ void PictureFixture::store(const QString& table, const QString& field, const QBy
 }
 
 QStringList PictureFixture::temporaryFiles() const {
-    return QDir(temp.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    QStringList left;
+    QDirIterator found(temp.path(), QDir::Files | QDir::System | QDir::Hidden, QDirIterator::Subdirectories);
+    while (found.hasNext())
+        left << found.next();
+    return left;
 }
 
 QString PictureFixture::choose(std::int16_t TabMode, PictureSide side, const QString& name,

@@ -23,7 +23,7 @@ protected:
     // Stores a picture field of the first card of "Basics" or "Specials" and shows the cards again.
     void store(const QString& table, const QString& field, const QByteArray& bytes);
     QVariant stored(const QString& sql) const { return catalogue.scalar(sql); }
-    // What is left in the TEMP folder.
+    // The files left in the TEMP folder, in the folders in it too.
     QStringList temporaryFiles() const;
     // The user's choice of the file `name`, holding `bytes`, in the Picture menu's Load Front (or Load Back)
     // on page TabMode. Returns its full path.

@@ -4,6 +4,8 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <string>
+#include <utility>
 
 namespace pellimo {
 namespace {
@@ -38,18 +40,25 @@ TEST_F(PutPicture, NullStoresTheEmptyValueThroughCurDataAndShowsBlank) {
     EXPECT_EQ(picSpecFront->size(), boxPixels(2172, 2532));
 }
 
-TEST_F(PutPicture, NothingPendingOrAMissingFileLeavesTheFieldAsItWas) {
+// A file gone, or no longer a picture, since it was chosen fails the store as the reader failed it.
+TEST_F(PutPicture, NothingPendingOrAFileGoneOrChangedLeavesTheFieldAsItWas) {
     store("Basics", "Front", "stored picture");
-    QFile::remove(choose(BasicsPage, PictureSide::Front, "gone.jpg", jpegOf({20, 10}, Qt::red)));
+    const QString chosen = choose(BasicsPage, PictureSide::Front, "chosen.jpg", jpegOf({20, 10}, Qt::red));
     datBasics.Recordset().Edit();
     for (std::int16_t slot : {0, 2, 5})
         pictures.PutPicture(slot);
     EXPECT_EQ(datBasics.Recordset().Fields("Back").FieldSize(), 0);
-    try {
-        pictures.PutPicture(1);
-        ADD_FAILURE() << "a missing file was stored";
-    } catch (const EngineError& failure) {
-        EXPECT_EQ(failure.number(), 3002);
+    for (const auto& [change, number] : {std::pair{"changed", 481}, std::pair{"gone", 3002}}) {
+        if (change == std::string("changed"))
+            writeFile("chosen.jpg", "not a picture anymore!");
+        else
+            QFile::remove(chosen);
+        try {
+            pictures.PutPicture(1);
+            ADD_FAILURE() << "a file " << change << " since it was chosen was stored";
+        } catch (const EngineError& failure) {
+            EXPECT_EQ(failure.number(), number) << change;
+        }
     }
     datBasics.Recordset().Update();
     EXPECT_EQ(stored("SELECT Front FROM Basics WHERE Card_Num = 1").toByteArray(), "stored picture");

@@ -1,6 +1,7 @@
 #include "engine_error.h"
 #include "temporary_picture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -30,14 +31,76 @@ private:
     QByteArray saved_;
 };
 
-TEST(TemporaryPicturePath, TempThenTmpdirThenTmp) {
+TEST(TemporaryFolder, TempThenTmpdirThenTmp) {
     ScopedVariable temp("TEMP", "/work/t");
     ScopedVariable tmpdir("TMPDIR", "/work/d");
-    EXPECT_EQ(temporaryPicturePath(), "/work/t/picture.tmp");
+    EXPECT_EQ(temporaryFolder(), "/work/t");
     qputenv("TEMP", "");
-    EXPECT_EQ(temporaryPicturePath(), "/work/d/picture.tmp");
+    EXPECT_EQ(temporaryFolder(), "/work/d");
     qunsetenv("TMPDIR");
-    EXPECT_EQ(temporaryPicturePath(), "/tmp/picture.tmp");
+    EXPECT_EQ(temporaryFolder(), "/tmp");
+}
+
+mode_t modeOf(const QString& path) {
+    struct stat status {};
+    EXPECT_EQ(::lstat(QFile::encodeName(path).constData(), &status), 0) << path.toStdString();
+    return status.st_mode & 07777;
+}
+
+int failureOfPicturePath(PrivatePictureFolder& folder) {
+    try {
+        folder.picturePath();
+    } catch (const EngineError& failure) {
+        return failure.number();
+    }
+    return 0;
+}
+
+// Each running copy has a folder of its own in TEMP, which only it can enter and which goes with it.
+TEST(PrivatePictureFolder, EachCopyHasItsOwnOwnerOnlyFolderRemovedWithIt) {
+    QTemporaryDir temp;
+    ScopedVariable variable("TEMP", QFile::encodeName(temp.path()));
+    QString first;
+    {
+        PrivatePictureFolder one;
+        PrivatePictureFolder other;
+        first = one.picturePath();
+        EXPECT_EQ(one.picturePath(), first); // made once
+        const QFileInfo file(first);
+        EXPECT_EQ(file.fileName(), "picture.tmp");
+        EXPECT_EQ(file.dir().dirName().left(8), "pellimo-");
+        EXPECT_EQ(QFileInfo(file.path()).path(), temp.path());
+        EXPECT_EQ(modeOf(file.path()), 0700u);
+        EXPECT_NE(QFileInfo(other.picturePath()).path(), file.path());
+        writeOwnerOnlyFile(first, {'G', 'I', 'F'}); // a display cut short leaves its file behind
+    }
+    EXPECT_FALSE(QFileInfo::exists(QFileInfo(first).path()));
+    EXPECT_TRUE(
+        QDir(temp.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot));
+}
+
+TEST(PrivatePictureFolder, AFolderThatCannotBeMadeFailsUntilItCan) {
+    QTemporaryDir temp;
+    const QString missing = temp.filePath("not yet");
+    ScopedVariable variable("TEMP", QFile::encodeName(missing));
+    PrivatePictureFolder folder;
+    EXPECT_EQ(failureOfPicturePath(folder), 3004);
+    ASSERT_TRUE(QDir().mkdir(missing));
+    EXPECT_EQ(QFileInfo(QFileInfo(folder.picturePath()).path()).path(), missing);
+}
+
+// A folder a cleaner took away, or one opened to others since, is replaced by a new one.
+TEST(PrivatePictureFolder, AFolderRemovedOrOpenedMeanwhileIsMadeAgain) {
+    QTemporaryDir temp;
+    ScopedVariable variable("TEMP", QFile::encodeName(temp.path()));
+    PrivatePictureFolder folder;
+    const QString removed = QFileInfo(folder.picturePath()).path();
+    ASSERT_TRUE(QDir(removed).removeRecursively());
+    const QString opened = QFileInfo(folder.picturePath()).path();
+    EXPECT_NE(opened, removed);
+    EXPECT_EQ(modeOf(opened), 0700u);
+    ASSERT_EQ(::chmod(QFile::encodeName(opened).constData(), 0777), 0);
+    EXPECT_NE(QFileInfo(folder.picturePath()).path(), opened);
 }
 
 class OwnerOnlyFile : public ::testing::Test {
