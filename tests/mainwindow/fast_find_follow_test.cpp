@@ -42,6 +42,7 @@ protected:
 
 TEST_F(FastFindFollowTest, StoreOfANewDescriptionChangesItsEntryInPlace) {
     QSignalSpy resets(box.model(), &QAbstractItemModel::modelReset);
+    QSignalSpy changes(box.model(), &QAbstractItemModel::dataChanged);
     datSets.Recordset().MoveNext();
     const BookmarkId beta = datSets.Recordset().Bookmark();
     datSets.Recordset().Edit();
@@ -52,6 +53,10 @@ TEST_F(FastFindFollowTest, StoreOfANewDescriptionChangesItsEntryInPlace) {
     EXPECT_EQ(box.currentText(), "typed");
     EXPECT_EQ(bookmarkOf(1), beta);
     EXPECT_EQ(resets.count(), 0);
+    // The open list and a screen reader learn of the new text through the model, for that entry alone.
+    ASSERT_EQ(changes.count(), 1);
+    EXPECT_EQ(changes.at(0).at(0).value<QModelIndex>().row(), 1);
+    EXPECT_EQ(changes.at(0).at(1).value<QModelIndex>().row(), 1);
 }
 
 TEST_F(FastFindFollowTest, StoreThatWritesNothingTouchesNothing) {
