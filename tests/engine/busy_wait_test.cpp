@@ -45,10 +45,12 @@ TEST_F(LockedCatalogue, AWaitLetsTheProgramRunOftenThenGivesUpWithAClearFailure)
               err::Locked);
     EXPECT_EQ(description, "The catalogue is in use by another program; try again in a moment.");
     EXPECT_GE(std::chrono::steady_clock::now() - started, WaitLimit);
-    ASSERT_GE(waits.size(), 2u);
-    EXPECT_LE(waits.front() - started, std::chrono::milliseconds(200));
+    // Many short pauses, not one long sleep: the bound is loose so that a loaded machine passes too.
+    EXPECT_GE(waits.size(), 5u);
+    ASSERT_FALSE(waits.empty());
+    EXPECT_LT(waits.front() - started, WaitLimit / 2);
     for (std::size_t i = 1; i < waits.size(); ++i)
-        EXPECT_LE(waits[i] - waits[i - 1], std::chrono::milliseconds(200)) << i;
+        EXPECT_LT(waits[i] - waits[i - 1], WaitLimit / 2) << i;
     EXPECT_EQ(ends, 1);
 }
 
