@@ -35,6 +35,13 @@ void addFieldRows(QWidget* frame, std::initializer_list<FieldRow> rows) {
     }
 }
 
+// A picture box is read out by the caption above it, not by the page around it.
+QLabel* addCaptionedPictureBox(QWidget* frame, const char* name, TwipsPlace place, const QLabel* caption) {
+    QLabel* box = addPictureBox(frame, name, place);
+    box->setAccessibleName(caption->text());
+    return box;
+}
+
 } // namespace
 
 // The pages are tables of labels and boxes, kept one row to a line.
@@ -66,9 +73,9 @@ void FrmMain::buildBasicsPage() {
         {lblBasDesc, "lblBasDesc", "Card Description", {600, 2160, 1212, 372}, txtBasDesc, "txtBasDesc", {2040, 2160, 3372, 372}, 50},
         {lblBasVal, "lblBasVal", "Card Value", {960, 2760, 852, 372}, txtBasValue, "txtBasValue", {2040, 2760, 972, 372}, 10}});
     Label9 = addLabel(Frame2, "Label9", "Card Front", {5880, 960, 852, 252});
-    picBasFront = addPictureBox(Frame2, "picBasFront", {5520, 1320, 2172, 2532});
+    picBasFront = addCaptionedPictureBox(Frame2, "picBasFront", {5520, 1320, 2172, 2532}, Label9);
     Label10 = addLabel(Frame2, "Label10", "Card Back", {8400, 960, 852, 252});
-    picBasBack = addPictureBox(Frame2, "picBasBack", {8040, 1320, 2172, 2532});
+    picBasBack = addCaptionedPictureBox(Frame2, "picBasBack", {8040, 1320, 2172, 2532}, Label10);
 }
 
 void FrmMain::buildSpecialsPage() {
@@ -81,9 +88,9 @@ void FrmMain::buildSpecialsPage() {
         {Label3, "Label3", "Card Description", {600, 2160, 1212, 372}, txtSpecDesc, "txtSpecDesc", {2040, 2160, 3564, 372}, 50},
         {Label2, "Label2", "Card Value", {960, 2760, 852, 372}, txtSpecValue, "txtSpecValue", {2040, 2760, 1092, 372}, 10}});
     Label12 = addLabel(Frame3, "Label12", "Card Front", {6240, 864, 852, 252});
-    picSpecFront = addPictureBox(Frame3, "picSpecFront", {5760, 1248, 1692, 2532});
+    picSpecFront = addCaptionedPictureBox(Frame3, "picSpecFront", {5760, 1248, 1692, 2532}, Label12);
     Label11 = addLabel(Frame3, "Label11", "Card Back", {9000, 840, 852, 252});
-    picSpecBack = addPictureBox(Frame3, "picSpecBack", {8520, 1200, 1692, 2532});
+    picSpecBack = addCaptionedPictureBox(Frame3, "picSpecBack", {8520, 1200, 1692, 2532}, Label11);
 }
 // clang-format on
 

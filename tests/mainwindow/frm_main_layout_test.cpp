@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace pellimo {
 namespace {
@@ -242,6 +243,10 @@ TEST_F(FrmMainLayoutTest, ScreenReadersNameEachBoxByItsLabelAndTheFastFindBoxesA
             ASSERT_NE(label, nullptr) << box->objectName().toStdString();
             EXPECT_EQ(heard(box), label->text().toStdString()) << box->objectName().toStdString();
         }
+    for (const auto& [box, caption] :
+         {std::pair{"picBasFront", "Card Front"}, std::pair{"picBasBack", "Card Back"},
+          std::pair{"picSpecFront", "Card Front"}, std::pair{"picSpecBack", "Card Back"}})
+        EXPECT_EQ(heard(&control<QLabel>(w, box)), caption) << box;
     for (QComboBox* combo : {&control<QComboBox>(w, "DBCombo1"), &control<QComboBox>(w, "DBCombo2"),
                              &control<QComboBox>(w, "DBCombo3")}) {
         EXPECT_EQ(heard(combo), "Fast Find");
