@@ -261,7 +261,7 @@ private:
             [&] { window_->datBasics.Recordset().FindFirst(Criterion::like("Desc", "*Card 9999*")); },
             [&] { raw_.firstCardWith("Card 9999"); });
         add(
-            "  its pictures alone (GetPicture)", Runs, [] {},
+            "  its pictures alone, each via picture.tmp", Runs, [] {},
             [&] { window_->pictures.GetPicture(BasicsPage); },
             [&] {
                 raw_.decodePictures(BenchCatalogue::BigSetCards - 1, twipsToRect(0, 0, 2172, 2532).size());
@@ -308,7 +308,7 @@ private:
         raw_.enterCards(SizedCatalogue::PictureSet);
         const QSize box = twipsToRect(0, 0, 2172, 2532).size();
         add(
-            "12-megapixel front shown", Runs, [] {}, [&] { press("First"); },
+            "12-megapixel front shown, via picture.tmp", Runs, [] {}, [&] { press("First"); },
             [&] { raw_.decodePictures(0, box); });
         if (window_->findChild<QLabel*>("picBasFront")->pixmap().isNull())
             throw std::runtime_error("the 12-megapixel front was not shown");

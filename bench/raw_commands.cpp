@@ -2,7 +2,7 @@
 
 #include "bench_catalogue.h"
 
-#include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QSaveFile>
@@ -249,18 +249,26 @@ void RawCommands::report(const std::string& code, const QString& file, const QBy
         throw std::runtime_error("cannot write the report");
 }
 
+// Each picture passes through picture.tmp, written without a sync and removed, as the program shows every
+// stored picture.
 void RawCommands::decodePictures(long position, QSize box) {
+    const QString path = pictureFolder_.filePath(QStringLiteral("picture.tmp"));
     sqlite3_bind_int64(cardPictures_, 1, cards_.at(static_cast<std::size_t>(position)));
     eachRow(db_, cardPictures_, [&](sqlite3_stmt* row) {
         for (int column : {0, 1}) {
             if (sqlite3_column_type(row, column) == SQLITE_NULL)
                 continue;
-            QByteArray bytes(static_cast<const char*>(sqlite3_column_blob(row, column)),
-                             sqlite3_column_bytes(row, column));
-            QBuffer buffer(&bytes);
-            QImageReader reader(&buffer);
+            QFile file(path);
+            const qint64 size = sqlite3_column_bytes(row, column);
+            if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+                file.write(static_cast<const char*>(sqlite3_column_blob(row, column)), size) != size)
+                throw std::runtime_error("picture.tmp could not be written");
+            file.close();
+            QImageReader reader(path);
             reader.setScaledSize(reader.size().scaled(box, Qt::KeepAspectRatio));
-            if (reader.read().isNull())
+            const bool decoded = !reader.read().isNull();
+            QFile::remove(path);
+            if (!decoded)
                 throw std::runtime_error("a picture could not be decoded");
         }
     });

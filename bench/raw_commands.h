@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QSize>
 #include <QString>
+#include <QTemporaryDir>
 #include <sqlite3.h>
 #include <string>
 #include <vector>
@@ -10,8 +11,8 @@
 namespace pellimo {
 
 // The work of each command of the main window done with raw sqlite3 calls on one open connection with
-// statements prepared once: the same columns read, the same durable writes, the same pictures decoded. The
-// measure the program is held to.
+// statements prepared once: the same columns read, the same durable writes, the same pictures decoded through
+// the same temporary file. The measure the program is held to.
 class RawCommands {
 public:
     explicit RawCommands(const std::string& path);
@@ -48,7 +49,8 @@ public:
     // The basic cards report's query, and `bytes` written to `file` and synced to the disk before it
     // replaces the file.
     void report(const std::string& code, const QString& file, const QByteArray& bytes);
-    // The front and back of the card at `position` decoded from memory, each scaled to fit `box`.
+    // The front and back of the card at `position`, each written to picture.tmp, decoded from it scaled to
+    // fit `box`, and the file removed.
     void decodePictures(long position, QSize box);
     // The size a card's pictures are decoded to.
     void setPictureBox(QSize box) { pictureBox_ = box; }
@@ -82,6 +84,7 @@ private:
     sqlite3_stmt* cardDesc_;
     sqlite3_stmt* cardFindDesc_;
     QSize pictureBox_;
+    QTemporaryDir pictureFolder_;
     std::vector<sqlite3_int64> sets_;
     std::vector<std::string> codes_; // in lower case, as the sets' order compares them
     std::vector<sqlite3_int64> cards_;

@@ -445,6 +445,18 @@ std::int64_t Recordset::fieldSize(int index) {
     return currentSizes_[index];
 }
 
+// Placed past the end first, so that the walk reads rows alone: a source that holds its rows hands them
+// over without a copy.
+void Recordset::EachRecord(const std::function<void(std::span<const Value>)>& take) {
+    ensureKeys();
+    if (keys_.empty())
+        noCurrentRecord();
+    moveTo(static_cast<long>(keys_.size()));
+    std::vector<Value> scratch;
+    for (BookmarkId key : keys_)
+        take(rows_->rowValues(key, scratch));
+}
+
 Value Recordset::ValueOf(BookmarkId bookmark, std::string_view field) {
     const int index = Fields(field).index();
     std::vector<Value> row;

@@ -6,8 +6,10 @@
 #include "value.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -109,6 +111,11 @@ public:
     Field Fields(int index);
     int FieldCount() const;
     bool updatable() const;
+
+    // Every record from the first, in order, handed to `take` as its fields' values without becoming
+    // current; the record set is then past its last record, as MoveNext leaves it. Fails as MoveFirst does
+    // when there is no record.
+    void EachRecord(const std::function<void(std::span<const Value>)>& take);
 
     // One field of the record `bookmark`, read without making that record current.
     Value ValueOf(BookmarkId bookmark, std::string_view field);

@@ -127,6 +127,11 @@ public:
         sqlite3_reset(statement);
     }
 
+    std::span<const Value> rowValues(BookmarkId key, std::vector<Value>& scratch) override {
+        readRow(key, scratch, scratchSizes_);
+        return scratch;
+    }
+
     Value readBinary(BookmarkId key, int field) override {
         StatementHandle statement = connection_->prepare("SELECT " + quoteIdentifier(fields_[field].name) +
                                                          " FROM " + table_ + " WHERE rowid = ?");
@@ -332,6 +337,7 @@ private:
     std::vector<std::size_t> rowKeyFields_; // the row key's columns among the fields
     std::string orderBy_;
     StatementHandle readRow_;
+    std::vector<std::int64_t> scratchSizes_;
     std::string insertSql_;
     StatementHandle insert_;
     StatementHandle compare_;
@@ -388,6 +394,10 @@ public:
         sizes.resize(values.size());
         for (std::size_t i = 0; i < values.size(); ++i)
             sizes[i] = values[i].storedSize();
+    }
+
+    std::span<const Value> rowValues(BookmarkId key, std::vector<Value>&) override {
+        return {values_.data() + rowStart(key), fields_.size()};
     }
 
     Value readBinary(BookmarkId key, int field) override { return values_[rowStart(key) + field]; }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -26,6 +27,8 @@ public:
     // The row's values; a binary field reads as Null or empty, its stored size going to `sizes`.
     virtual void readRow(BookmarkId key, std::vector<Value>& values, std::vector<std::int64_t>& sizes) = 0;
     virtual Value readBinary(BookmarkId key, int field) = 0;
+    // The row's values as readRow reads them: those the source holds itself, or else read into `scratch`.
+    virtual std::span<const Value> rowValues(BookmarkId key, std::vector<Value>& scratch) = 0;
     // Store and delete name the row by its key and by the values `read` from it, so that a row another
     // program deleted, or a catalogue replaced under the program, is never taken for it.
     virtual void update(BookmarkId key, const std::vector<Value>& read, const PendingValues& pending) = 0;

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -37,11 +38,14 @@ private:
     int fd_;
 };
 
-bool isOurRegularFile(int fd) {
+// The file's status when it is a regular file of ours with one name; nullopt for anything else.
+std::optional<struct stat> ourRegularFile(int fd) {
     struct stat status {};
     // A second name for the file would let the picture land in a file someone else chose.
-    return ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::geteuid() &&
-           status.st_nlink == 1;
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::geteuid() &&
+        status.st_nlink == 1)
+        return status;
+    return std::nullopt;
 }
 
 void writeAll(int fd, const Bytes& bytes) {
@@ -111,10 +115,14 @@ void writeOwnerOnlyFile(const QString& path, const Bytes& bytes) {
     // path from blocking the open.
     FileDescriptor file(::open(QFile::encodeName(path).constData(),
                                O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, S_IRUSR | S_IWUSR));
-    if (file.get() < 0 || !isOurRegularFile(file.get()))
+    const std::optional<struct stat> status = file.get() < 0 ? std::nullopt : ourRegularFile(file.get());
+    if (!status)
         writeFailed();
-    // A file left by an earlier run may have been given wider permissions since.
-    if (::fchmod(file.get(), S_IRUSR | S_IWUSR) != 0 || ::ftruncate(file.get(), 0) != 0)
+    // A file left by an earlier run may have been given wider permissions since. Only a file that holds
+    // something is emptied: a file cut to nothing is written to the disk as soon as it is closed, a cost
+    // every picture shown would pay.
+    if (::fchmod(file.get(), S_IRUSR | S_IWUSR) != 0 ||
+        (status->st_size > 0 && ::ftruncate(file.get(), 0) != 0))
         writeFailed();
     writeAll(file.get(), bytes);
     if (!file.close())

@@ -4,6 +4,8 @@
 #include "report_lines.h"
 #include "value_lines.h"
 
+#include <span>
+
 namespace pellimo {
 
 namespace {
@@ -44,11 +46,11 @@ void writeCellValue(ReportLines& out, const ReportLayout& layout, int column, co
 }
 
 // One row block; returns the total with the row's money cell added.
-Money writeRow(ReportLines& out, const ReportLayout& layout, Recordset& rows, int columns, Money total) {
+Money writeRow(ReportLines& out, const ReportLayout& layout, std::span<const Value> row, Money total) {
     out.write(u"<TR >");
-    for (int j = 0; j < columns; ++j) {
+    for (int j = 0; j < static_cast<int>(row.size()); ++j) {
         if (j < DescribedColumns) {
-            const Value value = rows.Fields(j).value();
+            const Value& value = row[static_cast<std::size_t>(j)];
             out.write(layout.cellOpenings[j]);
             writeCellValue(out, layout, j, value);
             if (j == MoneyColumn)
@@ -77,11 +79,7 @@ void writeReport(QIODevice& device, const ReportLayout& layout, Recordset& rows)
     writeHead(out, layout);
     writeHeaderRow(out, layout, columns);
     Money total;
-    rows.MoveFirst();
-    while (!rows.EOF_()) {
-        total = writeRow(out, layout, rows, columns, total);
-        rows.MoveNext();
-    }
+    rows.EachRecord([&](std::span<const Value> row) { total = writeRow(out, layout, row, total); });
     writeTotal(out, layout, total);
     out.flush();
 }

@@ -1,5 +1,9 @@
 #include "engine_fixture.h"
 
+#include <span>
+#include <string>
+#include <vector>
+
 namespace pellimo {
 namespace {
 
@@ -54,6 +58,26 @@ TEST_F(RecordsetMoves, EmptyRecordSetFailsFirstAndLastWith3021) {
     EXPECT_EQ(errorOf([&] { rs->MoveFirst(); }), err::NoCurrentRecord);
     EXPECT_EQ(errorOf([&] { rs->MoveLast(); }), err::NoCurrentRecord);
     EXPECT_EQ(errorOf([&] { rs->Edit(); }), err::NoCurrentRecord);
+    EXPECT_EQ(errorOf([&] { rs->EachRecord([](std::span<const Value>) {}); }), err::NoCurrentRecord);
+}
+
+// A table's rows and a snapshot's are walked alike: every one in the record set's order, and the record set
+// is then past its end.
+TEST_F(RecordsetMoves, EachRecordWalksEveryRowInOrderAndEndsPastTheLast) {
+    const RecordSource cards("SELECT Card_Num,Desc FROM Basics WHERE Code = ? ORDER BY Card_Num DESC",
+                             {Value("A01")});
+    for (RecordsetType type : {RecordsetType::Dynaset, RecordsetType::Snapshot}) {
+        auto rs = db.OpenRecordset(cards, type);
+        rs->MoveNext();
+        std::vector<std::string> walked;
+        rs->EachRecord([&](std::span<const Value> row) {
+            ASSERT_EQ(row.size(), 2u);
+            walked.push_back(row[0].toString() + " " + row[1].toString());
+        });
+        EXPECT_EQ(walked, (std::vector<std::string>{"3 Card 3", "2 Card 2", "1 Card 1"}));
+        EXPECT_TRUE(rs->EOF_());
+        EXPECT_EQ(errorOf([&] { rs->Fields("Desc").value(); }), err::NoCurrentRecord);
+    }
 }
 
 TEST_F(RecordsetMoves, BookmarksReturnToTheirRecord) {
