@@ -4,9 +4,15 @@
 
 namespace pellimo {
 
-ChangeCounter::ChangeCounter(sqlite3* db) {
-    sqlite3_update_hook(db, &ChangeCounter::rowChanged, this);
-    sqlite3_rollback_hook(db, &ChangeCounter::rolledBack, this);
+ChangeCounter::ChangeCounter(sqlite3* db) : db_(db) {
+    sqlite3_update_hook(db_, &ChangeCounter::rowChanged, this);
+    sqlite3_rollback_hook(db_, &ChangeCounter::rolledBack, this);
+}
+
+// A close with a transaction open rolls it back: SQLite must not call into a counter already gone.
+ChangeCounter::~ChangeCounter() {
+    sqlite3_update_hook(db_, nullptr, nullptr);
+    sqlite3_rollback_hook(db_, nullptr, nullptr);
 }
 
 std::uint64_t ChangeCounter::changesTo(const std::string& table) const {

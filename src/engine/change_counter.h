@@ -12,8 +12,9 @@ namespace pellimo {
 // connection since it read its rows.
 class ChangeCounter {
 public:
-    // SQLite keeps this object's address until the connection closes.
+    // SQLite calls back into this object until it is destroyed, which must be before the connection closes.
     explicit ChangeCounter(sqlite3* db);
+    ~ChangeCounter();
     ChangeCounter(const ChangeCounter&) = delete;
     ChangeCounter& operator=(const ChangeCounter&) = delete;
 
@@ -29,6 +30,7 @@ private:
                            sqlite3_int64 rowid);
     static void rolledBack(void* counter);
 
+    sqlite3* db_;
     std::vector<std::pair<std::string, std::uint64_t>> tables_; // a catalogue has a few tables
     std::uint64_t all_ = 0;
     std::uint64_t rollbacks_ = 0;

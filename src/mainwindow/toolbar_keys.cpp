@@ -9,14 +9,14 @@
 namespace pellimo {
 
 ToolbarKeys::ToolbarKeys(std::vector<QAbstractButton*> buttons, QObject* parent)
-    : QObject(parent), buttons_(std::move(buttons)) {
+    : QObject(parent), buttons_(buttons.begin(), buttons.end()) {
     // Only the entry button is a Tab stop: the others stay in the order, passed over until one becomes
     // the entry.
-    for (QAbstractButton* button : buttons_) {
+    for (QAbstractButton* button : buttons) {
         button->setFocusPolicy(Qt::NoFocus);
         button->installEventFilter(this);
     }
-    makeEntry(buttons_.front());
+    makeEntry(buttons.front());
     keepEntryEnabled();
 }
 
@@ -64,7 +64,7 @@ bool ToolbarKeys::eventFilter(QObject* watched, QEvent* event) {
 void ToolbarKeys::makeEntry(QAbstractButton* button) {
     if (button == entry_)
         return;
-    if (entry_ != nullptr)
+    if (entry_)
         entry_->setFocusPolicy(Qt::NoFocus);
     entry_ = button;
     // Tab only: a click on a button leaves the focus where it is.
@@ -73,10 +73,11 @@ void ToolbarKeys::makeEntry(QAbstractButton* button) {
 
 // A disabled entry would take the whole row out of the Tab order.
 void ToolbarKeys::keepEntryEnabled() {
-    if (entry_->isEnabled())
+    if (entry_ && entry_->isEnabled())
         return;
-    const auto enabled = std::find_if(buttons_.begin(), buttons_.end(),
-                                      [](const QAbstractButton* button) { return button->isEnabled(); });
+    const auto enabled =
+        std::find_if(buttons_.begin(), buttons_.end(),
+                     [](const QPointer<QAbstractButton>& button) { return button && button->isEnabled(); });
     if (enabled != buttons_.end())
         makeEntry(*enabled);
 }
@@ -86,7 +87,7 @@ void ToolbarKeys::moveFocus(QAbstractButton& from, int step) {
     const std::ptrdiff_t start = std::find(buttons_.begin(), buttons_.end(), &from) - buttons_.begin();
     for (std::ptrdiff_t offset = 1; offset < count; ++offset) {
         QAbstractButton* next = buttons_[static_cast<std::size_t>((start + step * offset + count) % count)];
-        if (next->isEnabled()) {
+        if (next && next->isEnabled()) {
             makeEntry(next);
             next->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <vector>
 
 class QAbstractButton;
@@ -24,8 +25,9 @@ private:
     void keepEntryEnabled();
     void moveFocus(QAbstractButton& from, int step);
 
-    std::vector<QAbstractButton*> buttons_;
-    QAbstractButton* entry_ = nullptr;
+    // Guarded: the window's teardown destroys the buttons one by one while focus events still come.
+    std::vector<QPointer<QAbstractButton>> buttons_;
+    QPointer<QAbstractButton> entry_;
 };
 
 } // namespace pellimo
