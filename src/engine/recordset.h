@@ -1,5 +1,6 @@
 #pragma once
 
+#include "binary_reader.h"
 #include "criterion.h"
 #include "field_info.h"
 #include "record_source.h"
@@ -57,6 +58,8 @@ public:
     int index() const { return index_; }
     const std::string& Name() const { return info().name; }
     Value value() const;
+    // The same bytes, to be read a piece at a time: a stored picture is never loaded whole.
+    std::unique_ptr<BinaryReader> reader() const;
     void setValue(const Value& value);
     // Drops a pending change of this field: the record keeps the value it holds.
     void revert();
@@ -134,7 +137,9 @@ private:
     long firstMatchInOrder(int field, const Criterion& criterion);
     long insertionPoint(const std::vector<BookmarkId>& keys, BookmarkId key);
     void showRecord();
+    const Value* heldValue(int index);
     Value fieldValue(int index);
+    std::unique_ptr<BinaryReader> fieldReader(int index);
     void setFieldValue(int index, const Value& value);
     void revertField(int index);
     std::int64_t fieldSize(int index);

@@ -4,6 +4,7 @@
 #include "field_rules.h"
 #include "pattern.h"
 #include "source_query.h"
+#include "stored_bytes.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -134,6 +135,14 @@ public:
         if (!stepRow(*connection_, statement.get()))
             throw EngineError(err::RecordDeleted, "The record has been deleted.");
         return columnValue(statement.get(), 0, FieldKind::Binary);
+    }
+
+    std::unique_ptr<BinaryReader> openBinary(BookmarkId key, int field) override {
+        if (std::unique_ptr<BinaryReader> stored =
+                openStoredBytes(connection_, tableName_, fields_[field].name, key))
+            return stored;
+        // A row gone, or a value that is not bytes: read as a value is, which tells a deleted record.
+        return readerOfValue(readBinary(key, field));
     }
 
     void update(BookmarkId key, const std::vector<Value>& read, const PendingValues& pending) override {
@@ -391,6 +400,9 @@ public:
     }
 
     Value readBinary(BookmarkId key, int field) override { return values_[rowStart(key) + field]; }
+    std::unique_ptr<BinaryReader> openBinary(BookmarkId key, int field) override {
+        return readerOfValue(readBinary(key, field));
+    }
     void update(BookmarkId, const std::vector<Value>&, const PendingValues&) override { readOnly(); }
     BookmarkId insert(const PendingValues&) override { readOnly(); }
     void remove(BookmarkId, const std::vector<Value>&) override { readOnly(); }
