@@ -32,8 +32,8 @@ Value Field::value() const {
 std::unique_ptr<BinaryReader> Field::reader() const {
     return recordset_->fieldReader(index_);
 }
-void Field::setValue(const Value& value) {
-    recordset_->setFieldValue(index_, value);
+void Field::setValue(Value value) {
+    recordset_->setFieldValue(index_, std::move(value));
 }
 void Field::revert() {
     recordset_->revertField(index_);
@@ -443,10 +443,10 @@ std::unique_ptr<BinaryReader> Recordset::fieldReader(int index) {
     return rows_->openBinary(keys_[position_], index);
 }
 
-void Recordset::setFieldValue(int index, const Value& value) {
+void Recordset::setFieldValue(int index, Value value) {
     if (editMode_ == dbEditNone)
         nothingPending();
-    pending_[index] = valueForField(rows().fields()[index], value);
+    pending_[index] = valueForField(rows().fields()[index], std::move(value));
 }
 
 void Recordset::revertField(int index) {

@@ -60,7 +60,8 @@ public:
     Value value() const;
     // The same bytes, to be read a piece at a time: a stored picture is never loaded whole.
     std::unique_ptr<BinaryReader> reader() const;
-    void setValue(const Value& value);
+    // Taken by value, so that a large picture handed over is moved, not copied.
+    void setValue(Value value);
     // Drops a pending change of this field: the record keeps the value it holds.
     void revert();
     // The bytes a binary field holds (a text field: its UTF-8 bytes), read without loading them.
@@ -140,7 +141,7 @@ private:
     const Value* heldValue(int index);
     Value fieldValue(int index);
     std::unique_ptr<BinaryReader> fieldReader(int index);
-    void setFieldValue(int index, const Value& value);
+    void setFieldValue(int index, Value value);
     void revertField(int index);
     std::int64_t fieldSize(int index);
     bool updateEdit();

@@ -54,4 +54,18 @@ std::unique_ptr<BinaryReader> openStoredBytes(std::shared_ptr<const Connection> 
     return std::make_unique<StoredBytesReader>(std::move(connection), std::move(blob));
 }
 
+void writeStoredBytes(const Connection& connection, const std::string& table, const std::string& column,
+                      BookmarkId rowid, const Bytes& bytes) {
+    BlobHandle blob;
+    if (const int code = openBlob(connection, table, column, rowid, true, blob); code != SQLITE_OK)
+        connection.fail(code);
+    for (std::size_t offset = 0; offset < bytes.size(); offset += BinaryPiece) {
+        const std::size_t count = std::min(BinaryPiece, bytes.size() - offset);
+        const int code = sqlite3_blob_write(blob.get(), bytes.data() + offset, static_cast<int>(count),
+                                            static_cast<int>(offset));
+        if (code != SQLITE_OK)
+            connection.fail(code);
+    }
+}
+
 } // namespace pellimo

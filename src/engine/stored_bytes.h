@@ -15,4 +15,9 @@ std::unique_ptr<BinaryReader> openStoredBytes(std::shared_ptr<const Connection> 
                                               const std::string& table, const std::string& column,
                                               BookmarkId rowid);
 
+// Writes `bytes`, a piece at a time, into the value of as many zero bytes that the row's column was just
+// given, so that a large picture is not copied whole once more on its way to the file.
+void writeStoredBytes(const Connection& connection, const std::string& table, const std::string& column,
+                      BookmarkId rowid, const Bytes& bytes);
+
 } // namespace pellimo

@@ -253,6 +253,12 @@ TEST_F(FieldKinds, PicturesAreStoredAndReadAPieceAtATime) {
     rs->Update();
     EXPECT_EQ(catalogue.scalar("SELECT Back FROM Basics WHERE Card_Num = 9").toByteArray(),
               asQByteArray(added));
+    // A card another program deleted takes no picture, and the catalogue is left free for others to write.
+    catalogue.exec("DELETE FROM Basics WHERE Code = 'A01' AND Card_Num = 1");
+    rs->Edit();
+    rs->Fields("Front").setValue(added);
+    EXPECT_EQ(errorOf([&] { rs->Update(); }), err::RecordDeleted);
+    EXPECT_NO_THROW(catalogue.exec("UPDATE Sets SET Cards = 5 WHERE Code = 'A01'"));
 }
 
 // What a reader gives is what value() gives: Null as no bytes, a pending picture before it is stored; a
