@@ -73,7 +73,7 @@ std::size_t characterCount(std::string_view text) {
         text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-Value valueForField(const FieldInfo& field, const Value& value) {
+Value valueForField(const FieldInfo& field, Value value) {
     using Type = Value::Type;
     if (value.isNull())
         return value;

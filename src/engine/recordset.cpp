@@ -29,8 +29,11 @@ const FieldInfo& Field::info() const {
 Value Field::value() const {
     return recordset_->fieldValue(index_);
 }
-void Field::setValue(const Value& value) {
-    recordset_->setFieldValue(index_, value);
+std::unique_ptr<BinaryReader> Field::reader() const {
+    return recordset_->fieldReader(index_);
+}
+void Field::setValue(Value value) {
+    recordset_->setFieldValue(index_, std::move(value));
 }
 void Field::revert() {
     recordset_->revertField(index_);
@@ -414,21 +417,36 @@ bool Recordset::updatable() const {
     return rows().updatable();
 }
 
-Value Recordset::fieldValue(int index) {
+// The field's value where the record set holds it; nullptr for stored bytes, which are read only when asked
+// for.
+const Value* Recordset::heldValue(int index) {
+    static const Value none;
     if (editMode_ != dbEditNone && pending_[index])
-        return *pending_[index];
+        return &*pending_[index];
     if (editMode_ == dbEditAdd)
-        return Value();
+        return &none;
     requireCurrent();
     if (rows().fields()[index].kind == FieldKind::Binary && currentSizes_[index] > 0)
-        return rows_->readBinary(keys_[position_], index);
-    return current_[index];
+        return nullptr;
+    return &current_[index];
 }
 
-void Recordset::setFieldValue(int index, const Value& value) {
+Value Recordset::fieldValue(int index) {
+    if (const Value* held = heldValue(index))
+        return *held;
+    return rows_->readBinary(keys_[position_], index);
+}
+
+std::unique_ptr<BinaryReader> Recordset::fieldReader(int index) {
+    if (const Value* held = heldValue(index))
+        return readerOfValue(*held);
+    return rows_->openBinary(keys_[position_], index);
+}
+
+void Recordset::setFieldValue(int index, Value value) {
     if (editMode_ == dbEditNone)
         nothingPending();
-    pending_[index] = valueForField(rows().fields()[index], value);
+    pending_[index] = valueForField(rows().fields()[index], std::move(value));
 }
 
 void Recordset::revertField(int index) {

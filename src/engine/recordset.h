@@ -1,5 +1,6 @@
 #pragma once
 
+#include "binary_reader.h"
 #include "criterion.h"
 #include "field_info.h"
 #include "record_source.h"
@@ -59,7 +60,10 @@ public:
     int index() const { return index_; }
     const std::string& Name() const { return info().name; }
     Value value() const;
-    void setValue(const Value& value);
+    // The same bytes, to be read a piece at a time: a stored picture is never loaded whole.
+    std::unique_ptr<BinaryReader> reader() const;
+    // Taken by value, so that a large picture handed over is moved, not copied.
+    void setValue(Value value);
     // Drops a pending change of this field: the record keeps the value it holds.
     void revert();
     // The bytes a binary field holds (a text field: its UTF-8 bytes), read without loading them.
@@ -141,8 +145,10 @@ private:
     long firstMatchInOrder(int field, const Criterion& criterion);
     long insertionPoint(const std::vector<BookmarkId>& keys, BookmarkId key);
     void showRecord();
+    const Value* heldValue(int index);
     Value fieldValue(int index);
-    void setFieldValue(int index, const Value& value);
+    std::unique_ptr<BinaryReader> fieldReader(int index);
+    void setFieldValue(int index, Value value);
     void revertField(int index);
     std::int64_t fieldSize(int index);
     bool updateEdit();

@@ -4,6 +4,8 @@
 #include "field_rules.h"
 #include "pattern.h"
 #include "source_query.h"
+#include "stored_bytes.h"
+#include "transaction.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -44,6 +46,25 @@ bool containsIgnoringCase(const std::string& text, std::string_view word) {
         if (equalsIgnoringCase(std::string_view(text).substr(at, word.size()), word))
             return true;
     return false;
+}
+
+// A binary value is bound as zeros of its size and its bytes written into them afterwards, a piece at a time:
+// bound whole, SQLite would copy it twice more.
+bool storedInPieces(const Value& value) {
+    return value.type() == Value::Type::Binary && !value.asBytes().empty();
+}
+
+// A store that writes such bytes after its statement keeps both or neither.
+bool anyStoredInPieces(const PendingValues& pending) {
+    return std::any_of(pending.begin(), pending.end(),
+                       [](const std::optional<Value>& value) { return value && storedInPieces(*value); });
+}
+
+void bindForStore(sqlite3_stmt* statement, int index, const Value& value) {
+    if (storedInPieces(value))
+        sqlite3_bind_zeroblob64(statement, index, value.asBytes().size());
+    else
+        bindValue(statement, index, value);
 }
 
 void requireSearchable(const FieldInfo& field) {
@@ -141,23 +162,36 @@ public:
         return columnValue(statement.get(), 0, FieldKind::Binary);
     }
 
+    std::unique_ptr<BinaryReader> openBinary(BookmarkId key, int field) override {
+        if (std::unique_ptr<BinaryReader> stored =
+                openStoredBytes(connection_, tableName_, fields_[field].name, key))
+            return stored;
+        // A row gone, or a value that is not bytes: read as a value is, which tells a deleted record.
+        return readerOfValue(readBinary(key, field));
+    }
+
     void update(BookmarkId key, const std::vector<Value>& read, const PendingValues& pending) override {
         std::vector<std::string> assignments;
-        std::vector<Value> values;
-        for (std::size_t i = 0; i < fields_.size(); ++i) {
-            if (pending[i]) {
+        for (std::size_t i = 0; i < fields_.size(); ++i)
+            if (pending[i])
                 assignments.push_back(quoteIdentifier(fields_[i].name) + " = ?");
-                values.push_back(*pending[i]);
-            }
-        }
         if (assignments.empty())
             return;
         StatementHandle statement = connection_->prepare("UPDATE " + table_ + " SET " +
                                                          joined(assignments, ", ") + " WHERE " + sameRow());
-        bindAll(statement.get(), values);
-        bindSameRow(statement.get(), static_cast<int>(values.size()) + 1, key, read);
+        int index = 1;
+        for (const std::optional<Value>& value : pending)
+            if (value)
+                bindForStore(statement.get(), index++, *value);
+        bindSameRow(statement.get(), index, key, read);
+        std::optional<Savepoint> whole;
+        if (anyStoredInPieces(pending))
+            whole.emplace(*connection_);
         stepRow(*connection_, statement.get());
         requireRowFound(*connection_, "The record was not stored: another program has deleted it.");
+        writePieces(key, pending);
+        if (whole)
+            whole->release();
         ++ownChanges_;
     }
 
@@ -167,12 +201,19 @@ public:
         sqlite3_stmt* statement = insert_.get();
         sqlite3_reset(statement);
         for (std::size_t i = 0; i < fields_.size(); ++i)
-            bindValue(statement, static_cast<int>(i) + 1, pending[i] ? *pending[i] : Value());
+            bindForStore(statement, static_cast<int>(i) + 1, pending[i] ? *pending[i] : Value());
+        std::optional<Savepoint> whole;
+        if (anyStoredInPieces(pending))
+            whole.emplace(*connection_);
         stepRow(*connection_, statement);
         sqlite3_reset(statement);
         sqlite3_clear_bindings(statement);
+        const BookmarkId key = sqlite3_last_insert_rowid(connection_->handle());
+        writePieces(key, pending);
+        if (whole)
+            whole->release();
         ++ownChanges_;
-        return sqlite3_last_insert_rowid(connection_->handle());
+        return key;
     }
 
     void remove(BookmarkId key, const std::vector<Value>& read) override {
@@ -296,6 +337,13 @@ private:
                           "The table '" + table.name + "' has no field named '" + name + "'.");
     }
 
+    // The bytes of the binary values the store's statement bound as zeros.
+    void writePieces(BookmarkId key, const PendingValues& pending) const {
+        for (std::size_t i = 0; i < fields_.size(); ++i)
+            if (pending[i] && storedInPieces(*pending[i]))
+                writeStoredBytes(*connection_, tableName_, fields_[i].name, key, pending[i]->asBytes());
+    }
+
     // The row of a rowid that still holds the key values read from it.
     std::string sameRow() const {
         std::vector<std::string> conditions{"rowid = ?"};
@@ -401,6 +449,9 @@ public:
     }
 
     Value readBinary(BookmarkId key, int field) override { return values_[rowStart(key) + field]; }
+    std::unique_ptr<BinaryReader> openBinary(BookmarkId key, int field) override {
+        return readerOfValue(readBinary(key, field));
+    }
     void update(BookmarkId, const std::vector<Value>&, const PendingValues&) override { readOnly(); }
     BookmarkId insert(const PendingValues&) override { readOnly(); }
     void remove(BookmarkId, const std::vector<Value>&) override { readOnly(); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "binary_reader.h"
 #include "connection.h"
 #include "criterion.h"
 #include "record_source.h"
@@ -27,6 +28,8 @@ public:
     // The row's values; a binary field reads as Null or empty, its stored size going to `sizes`.
     virtual void readRow(BookmarkId key, std::vector<Value>& values, std::vector<std::int64_t>& sizes) = 0;
     virtual Value readBinary(BookmarkId key, int field) = 0;
+    // The same bytes, to be read a piece at a time.
+    virtual std::unique_ptr<BinaryReader> openBinary(BookmarkId key, int field) = 0;
     // The row's values as readRow reads them: those the source holds itself, or else read into `scratch`.
     virtual std::span<const Value> rowValues(BookmarkId key, std::vector<Value>& scratch) = 0;
     // Store and delete name the row by its key and by the values `read` from it, so that a row another

@@ -4,6 +4,8 @@
 
 namespace pellimo {
 
+class Connection;
+
 // What is written through the database while the object lives is kept only by commit(): an object that
 // goes without it, or whose commit fails, leaves the catalogue as it was before.
 class Transaction {
@@ -18,6 +20,22 @@ public:
 
 private:
     Database database_;
+    bool open_ = true;
+};
+
+// The same, kept by release(), for a few writes of one connection that must land together, whether a
+// transaction is open or not.
+class Savepoint {
+public:
+    explicit Savepoint(const Connection& connection);
+    ~Savepoint();
+    Savepoint(const Savepoint&) = delete;
+    Savepoint& operator=(const Savepoint&) = delete;
+
+    void release();
+
+private:
+    const Connection& connection_;
     bool open_ = true;
 };
 

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <exception>
+#include <memory>
 #include <utility>
 
 namespace pellimo {
@@ -139,9 +140,8 @@ void CardPictures::WritePicturetoDatabase(DataSource& Table, const std::string& 
 
 void CardPictures::ReadPicturefromDatabase(DataSource& Table, const std::string& Fieldname,
                                            const QString& File) {
-    static const Bytes none;
-    const Value stored = Table.Recordset().Fields(Fieldname).value();
-    writeOwnerOnlyFile(File, stored.isNull() ? none : stored.asBytes()); // no copy of a large picture
+    const std::unique_ptr<BinaryReader> stored = Table.Recordset().Fields(Fieldname).reader();
+    writeOwnerOnlyFile(File, *stored);
 }
 
 void CardPictures::SizePicture(QLabel& box, const QString& fileName) {

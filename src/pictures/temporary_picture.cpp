@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace pellimo {
 
@@ -48,9 +49,7 @@ std::optional<struct stat> ourRegularFile(int fd) {
     return std::nullopt;
 }
 
-void writeAll(int fd, const Bytes& bytes) {
-    const unsigned char* next = bytes.data();
-    std::size_t left = bytes.size();
+void writeAll(int fd, const unsigned char* next, std::size_t left) {
     while (left > 0) {
         const ssize_t written = ::write(fd, next, left);
         if (written < 0) {
@@ -110,7 +109,7 @@ void PrivatePictureFolder::remove() const {
     ::rmdir(name.constData());
 }
 
-void writeOwnerOnlyFile(const QString& path, const Bytes& bytes) {
+void writeOwnerOnlyFile(const QString& path, BinaryReader& bytes) {
     // No O_TRUNC: the file is emptied only once it is known to be ours. O_NONBLOCK keeps a pipe left at the
     // path from blocking the open.
     FileDescriptor file(::open(QFile::encodeName(path).constData(),
@@ -124,7 +123,9 @@ void writeOwnerOnlyFile(const QString& path, const Bytes& bytes) {
     if (::fchmod(file.get(), S_IRUSR | S_IWUSR) != 0 ||
         (status->st_size > 0 && ::ftruncate(file.get(), 0) != 0))
         writeFailed();
-    writeAll(file.get(), bytes);
+    std::vector<unsigned char> piece(BinaryPiece);
+    for (std::size_t count; (count = bytes.read(piece.data(), piece.size())) > 0;)
+        writeAll(file.get(), piece.data(), count);
     if (!file.close())
         writeFailed();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "value.h"
+#include "binary_reader.h"
 
 #include <QString>
 #include <utility>
@@ -33,10 +33,10 @@ private:
     QString folder_; // empty until made
 };
 
-// Writes the bytes to `path`, creating the file owner-only or replacing what a file of ours held. Anything
-// but a regular file of our own there (a symbolic link, a pipe, another user's file) is never written
-// through: the write fails with EngineError WriteToFileFailed instead.
-void writeOwnerOnlyFile(const QString& path, const Bytes& bytes);
+// Writes the bytes, a piece at a time, to `path`, creating the file owner-only or replacing what a file of
+// ours held. Anything but a regular file of our own there (a symbolic link, a pipe, another user's file) is
+// never written through: the write fails with EngineError WriteToFileFailed instead.
+void writeOwnerOnlyFile(const QString& path, BinaryReader& bytes);
 
 // Removes the regular file at `path`, if there is one; a symbolic link there is left alone.
 void removeTemporaryPicture(const QString& path);

@@ -1,6 +1,7 @@
 #include "engine_fixture.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace pellimo {
 namespace {
@@ -203,6 +204,81 @@ TEST_F(FieldKinds, EmptyTextStoresNull) {
     EXPECT_FALSE(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'A01'").isValid());
     EXPECT_EQ(catalogue.scalar("SELECT count(*) FROM Sets WHERE Code = 'A01' AND Value IS NULL").toLongLong(),
               1);
+}
+
+Bytes patterned(std::size_t size) {
+    Bytes bytes(size);
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<unsigned char>(i * 7 + i / 251);
+    return bytes;
+}
+
+QByteArray asQByteArray(const Bytes& bytes) {
+    return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
+}
+
+Bytes readWhole(BinaryReader& reader, std::size_t capacity) {
+    Bytes whole;
+    Bytes piece(capacity);
+    for (std::size_t count; (count = reader.read(piece.data(), capacity)) > 0;)
+        whole.insert(whole.end(), piece.begin(), piece.begin() + static_cast<std::ptrdiff_t>(count));
+    return whole;
+}
+
+// A picture goes into its field and comes out of it a piece at a time, in pieces of any size: nothing is
+// lost or repeated at the seams, whether it is stored by an edit or by an addition.
+TEST_F(FieldKinds, PicturesAreStoredAndReadAPieceAtATime) {
+    auto rs = open(RecordSource("SELECT * FROM Basics WHERE Code = ? ORDER BY Card_Num", {Value("A01")}));
+    for (std::size_t size : {BinaryPiece - 1, BinaryPiece, BinaryPiece + 1, 3 * BinaryPiece + 5}) {
+        const Bytes picture = patterned(size);
+        rs->Edit();
+        rs->Fields("Front").setValue(picture);
+        rs->Update();
+        EXPECT_EQ(
+            catalogue.scalar("SELECT Front FROM Basics WHERE Code = 'A01' AND Card_Num = 1").toByteArray(),
+            asQByteArray(picture))
+            << size;
+        EXPECT_EQ(rs->Fields("Front").value().asBytes(), picture) << size;
+        for (std::size_t capacity : {BinaryPiece, std::size_t{1000}}) {
+            const std::unique_ptr<BinaryReader> reader = rs->Fields("Front").reader();
+            EXPECT_EQ(reader->size(), static_cast<std::int64_t>(size));
+            EXPECT_EQ(readWhole(*reader, capacity), picture) << size << " in pieces of " << capacity;
+        }
+    }
+    const Bytes added = patterned(2 * BinaryPiece + 3);
+    rs->AddNew();
+    rs->Fields("Code").setValue("A01");
+    rs->Fields("Card_Num").setValue(9);
+    rs->Fields("Back").setValue(added);
+    rs->Update();
+    EXPECT_EQ(catalogue.scalar("SELECT Back FROM Basics WHERE Card_Num = 9").toByteArray(),
+              asQByteArray(added));
+    // A card another program deleted takes no picture, and the catalogue is left free for others to write.
+    catalogue.exec("DELETE FROM Basics WHERE Code = 'A01' AND Card_Num = 1");
+    rs->Edit();
+    rs->Fields("Front").setValue(added);
+    EXPECT_EQ(errorOf([&] { rs->Update(); }), err::RecordDeleted);
+    EXPECT_NO_THROW(catalogue.exec("UPDATE Sets SET Cards = 5 WHERE Code = 'A01'"));
+}
+
+// What a reader gives is what value() gives: Null as no bytes, a pending picture before it is stored; a
+// record another program deleted fails alike.
+TEST_F(FieldKinds, APictureReadInPiecesIsTheFieldsValue) {
+    auto rs = open(RecordSource("SELECT * FROM Basics WHERE Code = ? ORDER BY Card_Num", {Value("A01")}));
+    EXPECT_EQ(rs->Fields("Front").reader()->size(), 0);
+    EXPECT_TRUE(readWhole(*rs->Fields("Front").reader(), BinaryPiece).empty());
+    const Bytes stored = patterned(BinaryPiece + 1);
+    rs->Edit();
+    rs->Fields("Front").setValue(stored);
+    rs->Update();
+    rs->Edit();
+    rs->Fields("Front").setValue(Bytes{1, 2, 3});
+    EXPECT_EQ(readWhole(*rs->Fields("Front").reader(), BinaryPiece), (Bytes{1, 2, 3}));
+    rs->CancelUpdate();
+    EXPECT_EQ(readWhole(*rs->Fields("Front").reader(), BinaryPiece), stored);
+    catalogue.exec("DELETE FROM Basics WHERE Code = 'A01' AND Card_Num = 1");
+    EXPECT_EQ(errorOf([&] { rs->Fields("Front").reader(); }), err::RecordDeleted);
+    EXPECT_EQ(errorOf([&] { rs->Fields("Front").value(); }), err::RecordDeleted);
 }
 
 TEST_F(FieldKinds, BinaryFieldsKeepBytesAndReportTheirSize) {

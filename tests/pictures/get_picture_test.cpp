@@ -1,6 +1,8 @@
+#include "engine_error.h"
 #include "picture_files.h"
 #include "picture_fixture.h"
 
+#include <QFile>
 #include <QImage>
 #include <QPixmap>
 #include <QProcess>
@@ -91,6 +93,41 @@ TEST_F(GetPicture, APictureTooLargeToDecodeInAMomentShowsBlank) {
     choose(BasicsPage, PictureSide::Back, "huge.png", png);
     EXPECT_EQ(pictures.PicChanged()[2], "");
     EXPECT_TRUE(dialogs.messages().empty());
+}
+
+// The stored bytes reach the file whole, a piece at a time, nothing lost or repeated at the seams.
+TEST_F(GetPicture, TheFileHoldsExactlyTheStoredBytesOfAnySize) {
+    const QString copy = files.filePath("copy.tmp");
+    for (std::size_t size : {BinaryPiece - 1, BinaryPiece, BinaryPiece + 1, 3 * BinaryPiece + 5}) {
+        QByteArray bytes(static_cast<qsizetype>(size), '\0');
+        for (qsizetype i = 0; i < bytes.size(); ++i)
+            bytes[i] = static_cast<char>(i * 7 + i / 251);
+        store("Basics", "Front", bytes);
+        pictures.ReadPicturefromDatabase(datBasics, "Front", copy);
+        QFile file(copy);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), bytes) << size;
+    }
+}
+
+// Another program deleted the card after it was shown: its picture cannot be read, so its box shows blank,
+// and nothing is left on the disk.
+TEST_F(GetPicture, ACardDeletedMeanwhileShowsBlankAndLeavesNoFile) {
+    store("Basics", "Front", redOverBlueBmp({300, 200}));
+    pictures.GetPicture(BasicsPage);
+    ASSERT_TRUE(showsPicture(picBasFront));
+    catalogue.exec("DELETE FROM Basics WHERE rowid = 1");
+    pictures.GetPicture(BasicsPage);
+    EXPECT_TRUE(picBasFront->pixmap().isNull());
+    EXPECT_FALSE(picBasFront->isHidden());
+    EXPECT_TRUE(temporaryFiles().isEmpty());
+    try {
+        pictures.ReadPicturefromDatabase(datBasics, "Front", files.filePath("copy.tmp"));
+        ADD_FAILURE() << "a deleted card's picture was read";
+    } catch (const EngineError& failure) {
+        EXPECT_EQ(failure.number(), err::RecordDeleted);
+    }
+    EXPECT_FALSE(QFile::exists(files.filePath("copy.tmp")));
 }
 
 TEST_F(GetPicture, SpecialsBoxesWidenToTheFullBound) {

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,6 +48,11 @@ mode_t modeOf(const QString& path) {
     return status.st_mode & 07777;
 }
 
+void writeBytes(const QString& path, Bytes bytes) {
+    const std::unique_ptr<BinaryReader> reader = readerOfValue(Value(std::move(bytes)));
+    writeOwnerOnlyFile(path, *reader);
+}
+
 int failureOfPicturePath(PrivatePictureFolder& folder) {
     try {
         folder.picturePath();
@@ -72,7 +78,7 @@ TEST(PrivatePictureFolder, EachCopyHasItsOwnOwnerOnlyFolderRemovedWithIt) {
         EXPECT_EQ(QFileInfo(file.path()).path(), temp.path());
         EXPECT_EQ(modeOf(file.path()), 0700u);
         EXPECT_NE(QFileInfo(other.picturePath()).path(), file.path());
-        writeOwnerOnlyFile(first, {'G', 'I', 'F'}); // a display cut short leaves its file behind
+        writeBytes(first, {'G', 'I', 'F'}); // a display cut short leaves its file behind
     }
     EXPECT_FALSE(QFileInfo::exists(QFileInfo(first).path()));
     EXPECT_TRUE(
@@ -111,7 +117,7 @@ protected:
     }
     int failureOfWrite(const Bytes& bytes) const {
         try {
-            writeOwnerOnlyFile(path, bytes);
+            writeBytes(path, bytes);
         } catch (const EngineError& failure) {
             return failure.number();
         }
@@ -129,13 +135,27 @@ TEST_F(OwnerOnlyFile, ReplacesAnOldFileOfOursAndLeavesItOwnerOnly) {
     old.write("an older and longer picture");
     old.close();
     ::chmod(localPath.constData(), 0644);
-    writeOwnerOnlyFile(path, {'G', 'I', 'F'});
+    writeBytes(path, {'G', 'I', 'F'});
     EXPECT_EQ(read(path), "GIF");
     struct stat status {};
     ASSERT_EQ(::stat(localPath.constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600u);
     removeTemporaryPicture(path);
     EXPECT_FALSE(QFile::exists(path));
+}
+
+// The bytes go a piece at a time: none is lost or repeated at the seams, whatever the size.
+TEST_F(OwnerOnlyFile, WritesEveryByteOfAValueOfAnySize) {
+    for (std::size_t size :
+         {std::size_t{0}, BinaryPiece - 1, BinaryPiece, BinaryPiece + 1, 3 * BinaryPiece + 5}) {
+        Bytes bytes(size);
+        for (std::size_t i = 0; i < size; ++i)
+            bytes[i] = static_cast<unsigned char>(i * 7 + i / 251);
+        writeBytes(path, bytes);
+        EXPECT_EQ(read(path),
+                  QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(size)))
+            << size;
+    }
 }
 
 TEST_F(OwnerOnlyFile, NeverWritesThroughALinkOrIntoAPipe) {
