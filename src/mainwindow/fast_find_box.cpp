@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
+#include <algorithm>
 #include <exception>
 #include <utility>
 #include <vector>
@@ -89,9 +90,31 @@ void fillFastFind(QComboBox& box, const std::vector<std::pair<BookmarkId, Value>
     keepingTypedText(box, [&](FastFindList& list) { list.setEntries(std::move(entries)); });
 }
 
+// Whether every row a refresh read again stands where its entry stands, as after a store that kept the
+// record's place: then no entry moves, since the others keep their order.
+bool keptTheirPlaces(const FastFindList& list, const RequeryChanges& changes) {
+    return changes.placed.size() == changes.touched.size() &&
+           std::all_of(changes.placed.begin(), changes.placed.end(), [&list](const auto& place) {
+               return place.first < list.rowCount() &&
+                      list.bookmark(static_cast<int>(place.first)) == place.second;
+           });
+}
+
 // Only the entries of the rows a refresh read again change: each leaves its place and joins the list where
-// the rows now put it.
+// the rows now put it, or, when none moves, only shows its text read again.
 void placeTouchedEntries(FastFindList& list, DataSource& source, const RequeryChanges& changes) {
+    if (keptTheirPlaces(list, changes)) {
+        for (const auto& [position, bookmark] : changes.placed) {
+            try {
+                list.setDesc(static_cast<int>(position),
+                             entryText(source.Recordset().ValueOf(bookmark, "Desc")));
+            } catch (const std::exception& failure) {
+                // The entry keeps the description it showed.
+                logSkippedFailure(failure);
+            }
+        }
+        return;
+    }
     for (BookmarkId bookmark : changes.touched)
         list.removeEntry(bookmark);
     for (const auto& [position, bookmark] : changes.placed) {
