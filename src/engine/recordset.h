@@ -140,6 +140,7 @@ private:
     long firstPositionOf(const std::vector<BookmarkId>& found) const;
     long firstMatchInOrder(int field, const Criterion& criterion);
     long insertionPoint(const std::vector<BookmarkId>& keys, BookmarkId key);
+    long keptPlace(BookmarkId key);
     void showRecord();
     Value fieldValue(int index);
     void setFieldValue(int index, const Value& value);
