@@ -36,10 +36,12 @@ bool picksEntry(const QKeyEvent& key) {
     }
 }
 
+// The completer follows the list only while the box holds the focus, the one time the user types into it:
+// each change of a list it follows makes it search the list again, and a rename changes the list.
 class FastFindEvents : public QObject {
 public:
-    FastFindEvents(QComboBox& box, std::function<void()> gotFocus)
-        : QObject(&box), gotFocus_(std::move(gotFocus)) {}
+    FastFindEvents(QComboBox& box, QCompleter& completer, std::function<void()> gotFocus)
+        : QObject(&box), box_(box), completer_(completer), gotFocus_(std::move(gotFocus)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -49,12 +51,19 @@ protected:
         case QEvent::Wheel:
             return true;
         case QEvent::FocusIn: {
+            if (completer_.model() != box_.model())
+                completer_.setModel(box_.model());
             // Coming back from another window or from the box's own list is no entry into the box.
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
             if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
                 gotFocus_();
             break;
         }
+        case QEvent::FocusOut:
+            // The box's own list takes the focus while the user still works in the box.
+            if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+                completer_.setModel(nullptr);
+            break;
         default:
             break;
         }
@@ -62,6 +71,8 @@ protected:
     }
 
 private:
+    QComboBox& box_;
+    QCompleter& completer_;
     std::function<void()> gotFocus_;
 };
 
@@ -138,14 +149,14 @@ void makeFastFindBox(QComboBox& box, std::function<void()> gotFocus) {
     box.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     if (auto* view = qobject_cast<QListView*>(box.view()))
         view->setUniformItemSizes(true);
-    auto* completer = new QCompleter(list, &box);
+    auto* completer = new QCompleter(&box);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setCompletionMode(QCompleter::InlineCompletion);
     box.setCompleter(completer);
     // Leaving a box whose typed text matches an entry would otherwise pick that entry: only a choice from the
     // list moves the record.
     QObject::disconnect(box.lineEdit(), SIGNAL(editingFinished()), &box, static_cast<const char*>(nullptr));
-    box.installEventFilter(new FastFindEvents(box, std::move(gotFocus)));
+    box.installEventFilter(new FastFindEvents(box, *completer, std::move(gotFocus)));
 }
 
 // The list is read whole only when the data source reads every row again; a store or a delete changes its
