@@ -161,10 +161,10 @@ RawCommands::RawCommands(const std::string& path) : db_(openRaw(path)) {
     reportRows_ =
         prepare("SELECT Card_Num, Section, Desc, Value FROM Basics WHERE Code = ? ORDER BY Card_Num");
     setDesc_ = prepare("UPDATE Sets SET Desc = ? WHERE rowid = ?");
-    setFindDesc_ = prepare("SELECT rowid FROM Sets WHERE Desc = ? ORDER BY Code, rowid LIMIT 1");
+    setFindDesc_ = prepare("SELECT rowid FROM Sets WHERE Desc = ? ORDER BY Code, rowid");
     cardDesc_ = prepare("UPDATE Basics SET Desc = ? WHERE rowid = ?");
-    cardFindDesc_ = prepare(
-        "SELECT rowid FROM Basics WHERE Code = ? AND Desc = ? ORDER BY Code, Card_Num, rowid LIMIT 1");
+    cardFindDesc_ =
+        prepare("SELECT rowid FROM Basics WHERE Code = ? AND Desc = ? ORDER BY Code, Card_Num, rowid");
     readSets();
 }
 
@@ -254,8 +254,13 @@ long RawCommands::storeAndFindFirst(sqlite3_stmt* update, sqlite3_stmt* find, in
     sqlite3_bind_int64(update, 2, rowid);
     runOnce(db_, update);
     bindText(find, descIndex, desc);
-    sqlite3_int64 found = 0;
-    eachRow(db_, find, [&](sqlite3_stmt* row) { found = sqlite3_column_int64(row, 0); });
+    // Only the first row in the order: stepped alone, the query walks the order's index and stops there,
+    // where with a LIMIT SQLite plans a scan of the whole table and a sort of its matches.
+    const int code = sqlite3_step(find);
+    const sqlite3_int64 found = code == SQLITE_ROW ? sqlite3_column_int64(find, 0) : 0;
+    sqlite3_reset(find);
+    if (code != SQLITE_ROW && code != SQLITE_DONE)
+        throw std::runtime_error(sqlite3_errmsg(db_));
     return static_cast<long>(std::find(rows.begin(), rows.end(), found) - rows.begin());
 }
 
