@@ -8,7 +8,11 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <cstdint>
+#include <cstdlib>
 #include <stdexcept>
+#include <string_view>
 
 namespace pellimo {
 
@@ -41,6 +45,101 @@ constexpr const char* TotalQueries[] = {
     "SELECT sum(value) FROM Basics where Code=?", "SELECT sum(value) FROM Specials where Code=?",
     "SELECT count(value) FROM Basics where Code=?", "SELECT count(value) FROM Specials where Code=?"};
 
+void appendLine(std::string& out, std::string_view line) {
+    out += line;
+    out += "\r\n";
+}
+
+// "&", "<" and ">" as character references, the rest as it is.
+void appendMarkup(std::string& out, std::string_view text) {
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        default:
+            out += c;
+        }
+    }
+}
+
+// A column's line as the report prints it: Null, a whole number with a blank before it unless negative and
+// one after it, or text as markup.
+void appendPrinted(std::string& out, sqlite3_stmt* row, int column) {
+    switch (sqlite3_column_type(row, column)) {
+    case SQLITE_NULL:
+        out += "Null";
+        break;
+    case SQLITE_INTEGER: {
+        const std::int64_t number = sqlite3_column_int64(row, column);
+        char digits[24];
+        if (number >= 0)
+            out += ' ';
+        out.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+        out += ' ';
+        break;
+    }
+    case SQLITE_TEXT:
+        appendMarkup(out, {reinterpret_cast<const char*>(sqlite3_column_text(row, column)),
+                           static_cast<std::size_t>(sqlite3_column_bytes(row, column))});
+        break;
+    default:
+        throw std::runtime_error("raw's report prints no such value");
+    }
+    out += "\r\n";
+}
+
+// An amount of ten-thousandths in the en_US currency form: rounded to cents, a half away from zero,
+// thousands grouped, a negative one in parentheses.
+void appendCurrency(std::string& out, std::int64_t tenThousandths) {
+    std::int64_t cents = tenThousandths / 100;
+    if (2 * std::llabs(tenThousandths % 100) >= 100)
+        cents += tenThousandths < 0 ? -1 : 1;
+    const bool negative = cents < 0;
+    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(cents) : cents;
+    out += negative ? "($" : "$";
+    char digits[24];
+    const auto length = std::to_chars(digits, digits + sizeof digits, magnitude / 100).ptr - digits;
+    for (std::ptrdiff_t at = 0; at < length; ++at) {
+        if (at > 0 && (length - at) % 3 == 0)
+            out += ',';
+        out += digits[at];
+    }
+    out += '.';
+    out += static_cast<char>('0' + magnitude % 100 / 10);
+    out += static_cast<char>('0' + magnitude % 10);
+    if (negative)
+        out += ')';
+    out += "\r\n";
+}
+
+// The basic cards report's column group and header row, the same in every such report.
+constexpr std::string_view ReportColumnsAndHeader = "<COLGROUP>\r\n"
+                                                    "<COL ALIGN=LEFT>\r\n"
+                                                    "<COL ALIGN=LEFT >\r\n"
+                                                    "<COL ALIGN=LEFT WIDTH=1500>\r\n"
+                                                    "<COL ALIGN=LEFT>\r\n"
+                                                    "</COLGROUP>\r\n"
+                                                    "<TH WIDTH=15%  BGCOLOR=CCCCCC ALIGN=CENTER>\r\n"
+                                                    "<H2> Card Number</H2>\r\n"
+                                                    "</TH>\r\n"
+                                                    "<TH WIDTH=15%  BGCOLOR=CCCCCC ALIGN=CENTER>\r\n"
+                                                    "<H2> Section  </H2>\r\n"
+                                                    "</TH>\r\n"
+                                                    "<TH WIDTH=55% BGCOLOR=CCCCCC ALIGN=CENTER>\r\n"
+                                                    "<H2> Card Description</H2>\r\n"
+                                                    "</TH>\r\n"
+                                                    "<TH WIDTH=15% BGCOLOR=CCCCCC ALIGN=CENTER>\r\n"
+                                                    "<H2> Card Value</H2>\r\n"
+                                                    "</TH>\r\n"
+                                                    "</TR>\r\n";
+
 } // namespace
 
 RawCommands::RawCommands(const std::string& path) : db_(openRaw(path)) {
@@ -62,10 +161,10 @@ RawCommands::RawCommands(const std::string& path) : db_(openRaw(path)) {
     reportRows_ =
         prepare("SELECT Card_Num, Section, Desc, Value FROM Basics WHERE Code = ? ORDER BY Card_Num");
     setDesc_ = prepare("UPDATE Sets SET Desc = ? WHERE rowid = ?");
-    setFindDesc_ = prepare("SELECT rowid FROM Sets WHERE Desc = ? ORDER BY Code, rowid LIMIT 1");
+    setFindDesc_ = prepare("SELECT rowid FROM Sets WHERE Desc = ? ORDER BY Code, rowid");
     cardDesc_ = prepare("UPDATE Basics SET Desc = ? WHERE rowid = ?");
-    cardFindDesc_ = prepare(
-        "SELECT rowid FROM Basics WHERE Code = ? AND Desc = ? ORDER BY Code, Card_Num, rowid LIMIT 1");
+    cardFindDesc_ =
+        prepare("SELECT rowid FROM Basics WHERE Code = ? AND Desc = ? ORDER BY Code, Card_Num, rowid");
     readSets();
 }
 
@@ -155,8 +254,13 @@ long RawCommands::storeAndFindFirst(sqlite3_stmt* update, sqlite3_stmt* find, in
     sqlite3_bind_int64(update, 2, rowid);
     runOnce(db_, update);
     bindText(find, descIndex, desc);
-    sqlite3_int64 found = 0;
-    eachRow(db_, find, [&](sqlite3_stmt* row) { found = sqlite3_column_int64(row, 0); });
+    // Only the first row in the order: stepped alone, the query walks the order's index and stops there,
+    // where with a LIMIT SQLite plans a scan of the whole table and a sort of its matches.
+    const int code = sqlite3_step(find);
+    const sqlite3_int64 found = code == SQLITE_ROW ? sqlite3_column_int64(find, 0) : 0;
+    sqlite3_reset(find);
+    if (code != SQLITE_ROW && code != SQLITE_DONE)
+        throw std::runtime_error(sqlite3_errmsg(db_));
     return static_cast<long>(std::find(rows.begin(), rows.end(), found) - rows.begin());
 }
 
@@ -240,12 +344,56 @@ void RawCommands::deleteSet(const std::string& code) {
     readSet(sets_.front());
 }
 
-void RawCommands::report(const std::string& code, const QString& file, const QByteArray& bytes) {
+void RawCommands::report(const std::string& code, const std::string& setName, const QString& file) {
+    std::string html;
+    html.reserve(2 << 20);
+    appendLine(html, "<HTML>");
+    appendLine(html, "<BODY BGCOLOUR=\"FFFFFF\">");
+    appendLine(html, "<H1 align=center>");
+    html += "Pellimo ~ Basic Set ~ ";
+    appendMarkup(html, setName);
+    html += "\r\n";
+    appendLine(html, "</H1>");
+    appendLine(html,
+               "<TABLE BGCOLOUR=\"00FFFF\" WIDTH=100% ALIGN=CENTRE BORDER CELLSPACING=5 CELLPADDING=10>");
+    html += ReportColumnsAndHeader;
+    std::int64_t total = 0;
     bindText(reportRows_, 1, code);
-    std::size_t read = 0;
-    eachRow(db_, reportRows_, [&](sqlite3_stmt* row) { read += textOf(row, 2).size(); });
+    eachRow(db_, reportRows_, [&](sqlite3_stmt* row) {
+        appendLine(html, "<TR >");
+        appendLine(html, "<TD ALIGN=CENTER> ");
+        appendPrinted(html, row, 0);
+        appendLine(html, "</TD>");
+        appendLine(html, "<TD>");
+        if (sqlite3_column_type(row, 1) == SQLITE_NULL)
+            appendLine(html, "&nbsp");
+        else
+            appendPrinted(html, row, 1);
+        appendLine(html, "</TD>");
+        appendLine(html, "<TD>");
+        appendPrinted(html, row, 2);
+        appendLine(html, "</TD>");
+        appendLine(html, "<TD ALIGN=RIGHT>");
+        if (sqlite3_column_type(row, 3) != SQLITE_INTEGER)
+            throw std::runtime_error("raw's report sums amounts alone");
+        const std::int64_t value = sqlite3_column_int64(row, 3);
+        if (__builtin_add_overflow(total, value, &total))
+            throw std::runtime_error("the report's total overflows");
+        appendCurrency(html, value);
+        appendLine(html, "</TD>");
+        appendLine(html, "</TR>");
+    });
+    appendLine(html, "<TR >");
+    appendLine(html, "<TD COLSPAN=3>Total Value of Basic Cards");
+    appendLine(html, "<TD ALIGN=RIGHT>");
+    appendCurrency(html, total);
+    appendLine(html, "</TD>");
+    appendLine(html, "</TABLE></BODY></HTML>");
+    // Replaced as the program replaces it: a file beside it, synced, then renamed over it.
     QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+    const auto size = static_cast<qint64>(html.size());
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || out.write(html.data(), size) != size ||
+        !out.commit())
         throw std::runtime_error("cannot write the report");
 }
 

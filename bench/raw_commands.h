@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QSize>
 #include <QString>
 #include <QTemporaryDir>
@@ -46,9 +45,10 @@ public:
     void saveNewSet(const std::string& code, int cards);
     // The set deleted with its cards and taken out of the sets held, the first shown with its totals.
     void deleteSet(const std::string& code);
-    // The basic cards report's query, and `bytes` written to `file` and synced to the disk before it
+    // The basic cards report of the set `code` named `setName`: its query's rows made into the report's
+    // HTML (amounts in the en_US currency form), written to `file` and synced to the disk before it
     // replaces the file.
-    void report(const std::string& code, const QString& file, const QByteArray& bytes);
+    void report(const std::string& code, const std::string& setName, const QString& file);
     // The front and back of the card at `position`, each written to picture.tmp, decoded from it scaled to
     // fit `box`, and the file removed.
     void decodePictures(long position, QSize box);

@@ -306,26 +306,46 @@ RequeryChanges Recordset::Requery() {
     changes.touched.insert(changes.touched.end(), addedKeys_.begin(), addedKeys_.end());
     std::sort(changes.touched.begin(), changes.touched.end());
     changes.touched.erase(std::unique(changes.touched.begin(), changes.touched.end()), changes.touched.end());
-    // Worked on a copy, so that a failing read leaves the record set as it was.
-    std::vector<BookmarkId> keys = keys_;
-    std::erase_if(keys, [&](BookmarkId key) {
-        return std::binary_search(changes.touched.begin(), changes.touched.end(), key);
-    });
-    for (BookmarkId key : changes.touched)
-        if (rows_->selects(key))
-            keys.insert(keys.begin() + insertionPoint(keys, key), key);
-    for (BookmarkId key : changes.touched)
-        if (auto found = std::find(keys.begin(), keys.end(), key); found != keys.end())
-            changes.placed.emplace_back(static_cast<long>(found - keys.begin()), key);
-    std::sort(changes.placed.begin(), changes.placed.end());
+    const long kept = changes.touched.size() == 1 ? keptPlace(changes.touched.front()) : -1;
+    if (kept >= 0) {
+        changes.placed.emplace_back(kept, changes.touched.front());
+    } else {
+        // Worked on a copy, so that a failing read leaves the record set as it was.
+        std::vector<BookmarkId> keys = keys_;
+        std::erase_if(keys, [&](BookmarkId key) {
+            return std::binary_search(changes.touched.begin(), changes.touched.end(), key);
+        });
+        for (BookmarkId key : changes.touched)
+            if (rows_->selects(key))
+                keys.insert(keys.begin() + insertionPoint(keys, key), key);
+        for (BookmarkId key : changes.touched)
+            if (auto found = std::find(keys.begin(), keys.end(), key); found != keys.end())
+                changes.placed.emplace_back(static_cast<long>(found - keys.begin()), key);
+        std::sort(changes.placed.begin(), changes.placed.end());
+        keys_ = std::move(keys);
+    }
     rows_->markRead();
-    keys_ = std::move(keys);
     addedKeys_.clear();
     writtenKeys_.clear();
     position_ = keys_.empty() ? -1 : 0;
     if (!keys_.empty())
         rows_->readRow(keys_[0], current_, currentSizes_);
     return changes;
+}
+
+// The position of `key`, the one row written since the rows were read, when the source still selects it
+// between the rows beside it, as a write that leaves the sort's fields alone leaves it; -1 otherwise. The
+// other rows stand in the source's order, so it stands where a search among them would put it: two
+// comparisons instead of a search, and no key moves.
+long Recordset::keptPlace(BookmarkId key) {
+    const auto size = static_cast<long>(keys_.size());
+    long at = position_;
+    if (at < 0 || at >= size || keys_[at] != key)
+        at = static_cast<long>(std::find(keys_.begin(), keys_.end(), key) - keys_.begin());
+    if (at == size || !rows_->selects(key))
+        return -1;
+    const bool afterPrevious = at == 0 || rows_->precedes(keys_[at - 1], key);
+    return afterPrevious && (at + 1 == size || rows_->precedes(key, keys_[at + 1])) ? at : -1;
 }
 
 // Where `key` goes among `keys`, which stand in the source's order, by halving.

@@ -144,6 +144,7 @@ private:
     long firstPositionOf(const std::vector<BookmarkId>& found) const;
     long firstMatchInOrder(int field, const Criterion& criterion);
     long insertionPoint(const std::vector<BookmarkId>& keys, BookmarkId key);
+    long keptPlace(BookmarkId key);
     void showRecord();
     const Value* heldValue(int index);
     Value fieldValue(int index);

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
+#include <algorithm>
 #include <exception>
 #include <utility>
 #include <vector>
@@ -35,10 +36,12 @@ bool picksEntry(const QKeyEvent& key) {
     }
 }
 
+// The completer follows the list only while the box holds the focus, the one time the user types into it:
+// each change of a list it follows makes it search the list again, and a rename changes the list.
 class FastFindEvents : public QObject {
 public:
-    FastFindEvents(QComboBox& box, std::function<void()> gotFocus)
-        : QObject(&box), gotFocus_(std::move(gotFocus)) {}
+    FastFindEvents(QComboBox& box, QCompleter& completer, std::function<void()> gotFocus)
+        : QObject(&box), box_(box), completer_(completer), gotFocus_(std::move(gotFocus)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -48,12 +51,19 @@ protected:
         case QEvent::Wheel:
             return true;
         case QEvent::FocusIn: {
+            if (completer_.model() != box_.model())
+                completer_.setModel(box_.model());
             // Coming back from another window or from the box's own list is no entry into the box.
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
             if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
                 gotFocus_();
             break;
         }
+        case QEvent::FocusOut:
+            // The box's own list takes the focus while the user still works in the box.
+            if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+                completer_.setModel(nullptr);
+            break;
         default:
             break;
         }
@@ -61,6 +71,8 @@ protected:
     }
 
 private:
+    QComboBox& box_;
+    QCompleter& completer_;
     std::function<void()> gotFocus_;
 };
 
@@ -89,9 +101,31 @@ void fillFastFind(QComboBox& box, const std::vector<std::pair<BookmarkId, Value>
     keepingTypedText(box, [&](FastFindList& list) { list.setEntries(std::move(entries)); });
 }
 
+// Whether every row a refresh read again stands where its entry stands, as after a store that kept the
+// record's place: then no entry moves, since the others keep their order.
+bool keptTheirPlaces(const FastFindList& list, const RequeryChanges& changes) {
+    return changes.placed.size() == changes.touched.size() &&
+           std::all_of(changes.placed.begin(), changes.placed.end(), [&list](const auto& place) {
+               return place.first < list.rowCount() &&
+                      list.bookmark(static_cast<int>(place.first)) == place.second;
+           });
+}
+
 // Only the entries of the rows a refresh read again change: each leaves its place and joins the list where
-// the rows now put it.
+// the rows now put it, or, when none moves, only shows its text read again.
 void placeTouchedEntries(FastFindList& list, DataSource& source, const RequeryChanges& changes) {
+    if (keptTheirPlaces(list, changes)) {
+        for (const auto& [position, bookmark] : changes.placed) {
+            try {
+                list.setDesc(static_cast<int>(position),
+                             entryText(source.Recordset().ValueOf(bookmark, "Desc")));
+            } catch (const std::exception& failure) {
+                // The entry keeps the description it showed.
+                logSkippedFailure(failure);
+            }
+        }
+        return;
+    }
     for (BookmarkId bookmark : changes.touched)
         list.removeEntry(bookmark);
     for (const auto& [position, bookmark] : changes.placed) {
@@ -115,14 +149,14 @@ void makeFastFindBox(QComboBox& box, std::function<void()> gotFocus) {
     box.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     if (auto* view = qobject_cast<QListView*>(box.view()))
         view->setUniformItemSizes(true);
-    auto* completer = new QCompleter(list, &box);
+    auto* completer = new QCompleter(&box);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setCompletionMode(QCompleter::InlineCompletion);
     box.setCompleter(completer);
     // Leaving a box whose typed text matches an entry would otherwise pick that entry: only a choice from the
     // list moves the record.
     QObject::disconnect(box.lineEdit(), SIGNAL(editingFinished()), &box, static_cast<const char*>(nullptr));
-    box.installEventFilter(new FastFindEvents(box, std::move(gotFocus)));
+    box.installEventFilter(new FastFindEvents(box, *completer, std::move(gotFocus)));
 }
 
 // The list is read whole only when the data source reads every row again; a store or a delete changes its

@@ -19,13 +19,20 @@ void FastFindList::setEntry(Entry entry) {
     auto found = find(entry.bookmark);
     const int row = static_cast<int>(found - entries_.begin());
     if (found != entries_.end()) {
-        found->desc = std::move(entry.desc);
-        emit dataChanged(index(row), index(row));
+        setDesc(row, std::move(entry.desc));
         return;
     }
     beginInsertRows({}, row, row);
     entries_.push_back(std::move(entry));
     endInsertRows();
+}
+
+void FastFindList::setDesc(int row, QString desc) {
+    QString& shown = entries_.at(static_cast<std::size_t>(row)).desc;
+    if (shown == desc)
+        return;
+    shown = std::move(desc);
+    emit dataChanged(index(row), index(row));
 }
 
 void FastFindList::removeEntry(BookmarkId bookmark) {

@@ -25,6 +25,8 @@ public:
     void setEntries(std::vector<Entry> entries);
     // The entry of `bookmark` takes `desc`; an entry the list does not hold yet joins its end.
     void setEntry(Entry entry);
+    // The entry at `row` shows `desc`; the views learn of it only when it showed something else.
+    void setDesc(int row, QString desc);
     void removeEntry(BookmarkId bookmark);
     // The entry joins the list at `row`, or at its end when the list is shorter.
     void insertEntry(int row, Entry entry);

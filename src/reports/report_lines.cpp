@@ -4,6 +4,9 @@
 
 #include <QIODevice>
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <utility>
 
 namespace pellimo {
 
@@ -24,11 +27,18 @@ char* copiedAscii(char* out, QStringView line) {
     return all < 0x80 ? out + size : nullptr;
 }
 
+// Eight bytes at a time: most lines are plain ASCII, and all of each is read.
 bool isAscii(std::string_view line) {
-    unsigned char all = 0;
-    for (const char c : line)
-        all |= static_cast<unsigned char>(c);
-    return all < 0x80;
+    std::uint64_t all = 0;
+    std::size_t at = 0;
+    for (; at + sizeof all <= line.size(); at += sizeof all) {
+        std::uint64_t word;
+        std::memcpy(&word, line.data() + at, sizeof word);
+        all |= word;
+    }
+    for (; at < line.size(); ++at)
+        all |= static_cast<unsigned char>(line[at]);
+    return (all & 0x8080808080808080u) == 0;
 }
 
 } // namespace
@@ -52,6 +62,10 @@ char* ReportLines::roomFor(qsizetype bytes) {
 void ReportLines::endLine(char* end) {
     *end++ = '\r';
     *end++ = '\n';
+    advanceTo(end);
+}
+
+void ReportLines::advanceTo(char* end) {
     used_ = end - pending_.constData();
     if (used_ >= PieceSize)
         flush();
@@ -77,6 +91,24 @@ void ReportLines::writeUtf8(std::string_view line) {
     }
     char* const start = roomFor(static_cast<qsizetype>(line.size()));
     endLine(std::copy(line.begin(), line.end(), start));
+}
+
+ReportLines::FixedLines ReportLines::fixedLines(std::string utf8) {
+    const bool ascii = isAscii(utf8);
+    return {std::move(utf8), ascii};
+}
+
+void ReportLines::write(const FixedLines& lines) {
+    const auto size = static_cast<qsizetype>(lines.utf8.size());
+    if (encoderHoldsSurrogate_ || !lines.ascii) {
+        // Through the encoder, as each line alone would go; the last character is a line feed, so nothing
+        // waits in it afterwards.
+        const QString text = QString::fromUtf8(lines.utf8.data(), size);
+        advanceTo(encoder_.appendToBuffer(roomFor(encoder_.requiredSpace(text.size())), text));
+        encoderHoldsSurrogate_ = false;
+        return;
+    }
+    advanceTo(std::copy(lines.utf8.begin(), lines.utf8.end(), roomFor(size)));
 }
 
 void ReportLines::flush() {

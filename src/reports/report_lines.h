@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QStringEncoder>
 #include <QStringView>
+#include <string>
 #include <string_view>
 
 class QIODevice;
@@ -23,11 +24,19 @@ public:
     void write(QStringView line);
     // A line in UTF-8, as the engine holds text; bytes that are no UTF-8 write as the replacement character.
     void writeUtf8(std::string_view line);
+    // Whole lines in UTF-8, each with its ending already, that a report prepares once and writes often.
+    struct FixedLines {
+        std::string utf8;
+        bool ascii;
+    };
+    static FixedLines fixedLines(std::string utf8);
+    void write(const FixedLines& lines);
     void flush();
 
 private:
     char* roomFor(qsizetype bytes);
     void endLine(char* end);
+    void advanceTo(char* end);
 
     QIODevice& device_;
     QStringEncoder encoder_{QStringConverter::System};

@@ -4,7 +4,11 @@
 #include "report_lines.h"
 #include "value_lines.h"
 
+#include <algorithm>
 #include <span>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace pellimo {
 
@@ -38,35 +42,61 @@ void writeHeaderRow(ReportLines& out, const ReportLayout& layout, int columns) {
 
 void writeCellValue(ReportLines& out, const ReportLayout& layout, int column, const Value& value) {
     if (column == MoneyColumn)
-        out.write(moneyLine(value));
+        writeMoneyLine(out, value);
     else if (column == 1 && layout.nbspForNullColumn1 && value.isNull())
         out.write(u"&nbsp");
     else
         writePrintedValue(out, value);
 }
 
-// One row block; returns the total with the row's money cell added.
-Money writeRow(ReportLines& out, const ReportLayout& layout, std::span<const Value> row, Money total) {
-    out.write(u"<TR >");
-    for (int j = 0; j < static_cast<int>(row.size()); ++j) {
-        if (j < DescribedColumns) {
+std::string lineOf(const QString& text) {
+    return text.toStdString() + "\r\n";
+}
+
+using FixedLines = ReportLines::FixedLines;
+
+// The fixed lines around a row's values, made once per report: before each described cell its opening
+// (the first with the row's own), and after the last the closings of every cell and of the row.
+class RowLines {
+public:
+    RowLines(const ReportLayout& layout, int columns) : described_(std::min(columns, DescribedColumns)) {
+        std::string opened = "<TR >\r\n";
+        for (int j = 0; j < described_; ++j) {
+            before_.push_back(ReportLines::fixedLines(opened + lineOf(layout.cellOpenings[j])));
+            opened = CellClosing;
+        }
+        std::string after = described_ > 0 ? std::string() : opened;
+        for (int j = std::max(described_ - 1, 0); j < columns; ++j)
+            after += CellClosing;
+        after_ = ReportLines::fixedLines(after + "</TR>\r\n");
+    }
+
+    // Writes one row block; returns the total with the row's money cell added.
+    Money write(ReportLines& out, const ReportLayout& layout, std::span<const Value> row, Money total) const {
+        for (int j = 0; j < described_; ++j) {
             const Value& value = row[static_cast<std::size_t>(j)];
-            out.write(layout.cellOpenings[j]);
+            out.write(before_[static_cast<std::size_t>(j)]);
             writeCellValue(out, layout, j, value);
             if (j == MoneyColumn)
                 total = addedToTotal(total, currencyAmount(value));
         }
-        out.write(u"</TD>");
+        out.write(after_);
+        return total;
     }
-    out.write(u"</TR>");
-    return total;
-}
+
+private:
+    static constexpr std::string_view CellClosing = "</TD>\r\n";
+
+    int described_;
+    std::vector<FixedLines> before_;
+    FixedLines after_;
+};
 
 void writeTotal(ReportLines& out, const ReportLayout& layout, Money total) {
     out.write(layout.totalRowOpening);
     out.write(layout.totalLabel);
     out.write(u"<TD ALIGN=RIGHT>");
-    out.write(moneyLine(Value(total)));
+    writeMoneyLine(out, Value(total));
     out.write(u"</TD>");
     out.write(u"</TABLE></BODY></HTML>");
 }
@@ -78,8 +108,9 @@ void writeReport(QIODevice& device, const ReportLayout& layout, Recordset& rows)
     const int columns = rows.FieldCount();
     writeHead(out, layout);
     writeHeaderRow(out, layout, columns);
+    const RowLines rowLines(layout, columns);
     Money total;
-    rows.EachRecord([&](std::span<const Value> row) { total = writeRow(out, layout, row, total); });
+    rows.EachRecord([&](std::span<const Value> row) { total = rowLines.write(out, layout, row, total); });
     writeTotal(out, layout, total);
     out.flush();
 }

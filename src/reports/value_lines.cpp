@@ -52,18 +52,20 @@ void writePrintedValue(ReportLines& out, const Value& value) {
     }
 }
 
-QString moneyLine(const Value& value) {
+void writeMoneyLine(ReportLines& out, const Value& value) {
     switch (value.type()) {
     case Value::Type::Null:
-        return QStringLiteral("Null");
+        out.write(u"Null");
+        return;
     case Value::Type::Integer:
     case Value::Type::Money:
-        return formatCurrency(value.asMoney());
+        out.writeUtf8(formatCurrencyUtf8(value.asMoney()));
+        return;
     case Value::Type::Text:
     case Value::Type::Binary:
         break;
     }
-    return markupText(formatCurrencyText(QString::fromStdString(value.toString())));
+    out.write(markupText(formatCurrencyText(QString::fromStdString(value.toString()))));
 }
 
 Money currencyAmount(const Value& value) {

@@ -13,8 +13,8 @@ namespace pellimo {
 // "Null".
 void writePrintedValue(ReportLines& out, const Value& value);
 
-// The money cell's line: the value in the "Currency" format, Null as "Null".
-QString moneyLine(const Value& value);
+// Writes the money cell's line: the value in the "Currency" format, Null as "Null".
+void writeMoneyLine(ReportLines& out, const Value& value);
 
 // The value converted to currency for the running total; Null and text that is no amount fail.
 Money currencyAmount(const Value& value);

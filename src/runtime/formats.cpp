@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QStringView>
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -162,27 +163,114 @@ constexpr std::int64_t LargestExact = (std::int64_t{1} << 52) - 1;
 constexpr std::int64_t RebuildChecks[] = {
     0, 1, -1, 5, -50, 99, -100, 12345, -999999, 1000000, -4567890123, -LargestExact, LargestExact};
 
+// The texts a currency form is made of, in one string type.
+template <typename Text> struct CurrencyParts {
+    Text positivePrefix, positiveSuffix, negativePrefix, negativeSuffix;
+    Text group, point;
+    std::array<Text, 10> digits;
+};
+
+CurrencyParts<std::string> inUtf8(const CurrencyParts<QString>& wide) {
+    CurrencyParts<std::string> utf8{wide.positivePrefix.toStdString(),
+                                    wide.positiveSuffix.toStdString(),
+                                    wide.negativePrefix.toStdString(),
+                                    wide.negativeSuffix.toStdString(),
+                                    wide.group.toStdString(),
+                                    wide.point.toStdString(),
+                                    {}};
+    for (std::size_t digit = 0; digit < wide.digits.size(); ++digit)
+        utf8.digits[digit] = wide.digits[digit].toStdString();
+    return utf8;
+}
+
+// The digits of a magnitude of `shown` last digits, grouped by thousands, the decimals after the point.
+template <typename Out, typename Text>
+void appendMagnitude(Out& out, std::int64_t shown, int decimals, const CurrencyParts<Text>& parts) {
+    char plain[24];
+    const qsizetype length = std::to_chars(plain, plain + sizeof plain, shown).ptr - plain;
+    const qsizetype whole = std::max<qsizetype>(length - decimals, 1);
+    for (qsizetype at = 0; at < whole + decimals; ++at) {
+        if (at == whole)
+            out += parts.point;
+        else if (at > 0 && at < whole && (whole - at) % 3 == 0)
+            out += parts.group;
+        // Zeros stand in front of digits the amount does not have ("0.05").
+        const qsizetype from = at - (whole + decimals - length);
+        out += parts.digits[static_cast<std::size_t>(from < 0 ? 0 : plain[from] - '0')];
+    }
+}
+
+template <typename Out, typename Text>
+void appendRebuilt(Out& out, std::int64_t shown, int decimals, const CurrencyParts<Text>& parts) {
+    const bool below = shown < 0;
+    out += below ? parts.negativePrefix : parts.positivePrefix;
+    appendMagnitude(out, below ? -shown : shown, decimals, parts);
+    out += below ? parts.negativeSuffix : parts.positiveSuffix;
+}
+
+QString rebuilt(std::int64_t shown, int decimals, const CurrencyParts<QString>& parts) {
+    QString text;
+    text.reserve(32);
+    appendRebuilt(text, shown, decimals, parts);
+    return text;
+}
+
+// A currency amount's UTF-8 made in place, without allocating; CurrencyForm uses it only when its texts fit.
+class ShortUtf8 {
+public:
+    static constexpr std::size_t Room = 160;
+
+    // A byte at a time: the parts are a byte or a few, too short for a call to memcpy to pay.
+    ShortUtf8& operator+=(const std::string& part) {
+        for (const char byte : part)
+            data_[size_++] = byte;
+        return *this;
+    }
+    std::string text() const { return {data_, size_}; }
+
+    // Whether any amount written with `parts` fits: the longest texts around the digits, and the 19 digits
+    // of the largest amount with their six groups and the point, each digit as long as the longest.
+    static bool fits(const CurrencyParts<std::string>& parts) {
+        std::size_t digit = 0;
+        for (const std::string& each : parts.digits)
+            digit = std::max(digit, each.size());
+        const std::size_t around = std::max(parts.positivePrefix.size() + parts.positiveSuffix.size(),
+                                            parts.negativePrefix.size() + parts.negativeSuffix.size());
+        return around + 19 * digit + 6 * parts.group.size() + parts.point.size() <= Room;
+    }
+
+private:
+    char data_[Room];
+    std::size_t size_ = 0;
+};
+
 // The locale's currency form taken apart once, since asking the locale costs far more than the report line
 // it makes: the texts around the digits of an amount from zero up and of one below zero, and the digits'
 // separators. The parts serve only when they rebuild what the locale itself writes for a range of amounts.
+// They are held in UTF-8 too, for the report's lines.
 class CurrencyForm {
 public:
     explicit CurrencyForm(const QLocale& locale)
-        : locale_(locale), digits_(std::min(currencyDigits(locale), 4)),
-          group_(locale.numberOptions().testFlag(QLocale::OmitGroupSeparator) ? QString()
-                                                                              : locale.groupSeparator()),
-          point_(locale.decimalPoint()) {
+        : locale_(locale), digits_(std::min(currencyDigits(locale), 4)) {
+        wide_.group = locale.numberOptions().testFlag(QLocale::OmitGroupSeparator) ? QString()
+                                                                                   : locale.groupSeparator();
+        wide_.point = locale.decimalPoint();
         const QString zero = locale.zeroDigit();
         if (zero.size() != 1)
             return;
-        zero_ = zero.front();
+        for (std::size_t digit = 0; digit < wide_.digits.size(); ++digit)
+            wide_.digits[digit] = QChar(zero.front().unicode() + static_cast<char16_t>(digit));
         const std::int64_t probe = 1234567;
-        rebuilds_ = splitAround(localeCurrency(locale, probe, digits_), magnitude(probe), positivePrefix_,
-                                positiveSuffix_) &&
-                    splitAround(localeCurrency(locale, -probe, digits_), magnitude(probe), negativePrefix_,
-                                negativeSuffix_);
+        QString magnitude;
+        appendMagnitude(magnitude, probe, digits_, wide_);
+        rebuilds_ = splitAround(localeCurrency(locale, probe, digits_), magnitude, wide_.positivePrefix,
+                                wide_.positiveSuffix) &&
+                    splitAround(localeCurrency(locale, -probe, digits_), magnitude, wide_.negativePrefix,
+                                wide_.negativeSuffix);
         for (const std::int64_t shown : RebuildChecks)
-            rebuilds_ = rebuilds_ && rebuilt(shown) == localeCurrency(locale, shown, digits_);
+            rebuilds_ = rebuilds_ && rebuilt(shown, digits_, wide_) == localeCurrency(locale, shown, digits_);
+        utf8_ = inUtf8(wide_);
+        rebuildsUtf8_ = rebuilds_ && ShortUtf8::fits(utf8_);
     }
 
     const QLocale& locale() const { return locale_; }
@@ -192,46 +280,19 @@ public:
         // Past the amounts the locale writes exactly, the rebuilt form is the only one that keeps every
         // digit.
         if (rebuilds_)
-            return rebuilt(shown);
+            return rebuilt(shown, digits_, wide_);
         return localeCurrency(locale_, shown, digits_);
     }
 
+    std::string formatUtf8(Money amount) const {
+        if (!rebuildsUtf8_)
+            return format(amount).toStdString();
+        ShortUtf8 text;
+        appendRebuilt(text, shownUnits(amount, digits_), digits_, utf8_);
+        return text.text();
+    }
+
 private:
-    QString rebuilt(std::int64_t shown) const {
-        const bool below = shown < 0;
-        const QString& prefix = below ? negativePrefix_ : positivePrefix_;
-        const QString& suffix = below ? negativeSuffix_ : positiveSuffix_;
-        QString text;
-        text.reserve(prefix.size() + 32 + suffix.size());
-        text += prefix;
-        appendMagnitude(text, below ? -shown : shown);
-        text += suffix;
-        return text;
-    }
-
-    QString magnitude(std::int64_t shown) const {
-        QString text;
-        appendMagnitude(text, shown);
-        return text;
-    }
-
-    // The digits of a magnitude of `shown` last digits, grouped by thousands, the decimals after the point.
-    void appendMagnitude(QString& text, std::int64_t shown) const {
-        char plain[24];
-        const qsizetype length = std::to_chars(plain, plain + sizeof plain, shown).ptr - plain;
-        const qsizetype whole = std::max<qsizetype>(length - digits_, 1);
-        for (qsizetype at = 0; at < whole + digits_; ++at) {
-            if (at == whole)
-                text += point_;
-            else if (at > 0 && at < whole && (whole - at) % 3 == 0)
-                text += group_;
-            // Zeros stand in front of digits the amount does not have ("0.05").
-            const qsizetype from = at - (whole + digits_ - length);
-            const int digit = from < 0 ? 0 : plain[from] - '0';
-            text += QChar(zero_.unicode() + digit);
-        }
-    }
-
     static bool splitAround(const QString& text, const QString& middle, QString& before, QString& after) {
         const qsizetype at = text.indexOf(middle);
         if (at < 0)
@@ -243,11 +304,10 @@ private:
 
     QLocale locale_;
     int digits_;
-    QString group_;
-    QString point_;
-    QChar zero_;
-    QString positivePrefix_, positiveSuffix_, negativePrefix_, negativeSuffix_;
+    CurrencyParts<QString> wide_;
+    CurrencyParts<std::string> utf8_;
     bool rebuilds_ = false;
+    bool rebuildsUtf8_ = false;
 };
 
 // The form of the locale in use, taken apart again whenever another locale is in use.
@@ -297,6 +357,10 @@ QString moneyToPlainText(Money amount) {
 
 QString formatCurrency(Money amount) {
     return currencyForm().format(amount);
+}
+
+std::string formatCurrencyUtf8(Money amount) {
+    return currencyForm().formatUtf8(amount);
 }
 
 QString formatCurrencyText(const QString& text) {

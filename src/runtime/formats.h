@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace pellimo {
 
@@ -25,6 +26,8 @@ QString moneyToPlainText(Money amount);
 // The named format "Currency": the locale's currency form, rounded to its currency digits, a half away
 // from zero ("$1,234.50", "($2.00)" in en_US).
 QString formatCurrency(Money amount);
+// The same text in UTF-8, made without a QString: a report writes thousands of them.
+std::string formatCurrencyUtf8(Money amount);
 
 // "Currency" applied to a box's text: a number, plain or in currency form, becomes its currency form;
 // any other text, empty text included, stays as it is.

@@ -134,6 +134,38 @@ TEST_F(RecordsetEdit, RequeryAfterItsOwnWritesReadsThoseAloneAndAgreesWithTheQue
     db.Rollback();
     EXPECT_TRUE(rs->Requery().everyRow);
     EXPECT_EQ(keysOf(*rs), (std::vector<BookmarkId>{zero, one, two}));
+
+    // A lone write: a row renamed keeps its place, first, between others or last; a row whose sort field
+    // changed leaves it, also to the far end.
+    const auto requeryAfter = [&](long position, const char* field, const Value& value) {
+        rs->MoveFirst();
+        for (long at = 0; at < position; ++at)
+            rs->MoveNext();
+        const BookmarkId written = rs->Bookmark();
+        rs->Edit();
+        rs->Fields(field).setValue(value);
+        rs->Update();
+        const RequeryChanges lone = rs->Requery();
+        EXPECT_EQ(lone.touched, std::vector<BookmarkId>{written});
+        const std::vector<BookmarkId> keys = keysOf(*rs);
+        EXPECT_EQ(keys, keysOf(*open(cards))) << field << " of row " << position;
+        const long now = static_cast<long>(std::find(keys.begin(), keys.end(), written) - keys.begin());
+        return lone.placed == std::vector<std::pair<long, BookmarkId>>{{now, written}} ? now : -1;
+    };
+    EXPECT_EQ(requeryAfter(0, "Desc", Value("First renamed")), 0);
+    EXPECT_EQ(requeryAfter(1, "Desc", Value("Middle renamed")), 1);
+    EXPECT_EQ(requeryAfter(2, "Desc", Value("Last renamed")), 2);
+    EXPECT_EQ(requeryAfter(0, "Card_Num", Value(20)), 2);
+    EXPECT_EQ(requeryAfter(2, "Card_Num", Value(-1)), 0);
+    EXPECT_EQ(requeryAfter(1, "Card_Num", Value(30)), 2);
+    rs->MoveFirst();
+    rs->Edit();
+    rs->Fields("Code").setValue("b02"); // no longer selected
+    rs->Update();
+    const RequeryChanges gone = rs->Requery();
+    EXPECT_TRUE(gone.placed.empty());
+    EXPECT_EQ(keysOf(*rs), keysOf(*open(cards)));
+    EXPECT_EQ(keysOf(*rs).size(), 2U);
 }
 
 TEST_F(RecordsetEdit, CardOfAMissingSetIsRefused) {

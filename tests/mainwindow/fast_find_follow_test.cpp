@@ -57,6 +57,20 @@ TEST_F(FastFindFollowTest, StoreOfANewDescriptionChangesItsEntryInPlace) {
     ASSERT_EQ(changes.count(), 1);
     EXPECT_EQ(changes.at(0).at(0).value<QModelIndex>().row(), 1);
     EXPECT_EQ(changes.at(0).at(1).value<QModelIndex>().row(), 1);
+
+    // The refresh that finds the renamed set again leaves it in its place: no entry leaves or joins the
+    // list, and the text it shows already is not announced again.
+    QSignalSpy removals(box.model(), &QAbstractItemModel::rowsRemoved);
+    QSignalSpy insertions(box.model(), &QAbstractItemModel::rowsInserted);
+    box.setEditText("typed");
+    datSets.Refresh();
+    EXPECT_EQ(entries(), QStringList({"Alpha", "Beta renamed", "Gamma"}));
+    EXPECT_EQ(box.currentText(), "typed");
+    EXPECT_EQ(removals.count(), 0);
+    EXPECT_EQ(insertions.count(), 0);
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(resets.count(), 0);
+    EXPECT_EQ(bookmarkOf(1), beta);
 }
 
 TEST_F(FastFindFollowTest, StoreThatWritesNothingTouchesNothing) {

@@ -151,6 +151,15 @@ TEST_F(FrmMainFastFindTest, TypingCompletesFromTheListButMovesNothing) {
         &control<QLineEdit>(w, "txtBasSect")); // leaving the box with a matching text picks nothing either
     EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "1");
     EXPECT_TRUE(dialogs.calls.empty());
+
+    // A description stored while the box is left completes when the user comes back to the box.
+    control<QLineEdit>(w, "txtBasDesc").setText("Zebra card");
+    w.datBasics.Recordset().Update();
+    clickOn(control<QComboBox>(w, "DBCombo2").lineEdit());
+    QTest::keyClick(&control<QComboBox>(w, "DBCombo2"), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&control<QComboBox>(w, "DBCombo2"), "zeb");
+    EXPECT_EQ(control<QComboBox>(w, "DBCombo2").currentText().toLower(), "zebra card");
+    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "1");
 }
 
 TEST_F(FrmMainFastFindTest, JumpDropsThePagesPendingPictures) {

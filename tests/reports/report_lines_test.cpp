@@ -58,6 +58,8 @@ TEST_F(ReportLines, ColumnsPastTheFourthGetOnlyTheirClosingLines) {
 TEST_F(ReportLines, WithoutAMoneyColumnTheTotalStaysZero) {
     const std::string text = written("SELECT Card_Num,Section FROM Basics");
     EXPECT_TRUE(holds(text, "<H2> Section  </H2>\r\n</TH>\r\n</TR>"));
+    EXPECT_TRUE(
+        holds(text, "<TR >\r\n<TD ALIGN=CENTER> \r\n 2 \r\n</TD>\r\n<TD>\r\n&nbsp\r\n</TD>\r\n</TR>"));
     EXPECT_TRUE(holds(text, "<TD ALIGN=RIGHT>\r\n$0.00\r\n</TD>"));
 }
 
@@ -85,16 +87,35 @@ TEST(ReportLinesEncoding, EveryLineIsEncodedAsTheSystemEncoderWouldEvenAfterAHal
                                         QStringLiteral("cut ") + QChar(0xD83D),
                                         QStringLiteral("next"),
                                         QString(),
+                                        QStringLiteral("Crème"),
+                                        QStringLiteral("cut ") + QChar(0xD83D),
+                                        QStringLiteral("fixed"),
                                         QStringLiteral("last")};
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         pellimo::ReportLines out(buffer);
-        for (const QString& line : lines)
-            out.write(line);
+        for (std::size_t at = 0; at < 7; ++at)
+            out.write(lines[at]);
         out.flush();
     }
-    EXPECT_EQ(buffer.data().toStdString(), encodedOneByOne(lines));
+    // Lines prepared once go out as the same bytes, also after a half character.
+    {
+        pellimo::ReportLines out(buffer);
+        out.write(pellimo::ReportLines::fixedLines("plain\r\nCafé\r\n"));
+        out.write(lines[2]);
+        out.write(pellimo::ReportLines::fixedLines("next\r\n\r\n"));
+        out.write(pellimo::ReportLines::fixedLines("Crème\r\n"));
+        out.write(lines[6]);
+        out.write(pellimo::ReportLines::fixedLines("fixed\r\n"));
+        out.write(lines[8]);
+        out.flush();
+    }
+    const std::string once = encodedOneByOne({lines.begin(), lines.begin() + 7});
+    EXPECT_EQ(buffer.data().toStdString().substr(0, once.size()), once);
+    EXPECT_EQ(buffer.data().toStdString().substr(once.size()),
+              encodedOneByOne({lines.begin(), lines.begin() + 6}) +
+                  encodedOneByOne({lines.begin() + 6, lines.end()}));
 }
 
 // Takes `pieces` writes, then refuses every other.

@@ -83,6 +83,7 @@ TEST(FormatCurrency, WritesEveryDigitOfTheLargestExactAmountsAndTheLocalesOwnGro
     {
         PinnedLocale german("de_DE");
         EXPECT_EQ(formatCurrency(cents(-largest)), QString::fromUtf8("-45.035.996.273.704,95\u00A0€"));
+        EXPECT_EQ(formatCurrencyUtf8(cents(-largest)), "-45.035.996.273.704,95\u00A0€");
         EXPECT_EQ(formatCurrency(cents(5)), QString::fromUtf8("0,05\u00A0€"));
     }
     // Past the exact doubles the digits are still the amount's own, up to the largest amount.
@@ -90,6 +91,8 @@ TEST(FormatCurrency, WritesEveryDigitOfTheLargestExactAmountsAndTheLocalesOwnGro
               QStringLiteral("$922,337,203,685,477.58"));
     EXPECT_EQ(formatCurrency(Money::fromTenThousandths(-9223372036854775800)),
               QStringLiteral("($922,337,203,685,477.58)"));
+    EXPECT_EQ(formatCurrencyUtf8(Money::fromTenThousandths(-9223372036854775800)),
+              "($922,337,203,685,477.58)");
     PinnedLocale indian("en_IN"); // groups of two above the thousands
     EXPECT_EQ(formatCurrency(cents(123456789)), QString::fromUtf8("₹12,34,567.89"));
 }
@@ -102,6 +105,8 @@ TEST(FormatCurrency, ReadsBackAsTheSameAmountInEveryLocale) {
             const QString shown = formatCurrency(cents(amount));
             EXPECT_EQ(parseMoneyText(shown), cents(amount)) << name << " " << shown.toStdString();
             EXPECT_EQ(parseMoneyText(moneyToPlainText(cents(amount))), cents(amount)) << name;
+            // The report's UTF-8 form is the same text.
+            EXPECT_EQ(formatCurrencyUtf8(cents(amount)), shown.toStdString()) << name;
         }
     }
 }
