@@ -6,6 +6,7 @@
 #include "bench_picture.h"
 #include "card_pictures.h"
 #include "picture_files.h"
+#include "picture_page.h"
 #include "qt_dialogs.h"
 #include "twips.h"
 
@@ -122,13 +123,8 @@ struct PicturesOfTheCard {
     DataSource* CurData = &datBasics;
     QtDialogs dialogs;
     CommonDialog cd1;
-    // Only the page's picture boxes and data source are reached.
-    QGroupBox* noFrame = nullptr;
-    QComboBox* noFastFind = nullptr;
-    QLineEdit* noBox = nullptr;
-    const CardPage basicsPage{BasicsPage, datBasics, "",          noFrame,    noFastFind, noBox, noBox, noBox,
-                              noBox,      noBox,     picBasFront, picBasBack, 1,          true,  false};
-    CardPictures pictures{{{&basicsPage}, CurData, dialogs, cd1}};
+    const PicturePage basicsPage{BasicsPage, datBasics, picBasFront, picBasBack};
+    CardPictures pictures{{{&basicsPage.page}, CurData, dialogs, cd1}};
 };
 
 void showCard(benchmark::State& state, const PictureCard& shown) {

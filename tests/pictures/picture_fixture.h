@@ -2,6 +2,7 @@
 
 #include "card_pictures.h"
 #include "fake_dialogs.h"
+#include "picture_page.h"
 #include "temp_catalogue.h"
 
 #include <QLabel>
@@ -45,16 +46,9 @@ protected:
     DataSource* CurData = &datBasics;
     FakeDialogs dialogs;
     CommonDialog cd1;
-    // The window's other controls of a card page, which the pictures never reach.
-    QGroupBox* noFrame = nullptr;
-    QComboBox* noFastFind = nullptr;
-    QLineEdit* noBox = nullptr;
-    const CardPage basicsPage{BasicsPage, datBasics, "",          noFrame,    noFastFind, noBox, noBox, noBox,
-                              noBox,      noBox,     picBasFront, picBasBack, 1,          true,  false};
-    const CardPage specialsPage{SpecialsPage, DatSpecials, "",    noFrame, noFastFind,
-                                noBox,        noBox,       noBox, noBox,   noBox,
-                                picSpecFront, picSpecBack, 3,     false,   true};
-    CardPictures pictures{{{&basicsPage, &specialsPage}, CurData, dialogs, cd1}};
+    const PicturePage basicsPage{BasicsPage, datBasics, picBasFront, picBasBack};
+    const PicturePage specialsPage{SpecialsPage, DatSpecials, picSpecFront, picSpecBack};
+    CardPictures pictures{{{&basicsPage.page, &specialsPage.page}, CurData, dialogs, cd1}};
 };
 
 // The pixels of a box given this size in twips.

@@ -5,6 +5,7 @@
 #include "card_pictures.h"
 #include "fake_dialogs.h"
 #include "picture_files.h"
+#include "picture_page.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -30,14 +31,8 @@ int main(int argc, char** argv) {
     DataSource* CurData = &DatSpecials;
     FakeDialogs dialogs;
     CommonDialog cd1;
-    // Only the page's picture boxes and data source are reached.
-    QGroupBox* noFrame = nullptr;
-    QComboBox* noFastFind = nullptr;
-    QLineEdit* noBox = nullptr;
-    const CardPage specialsPage{SpecialsPage, DatSpecials, "",    noFrame, noFastFind,
-                                noBox,        noBox,       noBox, noBox,   noBox,
-                                boxes[0],     boxes[1],    3,     false,   true};
-    CardPictures pictures{{{&specialsPage}, CurData, dialogs, cd1}};
+    const PicturePage specialsPage{SpecialsPage, DatSpecials, boxes[0], boxes[1]};
+    CardPictures pictures{{{&specialsPage.page}, CurData, dialogs, cd1}};
     const int displays = std::atoi(argv[2]);
     int wrong = 0;
     for (int display = 0; display < displays; ++display) {
