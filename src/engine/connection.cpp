@@ -278,7 +278,7 @@ std::vector<std::string> Connection::rowKeyColumns(const std::string& table) con
     const auto add = [&columns](const unsigned char* name) {
         std::string column = reinterpret_cast<const char*>(name);
         if (std::none_of(columns.begin(), columns.end(),
-                         [&](const std::string& known) { return lowerAscii(known) == lowerAscii(column); }))
+                         [&](const std::string& known) { return equalsIgnoringCase(known, column); }))
             columns.push_back(column);
     };
     StatementHandle indexes = prepare("PRAGMA index_list(" + quoteIdentifier(table) + ")");

@@ -25,6 +25,8 @@ struct RecordSource {
     RecordSource(std::string sourceText, std::vector<Value> values = {})
         : text(std::move(sourceText)), params(std::move(values)) {}
     RecordSource(const char* sourceText) : text(sourceText) {}
+
+    bool operator==(const RecordSource&) const = default;
 };
 
 } // namespace pellimo

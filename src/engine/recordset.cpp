@@ -309,7 +309,7 @@ RequeryChanges Recordset::Requery() {
     const long kept = changes.touched.size() == 1 ? keptPlace(changes.touched.front()) : -1;
     if (kept >= 0) {
         changes.placed.emplace_back(kept, changes.touched.front());
-    } else {
+    } else if (!changes.touched.empty()) {
         // Worked on a copy, so that a failing read leaves the record set as it was.
         std::vector<BookmarkId> keys = keys_;
         std::erase_if(keys, [&](BookmarkId key) {

@@ -51,10 +51,6 @@ Value fieldValueOf(const FieldInfo& field, const QString& text) {
     return Value(text.toStdString());
 }
 
-bool sameSource(const RecordSource& a, const RecordSource& b) {
-    return a.text == b.text && a.params == b.params;
-}
-
 } // namespace
 
 DataSource::DataSource(QString name, QObject* parent) : QObject(parent), name_(std::move(name)) {
@@ -74,8 +70,7 @@ void DataSource::Refresh() {
         database_ = OpenDatabase(databaseName_);
         openedName_ = databaseName_;
     }
-    if (recordset_ && !reopened && openedType_ == recordsetType_ &&
-        sameSource(openedSource_, recordSource_)) {
+    if (recordset_ && !reopened && openedType_ == recordsetType_ && openedSource_ == recordSource_) {
         // Listeners that read every row do so before the first record is shown, in the pass that reads
         // the keys.
         emit refreshed(recordset_->Requery());

@@ -215,35 +215,6 @@ QString rebuilt(std::int64_t shown, int decimals, const CurrencyParts<QString>& 
     return text;
 }
 
-// A currency amount's UTF-8 made in place, without allocating; CurrencyForm uses it only when its texts fit.
-class ShortUtf8 {
-public:
-    static constexpr std::size_t Room = 160;
-
-    // A byte at a time: the parts are a byte or a few, too short for a call to memcpy to pay.
-    ShortUtf8& operator+=(const std::string& part) {
-        for (const char byte : part)
-            data_[size_++] = byte;
-        return *this;
-    }
-    std::string text() const { return {data_, size_}; }
-
-    // Whether any amount written with `parts` fits: the longest texts around the digits, and the 19 digits
-    // of the largest amount with their six groups and the point, each digit as long as the longest.
-    static bool fits(const CurrencyParts<std::string>& parts) {
-        std::size_t digit = 0;
-        for (const std::string& each : parts.digits)
-            digit = std::max(digit, each.size());
-        const std::size_t around = std::max(parts.positivePrefix.size() + parts.positiveSuffix.size(),
-                                            parts.negativePrefix.size() + parts.negativeSuffix.size());
-        return around + 19 * digit + 6 * parts.group.size() + parts.point.size() <= Room;
-    }
-
-private:
-    char data_[Room];
-    std::size_t size_ = 0;
-};
-
 // The locale's currency form taken apart once, since asking the locale costs far more than the report line
 // it makes: the texts around the digits of an amount from zero up and of one below zero, and the digits'
 // separators. The parts serve only when they rebuild what the locale itself writes for a range of amounts.
@@ -270,7 +241,6 @@ public:
         for (const std::int64_t shown : RebuildChecks)
             rebuilds_ = rebuilds_ && rebuilt(shown, digits_, wide_) == localeCurrency(locale, shown, digits_);
         utf8_ = inUtf8(wide_);
-        rebuildsUtf8_ = rebuilds_ && ShortUtf8::fits(utf8_);
     }
 
     const QLocale& locale() const { return locale_; }
@@ -285,11 +255,12 @@ public:
     }
 
     std::string formatUtf8(Money amount) const {
-        if (!rebuildsUtf8_)
+        if (!rebuilds_)
             return format(amount).toStdString();
-        ShortUtf8 text;
+        std::string text;
+        text.reserve(32);
         appendRebuilt(text, shownUnits(amount, digits_), digits_, utf8_);
-        return text.text();
+        return text;
     }
 
 private:
@@ -307,7 +278,6 @@ private:
     CurrencyParts<QString> wide_;
     CurrencyParts<std::string> utf8_;
     bool rebuilds_ = false;
-    bool rebuildsUtf8_ = false;
 };
 
 // The form of the locale in use, taken apart again whenever another locale is in use.
