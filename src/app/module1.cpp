@@ -2,7 +2,6 @@
 
 #include "about_box.h"
 #include "box_text.h"
-#include "formats.h"
 #include "frm_main.h"
 
 #include <QApplication>
@@ -41,7 +40,7 @@ FrmMain* Main(const QString& programFolder, Dialogs& dialogs) {
                        vbCritical, "Pellimo");
         return nullptr;
     }
-    showText(*window->txtvalue, formatCurrencyText(window->txtvalue->text()));
+    showAsCurrency(*window->txtvalue);
     return window;
 }
 

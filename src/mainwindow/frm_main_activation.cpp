@@ -1,7 +1,6 @@
 #include "box_text.h"
 #include "edit_mode.h"
 #include "engine_error.h"
-#include "formats.h"
 #include "frm_main.h"
 #include "resume_next.h"
 
@@ -70,7 +69,7 @@ void FrmMain::Form_Activate() {
     }
     step([&] { OldDesc = txtDesc->text(); });
     step([&] { showSetValue(); });
-    step([&] { showText(*txtvalue, formatCurrencyText(txtvalue->text())); });
+    step([&] { showAsCurrency(*txtvalue); });
 }
 
 } // namespace pellimo

@@ -1,7 +1,6 @@
 #include "box_text.h"
 #include "edit_mode.h"
 #include "fast_find_box.h"
-#include "formats.h"
 #include "frm_main.h"
 
 #include <QComboBox>
@@ -36,7 +35,7 @@ void FrmMain::DBCombo1_Click(std::int16_t& Area) {
     jumpToChosenEntry(*DBCombo1);
     txtDesc->setFocus();
     DBCombo1->setEditText("");
-    showText(*txtvalue, formatCurrencyText(txtvalue->text()));
+    showAsCurrency(*txtvalue);
 }
 
 void FrmMain::DBCombo2_Click(std::int16_t& Area) {
@@ -53,7 +52,7 @@ void FrmMain::showChosenCard(const CardPage& page) {
     jumpToChosenEntry(*page.fastFind);
     pictures.GetPicture(page.page);
     page.cardNumber->setFocus();
-    showText(*page.value, formatCurrencyText(page.value->text()));
+    showAsCurrency(*page.value);
     page.fastFind->setEditText("");
 }
 

@@ -71,8 +71,6 @@ void FrmMain::buildToolbar() {
         button->setText(toolbarButtonTable[i].caption);
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setAutoRaise(true);
-        // Reached by Tab alone: a click on the toolbar leaves the focus in the box the user was typing in.
-        button->setFocusPolicy(Qt::TabFocus);
         Toolbar1->addWidget(button);
         buttons_[i] = button;
     }

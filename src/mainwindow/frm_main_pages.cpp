@@ -1,7 +1,6 @@
 #include "box_text.h"
 #include "edit_mode.h"
 #include "engine_error.h"
-#include "formats.h"
 #include "frm_main.h"
 #include "picture_box.h"
 #include "resume_next.h"
@@ -112,7 +111,7 @@ void FrmMain::cmdSets() {
     step([&] { showSetValue(); });
     step([&] { showSetCardCount(); });
     step([&] { txtDesc->setFocus(); });
-    step([&] { showText(*txtvalue, formatCurrencyText(txtvalue->text())); });
+    step([&] { showAsCurrency(*txtvalue); });
 }
 
 void FrmMain::cmdBasics() {
@@ -154,7 +153,7 @@ void FrmMain::showCardPage(const CardPage& page) {
     step([&] { showFastFindBox(page.fastFind); });
     step([&] { showPageFrame(page.frame); });
     step([&] { page.cardNumber->setFocus(); });
-    step([&] { showText(*page.value, formatCurrencyText(page.value->text())); });
+    step([&] { showAsCurrency(*page.value); });
 }
 
 void FrmMain::EmptySpec(const CardPage& page) {

@@ -136,8 +136,7 @@ bool FrmMain::deleteRecordShown() {
 
 // The stored pictures of the current card, on the card page shown.
 void FrmMain::showStoredPictures() {
-    if (cardPageShown())
-        pictures.GetPicture(TabMode);
+    pictures.GetPicture(TabMode);
 }
 
 } // namespace pellimo

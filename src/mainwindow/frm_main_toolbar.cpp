@@ -192,13 +192,13 @@ void FrmMain::runCommonTail(bool keepSetTotals) {
         if (keepSetTotals)
             break;
         step([&] { showSetValue(); });
-        step([&] { showText(*txtvalue, formatCurrencyText(txtvalue->text())); });
+        step([&] { showAsCurrency(*txtvalue); });
         step([&] { showSetCardCount(); });
         break;
     default:
         if (const CardPage* page = cardPageShown()) {
             step([&] { page->cardNumber->setFocus(); });
-            step([&] { showText(*page->value, formatCurrencyText(page->value->text())); });
+            step([&] { showAsCurrency(*page->value); });
         }
         break;
     }
