@@ -185,10 +185,8 @@ void FrmMain::showPageFrame(QGroupBox* frame) {
 }
 
 const CardPage* FrmMain::cardPageOf(std::int16_t page) const {
-    for (const CardPage* card : {&basicsPage_, &specialsPage_})
-        if (card->page == page)
-            return card;
-    return nullptr;
+    const CardPage* const pages[] = {&basicsPage_, &specialsPage_};
+    return cardPageNumbered(pages, page);
 }
 
 // None on the Sets page.

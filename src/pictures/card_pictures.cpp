@@ -51,10 +51,7 @@ CardPictures::~CardPictures() {
 }
 
 const CardPage* CardPictures::cardPage(std::int16_t TabMode) const {
-    for (const CardPage* page : host_.cardPages)
-        if (page->page == TabMode)
-            return page;
-    return nullptr;
+    return cardPageNumbered(host_.cardPages, TabMode);
 }
 
 const CardPage* CardPictures::pageOfSlot(int slot) const {

@@ -2,6 +2,9 @@
 
 #include "pages.h"
 
+#include <cstdint>
+#include <span>
+
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -36,5 +39,13 @@ struct CardPage {
     // is dropped instead of stored.
     bool beginsCardWhenEmpty;
 };
+
+// The page of `pages` that `page` numbers, or none.
+inline const CardPage* cardPageNumbered(std::span<const CardPage* const> pages, std::int16_t page) {
+    for (const CardPage* card : pages)
+        if (card->page == page)
+            return card;
+    return nullptr;
+}
 
 } // namespace pellimo
