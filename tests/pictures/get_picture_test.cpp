@@ -1,4 +1,3 @@
-#include "engine_error.h"
 #include "picture_files.h"
 #include "picture_fixture.h"
 
@@ -53,6 +52,7 @@ TEST_F(GetPicture, TwoRunningCopiesShowTheirOwnPicturesAtOnce) {
         if (!showsColour(*picBasFront, Qt::blue))
             ++wrong;
     }
+    EXPECT_GT(displays, 0) << "the other copy ended before this one showed a picture";
     EXPECT_EQ(other.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(other.exitCode(), 0) << other.readAllStandardOutput().toStdString();
     EXPECT_EQ(wrong, 0) << "of " << displays << " displays here";
@@ -95,19 +95,18 @@ TEST_F(GetPicture, APictureTooLargeToDecodeInAMomentShowsBlank) {
     EXPECT_TRUE(dialogs.messages().empty());
 }
 
-// The stored bytes reach the file whole, a piece at a time, nothing lost or repeated at the seams.
-TEST_F(GetPicture, TheFileHoldsExactlyTheStoredBytesOfAnySize) {
+// The stored bytes reach the file whole across several pieces (the seams themselves are the engine's and
+// the file writer's tests).
+TEST_F(GetPicture, TheFileHoldsExactlyTheStoredBytes) {
+    QByteArray bytes(static_cast<qsizetype>(3 * BinaryPiece + 5), '\0');
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i * 7 + i / 251);
+    store("Basics", "Front", bytes);
     const QString copy = files.filePath("copy.tmp");
-    for (std::size_t size : {BinaryPiece - 1, BinaryPiece, BinaryPiece + 1, 3 * BinaryPiece + 5}) {
-        QByteArray bytes(static_cast<qsizetype>(size), '\0');
-        for (qsizetype i = 0; i < bytes.size(); ++i)
-            bytes[i] = static_cast<char>(i * 7 + i / 251);
-        store("Basics", "Front", bytes);
-        pictures.ReadPicturefromDatabase(datBasics, "Front", copy);
-        QFile file(copy);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), bytes) << size;
-    }
+    pictures.ReadPicturefromDatabase(datBasics, "Front", copy);
+    QFile file(copy);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), bytes);
 }
 
 // Another program deleted the card after it was shown: its picture cannot be read, so its box shows blank,
@@ -121,13 +120,6 @@ TEST_F(GetPicture, ACardDeletedMeanwhileShowsBlankAndLeavesNoFile) {
     EXPECT_TRUE(picBasFront->pixmap().isNull());
     EXPECT_FALSE(picBasFront->isHidden());
     EXPECT_TRUE(temporaryFiles().isEmpty());
-    try {
-        pictures.ReadPicturefromDatabase(datBasics, "Front", files.filePath("copy.tmp"));
-        ADD_FAILURE() << "a deleted card's picture was read";
-    } catch (const EngineError& failure) {
-        EXPECT_EQ(failure.number(), err::RecordDeleted);
-    }
-    EXPECT_FALSE(QFile::exists(files.filePath("copy.tmp")));
 }
 
 TEST_F(GetPicture, SpecialsBoxesWidenToTheFullBound) {
