@@ -1,6 +1,8 @@
 #include "raw_commands.h"
 
 #include "bench_catalogue.h"
+#include "formats.h"
+#include "markup_text.h"
 
 #include <QFile>
 #include <QImage>
@@ -10,7 +12,6 @@
 #include <cctype>
 #include <charconv>
 #include <cstdint>
-#include <cstdlib>
 #include <stdexcept>
 #include <string_view>
 
@@ -50,25 +51,6 @@ void appendLine(std::string& out, std::string_view line) {
     out += "\r\n";
 }
 
-// "&", "<" and ">" as character references, the rest as it is.
-void appendMarkup(std::string& out, std::string_view text) {
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        default:
-            out += c;
-        }
-    }
-}
-
 // A column's line as the report prints it: Null, a whole number with a blank before it unless negative and
 // one after it, or text as markup.
 void appendPrinted(std::string& out, sqlite3_stmt* row, int column) {
@@ -86,7 +68,7 @@ void appendPrinted(std::string& out, sqlite3_stmt* row, int column) {
         break;
     }
     case SQLITE_TEXT:
-        appendMarkup(out, {reinterpret_cast<const char*>(sqlite3_column_text(row, column)),
+        out += markupText({reinterpret_cast<const char*>(sqlite3_column_text(row, column)),
                            static_cast<std::size_t>(sqlite3_column_bytes(row, column))});
         break;
     default:
@@ -95,27 +77,10 @@ void appendPrinted(std::string& out, sqlite3_stmt* row, int column) {
     out += "\r\n";
 }
 
-// An amount of ten-thousandths in the en_US currency form: rounded to cents, a half away from zero,
-// thousands grouped, a negative one in parentheses.
+// An amount of ten-thousandths as the report prints it, with the program's own currency form: raw makes the
+// same text, and its cost is the same on both sides.
 void appendCurrency(std::string& out, std::int64_t tenThousandths) {
-    std::int64_t cents = tenThousandths / 100;
-    if (2 * std::llabs(tenThousandths % 100) >= 100)
-        cents += tenThousandths < 0 ? -1 : 1;
-    const bool negative = cents < 0;
-    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(cents) : cents;
-    out += negative ? "($" : "$";
-    char digits[24];
-    const auto length = std::to_chars(digits, digits + sizeof digits, magnitude / 100).ptr - digits;
-    for (std::ptrdiff_t at = 0; at < length; ++at) {
-        if (at > 0 && (length - at) % 3 == 0)
-            out += ',';
-        out += digits[at];
-    }
-    out += '.';
-    out += static_cast<char>('0' + magnitude % 100 / 10);
-    out += static_cast<char>('0' + magnitude % 10);
-    if (negative)
-        out += ')';
+    out += formatCurrencyUtf8(Money::fromTenThousandths(tenThousandths));
     out += "\r\n";
 }
 
@@ -351,7 +316,7 @@ void RawCommands::report(const std::string& code, const std::string& setName, co
     appendLine(html, "<BODY BGCOLOUR=\"FFFFFF\">");
     appendLine(html, "<H1 align=center>");
     html += "Pellimo ~ Basic Set ~ ";
-    appendMarkup(html, setName);
+    html += markupText(setName);
     html += "\r\n";
     appendLine(html, "</H1>");
     appendLine(html,
