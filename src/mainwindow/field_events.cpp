@@ -4,7 +4,6 @@
 #include "plain_text_input.h"
 
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -46,15 +45,19 @@ QWidget* clickFocusTarget(QWidget* clicked) {
 
 } // namespace
 
-FieldEvents::FieldEvents(QWidget& window) : QObject(&window), window_(window) {
+FieldEvents::FieldEvents(QWidget& window, PlainTextInput& pastes)
+    : QObject(&window), window_(window), pastes_(pastes) {
     // The clicks reach the window's platform window before any widget has given the focus away.
     qApp->installEventFilter(this);
 }
 
 void FieldEvents::watch(QLineEdit& box, Handlers handlers) {
     // A drop passes no keystroke filter either, and leaves nothing to take back when refused.
-    if (handlers.keyPress)
+    // A paste passes no keystroke filter: such a box checks what a paste leaves in it.
+    if (handlers.keyPress) {
         box.setAcceptDrops(false);
+        pastes_.checkPastes(box, [this, &box] { return cancelled(*handlersOf(&box)); });
+    }
     boxes_.emplace_back(&box, std::move(handlers));
 }
 
@@ -62,7 +65,7 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress:
         if (const Handlers* handlers = handlersOf(watched))
-            return keyPressed(*static_cast<QLineEdit*>(watched), *handlers, *static_cast<QKeyEvent*>(event));
+            return keyPressed(*handlers, *static_cast<QKeyEvent*>(event));
         break;
     case QEvent::FocusOut:
         if (const Handlers* handlers = handlersOf(watched))
@@ -71,18 +74,6 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress:
         if (watched == window_.windowHandle())
             return windowPressed(*static_cast<QMouseEvent*>(event));
-        break;
-    case QEvent::MouseButtonRelease:
-        if (const Handlers* handlers = filteringHandlersOf(watched))
-            return middleReleased(*static_cast<QLineEdit*>(watched), *handlers,
-                                  *static_cast<QMouseEvent*>(event));
-        break;
-    case QEvent::ContextMenu:
-        if (const Handlers* handlers = filteringHandlersOf(watched)) {
-            showContextMenu(*static_cast<QLineEdit*>(watched), *handlers,
-                            *static_cast<QContextMenuEvent*>(event));
-            return true;
-        }
         break;
     default:
         break;
@@ -101,50 +92,16 @@ const FieldEvents::Handlers* FieldEvents::handlersOf(const QObject* box) const {
     return found == boxes_.end() ? nullptr : &found->second;
 }
 
-const FieldEvents::Handlers* FieldEvents::filteringHandlersOf(const QObject* box) const {
-    const Handlers* handlers = handlersOf(box);
-    return handlers && handlers->keyPress ? handlers : nullptr;
-}
-
-bool FieldEvents::keyPressed(QLineEdit& box, const Handlers& handlers, const QKeyEvent& key) {
+bool FieldEvents::keyPressed(const Handlers& handlers, const QKeyEvent& key) {
     if (movesFocus(key))
         return cancelled(handlers);
+    // Ctrl+V has a keystroke of its own, which the filters drop; Shift+Insert has none and is a paste.
     const std::optional<std::int16_t> typed = keystrokeCode(key);
-    // Ctrl+V has a keystroke of its own, which the filters drop; Shift+Insert has none.
-    if (handlers.keyPress && !typed && key.matches(QKeySequence::Paste)) {
-        pasteChecked(box, handlers, QClipboard::Clipboard);
-        return true;
-    }
     if (!handlers.keyPress || !typed)
         return false;
     std::int16_t KeyAscii = *typed;
     handlers.keyPress(KeyAscii);
     return KeyAscii == 0;
-}
-
-// A paste passes no keystroke filter, so a box that filters its keystrokes checks what it holds after the
-// paste, as when it is left; refused, it gets its text back.
-void FieldEvents::pasteChecked(QLineEdit& box, const Handlers& handlers, QClipboard::Mode mode) {
-    const QString before = box.text();
-    box.insert(pastedText(mode));
-    if (box.text() != before && cancelled(handlers))
-        box.setText(before);
-}
-
-// The box's own menu, whose Paste item goes through the check.
-void FieldEvents::showContextMenu(QLineEdit& box, const Handlers& handlers,
-                                  const QContextMenuEvent& request) {
-    showContextMenuPastingBy(box, request,
-                             [this, &box, &handlers] { pasteChecked(box, handlers, QClipboard::Clipboard); });
-}
-
-// Where the platform has a selection, a middle click pastes it at the place clicked.
-bool FieldEvents::middleReleased(QLineEdit& box, const Handlers& handlers, const QMouseEvent& release) {
-    if (release.button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection())
-        return false;
-    box.deselect();
-    pasteChecked(box, handlers, QClipboard::Selection);
-    return true;
 }
 
 void FieldEvents::focusLeft(const Handlers& handlers, const QFocusEvent& focus) {

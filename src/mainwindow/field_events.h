@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QClipboard>
 #include <QObject>
 #include <cstdint>
 #include <functional>
 #include <utility>
 #include <vector>
 
-class QContextMenuEvent;
 class QFocusEvent;
 class QKeyEvent;
 class QLineEdit;
@@ -15,6 +13,8 @@ class QMouseEvent;
 class QWidget;
 
 namespace pellimo {
+
+class PlainTextInput;
 
 // The three events of a text box on which the window's field checks run:
 // - validation, when the user is about to move the focus from the box to another control of the window,
@@ -35,8 +35,9 @@ public:
         std::function<void()> lostFocus;
     };
 
-    // Watches the boxes and the clicks of `window`, whose child it becomes.
-    explicit FieldEvents(QWidget& window);
+    // Watches the boxes and the clicks of `window`, whose child it becomes; `pastes` checks what a paste
+    // leaves in a box that filters its keystrokes.
+    FieldEvents(QWidget& window, PlainTextInput& pastes);
 
     void watch(QLineEdit& box, Handlers handlers);
 
@@ -49,15 +50,12 @@ protected:
 
 private:
     const Handlers* handlersOf(const QObject* box) const;
-    const Handlers* filteringHandlersOf(const QObject* box) const;
-    bool keyPressed(QLineEdit& box, const Handlers& handlers, const QKeyEvent& key);
-    void pasteChecked(QLineEdit& box, const Handlers& handlers, QClipboard::Mode mode);
-    void showContextMenu(QLineEdit& box, const Handlers& handlers, const QContextMenuEvent& request);
-    bool middleReleased(QLineEdit& box, const Handlers& handlers, const QMouseEvent& release);
+    bool keyPressed(const Handlers& handlers, const QKeyEvent& key);
     void focusLeft(const Handlers& handlers, const QFocusEvent& focus);
     bool windowPressed(const QMouseEvent& press);
 
     QWidget& window_;
+    PlainTextInput& pastes_;
     std::vector<std::pair<const QLineEdit*, Handlers>> boxes_;
 };
 

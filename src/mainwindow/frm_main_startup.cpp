@@ -1,6 +1,5 @@
 #include "frm_main.h"
 #include "lock_wait.h"
-#include "plain_text_input.h"
 #include "tab_strip.h"
 
 #include <QApplication>
@@ -26,7 +25,6 @@ FrmMain::FrmMain(QString programFolder, Dialogs& dialogs, QWidget* parent)
     connectTabStrip();
     connectFastFind();
     connectFieldChecks();
-    new PlainTextInput(*this);
     Form_Load();
 }
 

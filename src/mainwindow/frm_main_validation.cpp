@@ -2,6 +2,7 @@
 #include "field_events.h"
 #include "formats.h"
 #include "frm_main.h"
+#include "plain_text_input.h"
 
 #include <QLineEdit>
 #include <QTimer>
@@ -30,7 +31,7 @@ void FrmMain::connectFieldChecks() {
          nullptr},
         {txtTot, &datSets, &FrmMain::txtTot_Validate, &FrmMain::txtTot_KeyPress, &FrmMain::txtTot_LostFocus},
     };
-    fieldEvents_ = new FieldEvents(*this);
+    fieldEvents_ = new FieldEvents(*this, *new PlainTextInput(*this));
     for (const auto& check : checks) {
         // A box whose data source shows no record (a page without cards, a catalogue without sets) holds
         // nothing to check: the user can always leave it.

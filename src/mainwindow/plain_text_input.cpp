@@ -23,21 +23,12 @@ bool holdsControls(const QString& text) {
     return std::any_of(text.begin(), text.end(), isControl);
 }
 
-void paste(QLineEdit& box, QClipboard::Mode mode) {
-    box.insert(pastedText(mode));
-}
-
-} // namespace
-
-QString withoutControlCharacters(QString text) {
-    text.removeIf(isControl);
-    return text;
-}
-
+// The clipboard's or the selection's text, as a paste puts it into a box.
 QString pastedText(QClipboard::Mode mode) {
     return withoutControlCharacters(QGuiApplication::clipboard()->text(mode));
 }
 
+// The box's own context menu, opened where the user asked for it, with its Paste item doing `paste`.
 void showContextMenuPastingBy(QLineEdit& box, const QContextMenuEvent& request, std::function<void()> paste) {
     QMenu* menu = box.createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
@@ -48,9 +39,31 @@ void showContextMenuPastingBy(QLineEdit& box, const QContextMenuEvent& request, 
     menu->popup(request.globalPos());
 }
 
+} // namespace
+
+QString withoutControlCharacters(QString text) {
+    text.removeIf(isControl);
+    return text;
+}
+
 PlainTextInput::PlainTextInput(QWidget& window) : QObject(&window) {
     for (QLineEdit* box : window.findChildren<QLineEdit*>())
         box->installEventFilter(this);
+}
+
+void PlainTextInput::checkPastes(const QLineEdit& box, std::function<bool()> refused) {
+    checks_.emplace_back(&box, std::move(refused));
+}
+
+// A paste passes no keystroke filter, so a box with a check runs it on what it holds after the paste, as
+// when it is left; refused, the box gets its text back.
+void PlainTextInput::paste(QLineEdit& box, QClipboard::Mode mode) const {
+    const QString before = box.text();
+    box.insert(pastedText(mode));
+    const auto check = std::find_if(checks_.begin(), checks_.end(),
+                                    [&box](const auto& checked) { return checked.first == &box; });
+    if (check != checks_.end() && box.text() != before && check->second())
+        box.setText(before);
 }
 
 // A box's own filters come after the window's application-wide ones: a paste that the field checks take
@@ -68,7 +81,7 @@ bool PlainTextInput::eventFilter(QObject* watched, QEvent* event) {
         break;
     case QEvent::ContextMenu:
         showContextMenuPastingBy(*box, *static_cast<QContextMenuEvent*>(event),
-                                 [box] { paste(*box, QClipboard::Clipboard); });
+                                 [this, box] { paste(*box, QClipboard::Clipboard); });
         return true;
     case QEvent::MouseButtonRelease:
         // Where the platform has a selection, a middle click pastes it.

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QContextMenuEvent;
 class QDropEvent;
@@ -17,12 +19,6 @@ namespace pellimo {
 // carriage return and line feed among them, DEL and the C1 codes) that a typed key never inserts either.
 QString withoutControlCharacters(QString text);
 
-// The clipboard's or the selection's text, as a paste puts it into a box.
-QString pastedText(QClipboard::Mode mode);
-
-// The box's own context menu, opened where the user asked for it, with its Paste item doing `paste`.
-void showContextMenuPastingBy(QLineEdit& box, const QContextMenuEvent& request, std::function<void()> paste);
-
 // Keeps control characters out of every text box of a window, whichever way text reaches a box from outside:
 // a paste by key, from the context menu or of the selection by a middle click, a drop, the input method.
 // The window's own writes into its boxes keep their text as it is.
@@ -31,12 +27,18 @@ public:
     // Watches the text boxes `window` holds now; becomes the window's child.
     explicit PlainTextInput(QWidget& window);
 
+    // A box whose text passes a check: a paste into it is taken back when `refused` says so.
+    void checkPastes(const QLineEdit& box, std::function<bool()> refused);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void paste(QLineEdit& box, QClipboard::Mode mode) const;
     static bool dropped(QLineEdit& box, QDropEvent& drop);
     static bool composed(QLineEdit& box, QInputMethodEvent& input);
+
+    std::vector<std::pair<const QLineEdit*, std::function<bool()>>> checks_;
 };
 
 } // namespace pellimo
