@@ -111,31 +111,22 @@ bool keptTheirPlaces(const FastFindList& list, const RequeryChanges& changes) {
            });
 }
 
-// Only the entries of the rows a refresh read again change: each leaves its place and joins the list where
-// the rows now put it, or, when none moves, only shows its text read again.
-void placeTouchedEntries(FastFindList& list, DataSource& source, const RequeryChanges& changes) {
-    if (keptTheirPlaces(list, changes)) {
-        for (const auto& [position, bookmark] : changes.placed) {
-            try {
-                list.setDesc(static_cast<int>(position),
-                             entryText(source.Recordset().ValueOf(bookmark, "Desc")));
-            } catch (const std::exception& failure) {
-                // The entry keeps the description it showed.
-                logSkippedFailure(failure);
-            }
-        }
+// Only the entries of the rows a refresh read again move, each to where the rows now put it. Their text is
+// already the stored one: each store of this data source set it.
+void placeTouchedEntries(FastFindList& list, const RequeryChanges& changes) {
+    if (keptTheirPlaces(list, changes))
         return;
-    }
+    std::vector<FastFindList::Entry> moving;
     for (BookmarkId bookmark : changes.touched)
-        list.removeEntry(bookmark);
+        if (std::optional<FastFindList::Entry> entry = list.removeEntry(bookmark))
+            moving.push_back(std::move(*entry));
     for (const auto& [position, bookmark] : changes.placed) {
-        try {
-            list.insertEntry(static_cast<int>(position),
-                             {bookmark, entryText(source.Recordset().ValueOf(bookmark, "Desc"))});
-        } catch (const std::exception& failure) {
-            // The record stays out of the list.
-            logSkippedFailure(failure);
-        }
+        const auto entry =
+            std::find_if(moving.begin(), moving.end(),
+                         [bookmark = bookmark](const auto& each) { return each.bookmark == bookmark; });
+        // An entry whose store could not be read back stays out of the list, as it was.
+        if (entry != moving.end())
+            list.insertEntry(static_cast<int>(position), std::move(*entry));
     }
 }
 
@@ -165,7 +156,7 @@ void makeFastFindBox(QComboBox& box, std::function<void()> gotFocus) {
 void followDataSource(QComboBox& box, DataSource& source) {
     QObject::connect(&source, &DataSource::refreshed, &box, [&box, &source](const RequeryChanges& changes) {
         if (!changes.everyRow) {
-            keepingTypedText(box, [&](FastFindList& list) { placeTouchedEntries(list, source, changes); });
+            keepingTypedText(box, [&](FastFindList& list) { placeTouchedEntries(list, changes); });
             return;
         }
         std::vector<std::pair<BookmarkId, Value>> descriptions;

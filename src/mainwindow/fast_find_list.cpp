@@ -19,7 +19,11 @@ void FastFindList::setEntry(Entry entry) {
     auto found = find(entry.bookmark);
     const int row = static_cast<int>(found - entries_.begin());
     if (found != entries_.end()) {
-        setDesc(row, std::move(entry.desc));
+        // The views learn of it only when it showed something else.
+        if (found->desc != entry.desc) {
+            found->desc = std::move(entry.desc);
+            emit dataChanged(index(row), index(row));
+        }
         return;
     }
     beginInsertRows({}, row, row);
@@ -27,22 +31,16 @@ void FastFindList::setEntry(Entry entry) {
     endInsertRows();
 }
 
-void FastFindList::setDesc(int row, QString desc) {
-    QString& shown = entries_.at(static_cast<std::size_t>(row)).desc;
-    if (shown == desc)
-        return;
-    shown = std::move(desc);
-    emit dataChanged(index(row), index(row));
-}
-
-void FastFindList::removeEntry(BookmarkId bookmark) {
+std::optional<FastFindList::Entry> FastFindList::removeEntry(BookmarkId bookmark) {
     auto found = find(bookmark);
     if (found == entries_.end())
-        return;
+        return std::nullopt;
     const int row = static_cast<int>(found - entries_.begin());
     beginRemoveRows({}, row, row);
+    Entry removed = std::move(*found);
     entries_.erase(found);
     endRemoveRows();
+    return removed;
 }
 
 void FastFindList::insertEntry(int row, Entry entry) {

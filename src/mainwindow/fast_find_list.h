@@ -4,6 +4,7 @@
 
 #include <QAbstractListModel>
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace pellimo {
@@ -25,9 +26,8 @@ public:
     void setEntries(std::vector<Entry> entries);
     // The entry of `bookmark` takes `desc`; an entry the list does not hold yet joins its end.
     void setEntry(Entry entry);
-    // The entry at `row` shows `desc`; the views learn of it only when it showed something else.
-    void setDesc(int row, QString desc);
-    void removeEntry(BookmarkId bookmark);
+    // The entry of `bookmark` leaves the list, which hands it back; none when the list does not hold it.
+    std::optional<Entry> removeEntry(BookmarkId bookmark);
     // The entry joins the list at `row`, or at its end when the list is shorter.
     void insertEntry(int row, Entry entry);
     BookmarkId bookmark(int row) const { return entries_.at(static_cast<std::size_t>(row)).bookmark; }
