@@ -63,7 +63,7 @@ const RowSource& Recordset::rows() const {
 void Recordset::ensureKeys() {
     if (keysLoaded_)
         return;
-    rows().markRead();
+    rows().beginRead();
     adoptKeys(rows_->loadKeys());
 }
 
@@ -324,7 +324,7 @@ RequeryChanges Recordset::Requery() {
         std::sort(changes.placed.begin(), changes.placed.end());
         keys_ = std::move(keys);
     }
-    rows_->markRead();
+    rows_->beginRead();
     addedKeys_.clear();
     writtenKeys_.clear();
     position_ = keys_.empty() ? -1 : 0;
@@ -506,7 +506,7 @@ Value Recordset::ValueOf(BookmarkId bookmark, std::string_view field) {
 std::vector<std::pair<BookmarkId, Value>> Recordset::ColumnValues(std::string_view name) {
     int field = Fields(name).index();
     if (!keysLoaded_)
-        rows().markRead();
+        rows().beginRead();
     std::vector<std::pair<BookmarkId, Value>> values = rows().column(field);
     // Read before the keys, the column brings them in the same pass.
     if (!keysLoaded_) {

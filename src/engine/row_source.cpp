@@ -277,7 +277,7 @@ public:
         return firstComesFirst;
     }
 
-    void markRead() override {
+    void beginRead() override {
         read_ = readMark();
         ownChanges_ = 0;
     }
@@ -484,7 +484,7 @@ public:
     bool selects(BookmarkId key) override { return key >= 0 && static_cast<std::size_t>(key) < rowCount(); }
     bool precedes(BookmarkId first, BookmarkId second) override { return first < second; }
     // Read whole when opened; every later read runs the query again.
-    void markRead() override {
+    void beginRead() override {
         if (!justOpened_)
             read();
         justOpened_ = false;

@@ -48,9 +48,10 @@ public:
     virtual bool selects(BookmarkId key) = 0;
     // Whether the row `first` comes before the row `second` in the source's order.
     virtual bool precedes(BookmarkId first, BookmarkId second) = 0;
-    // Notes that the rows are read now, so that later changes can be told apart from this source's own.
-    virtual void markRead() = 0;
-    // Whether anything but this source's own writes may have changed its rows since markRead.
+    // The rows are about to be read, anew: a source that reads them on demand notes where the catalogue
+    // stands, so that later changes can be told apart from its own; one that holds them reads them again.
+    virtual void beginRead() = 0;
+    // Whether anything but this source's own writes may have changed its rows since beginRead.
     virtual bool changedByOthers() = 0;
     // One field of every row, in the source's order.
     virtual std::vector<std::pair<BookmarkId, Value>> column(int field) = 0;
