@@ -34,7 +34,7 @@ protected:
 
     void browseToSecondSet() {
         press("Next");
-        ASSERT_EQ(control<QLineEdit>(*window, "txtCode").text(), "S2");
+        ASSERT_EQ(textBox("txtCode").text(), "S2");
     }
 };
 
@@ -42,14 +42,14 @@ TEST_F(FrmMainActivationTest, ReturnFromTheAboutBoxGoesBackToTheFirstSetWhatever
     FrmMain& w = start();
     browseToSecondSet();
     selectTab(BasicsPage);
-    control<QLineEdit>(w, "txtvalue").clear();
+    textBox("txtvalue").clear();
 
     activateThroughAndBack(*showAboutBox());
 
-    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "S1");
+    EXPECT_EQ(textBox("txtCode").text(), "S1");
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
     EXPECT_EQ(w.pageState().OldDesc, "First Set");
-    EXPECT_EQ(control<QLineEdit>(w, "txtvalue").text(), "$3.00");
+    EXPECT_EQ(textBox("txtvalue").text(), "$3.00");
     EXPECT_EQ(w.pageState().TabMode, BasicsPage);
     EXPECT_EQ(w.pageState().CurData, &w.datBasics);
 }
@@ -61,7 +61,7 @@ TEST_F(FrmMainActivationTest, ClosingTheAboutBoxHandsBackAnActivation) {
     browseToSecondSet();
     about->close();
     activate(w);
-    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "S1");
+    EXPECT_EQ(textBox("txtCode").text(), "S1");
 }
 
 TEST_F(FrmMainActivationTest, ClosingARealMessageBoxIsNoActivation) {
@@ -83,7 +83,7 @@ TEST_F(FrmMainActivationTest, ClosingARealMessageBoxIsNoActivation) {
     window->showHelp(); // no help file: a message box
     activate(*window);
     EXPECT_EQ(boxesShown, 1);
-    EXPECT_EQ(control<QLineEdit>(*window, "txtCode").text(), "S2");
+    EXPECT_EQ(textBox("txtCode").text(), "S2");
 }
 
 TEST_F(FrmMainActivationTest, ComingBackFromAnotherApplicationIsNoActivation) {
@@ -92,24 +92,24 @@ TEST_F(FrmMainActivationTest, ComingBackFromAnotherApplicationIsNoActivation) {
     emit qApp->focusWindowChanged(nullptr);
     emit qApp->focusWindowChanged(w.windowHandle());
     settle();
-    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "S2");
+    EXPECT_EQ(textBox("txtCode").text(), "S2");
 }
 
 TEST_F(FrmMainActivationTest, NewSetBeingAddedStaysPendingWithWhatWasTyped) {
     FrmMain& w = start();
     press("New");
-    QTest::keyClicks(&control<QLineEdit>(w, "txtCode"), "NEW1");
+    QTest::keyClicks(&textBox("txtCode"), "NEW1");
 
     activateThroughAndBack(*showAboutBox());
 
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditAdd);
-    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "NEW1");
+    EXPECT_EQ(textBox("txtCode").text(), "NEW1");
     EXPECT_EQ(control<QLabel>(w, "lblSetVal").text(), "Basic Card Value");
 }
 
 TEST_F(FrmMainActivationTest, EditTypedBeforeTheActivationIsStored) {
     FrmMain& w = start();
-    control<QLineEdit>(w, "txtDesc").setText("Renamed Set");
+    textBox("txtDesc").setText("Renamed Set");
     activateThroughAndBack(*showAboutBox());
     EXPECT_EQ(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'S1'").toString(), "Renamed Set");
     EXPECT_EQ(w.pageState().OldDesc, "Renamed Set");

@@ -37,17 +37,17 @@ TEST_F(FrmMainAddModeTest, NewOnTheBasicsPageProposesTheNextCardNumber) {
     press("New");
 
     EXPECT_EQ(w.pageState().BasRecCount, 13);
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "13");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasSet").text(), "S1");
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "13");
+    EXPECT_EQ(textBox("txtBasSet").text(), "S1");
     EXPECT_TRUE(control<QLabel>(w, "picBasFront").pixmap().isNull());
     EXPECT_TRUE(control<QLabel>(w, "picBasBack").pixmap().isNull());
     // Emptied, not resized: the boxes keep the size of the picture shown before.
     EXPECT_EQ(control<QLabel>(w, "picBasFront").size(), wide);
-    EXPECT_EQ(w.focusWidget(), &control<QLineEdit>(w, "txtBasCardNum"));
+    EXPECT_EQ(w.focusWidget(), &textBox("txtBasCardNum"));
 
     press("Save");
     press("New");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "14");
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "14");
 }
 
 TEST_F(FrmMainAddModeTest, NewOnTheSpecialsPageFillsTheSetButProposesNoNumber) {
@@ -55,9 +55,9 @@ TEST_F(FrmMainAddModeTest, NewOnTheSpecialsPageFillsTheSetButProposesNoNumber) {
     FrmMain& w = start();
     selectTab(SpecialsPage);
     press("New");
-    EXPECT_EQ(control<QLineEdit>(w, "txtSpecCode").text(), "S1");
-    EXPECT_EQ(control<QLineEdit>(w, "txtSpecCardNum").text(), "");
-    EXPECT_EQ(w.focusWidget(), &control<QLineEdit>(w, "txtSpecCardNum"));
+    EXPECT_EQ(textBox("txtSpecCode").text(), "S1");
+    EXPECT_EQ(textBox("txtSpecCardNum").text(), "");
+    EXPECT_EQ(w.focusWidget(), &textBox("txtSpecCardNum"));
     EXPECT_EQ(w.pageState().BasRecCount, 0);
 }
 
@@ -70,8 +70,8 @@ TEST_F(FrmMainAddModeTest, ToolbarTurnsToAddModeAndCancelKeepsItsState) {
         EXPECT_FALSE(w.Buttons(i).isEnabled()) << i;
     EXPECT_TRUE(w.Buttons(SaveButton).isEnabled());
     EXPECT_FALSE(w.Buttons(CancelButton).isEnabled());
-    EXPECT_FALSE(control<QLineEdit>(w, "txtCode").isReadOnly());
-    EXPECT_EQ(w.focusWidget(), &control<QLineEdit>(w, "txtCode"));
+    EXPECT_FALSE(textBox("txtCode").isReadOnly());
+    EXPECT_EQ(w.focusWidget(), &textBox("txtCode"));
 }
 
 TEST_F(FrmMainAddModeTest, CardNumberPastTheLargestFailsAfterTheToolbar) {
@@ -87,7 +87,7 @@ TEST_F(FrmMainAddModeTest, CardNumberPastTheLargestFailsAfterTheToolbar) {
     EXPECT_TRUE(skipped.lines().join('\n').contains("failure 6:"))
         << skipped.lines().join('\n').toStdString();
     EXPECT_EQ(w.pageState().BasRecCount, 32767);
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "");
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "");
     EXPECT_TRUE(w.Buttons(SaveButton).isEnabled());
     EXPECT_FALSE(w.Buttons(NewButton).isEnabled());
 }

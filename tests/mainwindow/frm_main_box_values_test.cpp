@@ -24,20 +24,20 @@ protected:
     void typedAmountsAreStoredAsTyped(const char* name) {
         catalogue.exec("UPDATE Basics SET Value = 12345000 WHERE Code = 'S1' AND Card_Num = 3");
         PinnedLocale locale(name);
-        FrmMain& w = start();
+        start();
         selectTab(BasicsPage);
-        retype(&control<QLineEdit>(w, "txtBasValue"), "1.50");
-        QTest::keyClick(&control<QLineEdit>(w, "txtBasValue"), Qt::Key_Tab); // the number check passes
+        retype(&textBox("txtBasValue"), "1.50");
+        QTest::keyClick(&textBox("txtBasValue"), Qt::Key_Tab); // the number check passes
         press("Next");
         press("Prev");
         EXPECT_EQ(basicValue("S1", 1), 15000);
-        EXPECT_EQ(control<QLineEdit>(w, "txtBasValue").text(), QLocale().toCurrencyString(1.5));
+        EXPECT_EQ(textBox("txtBasValue").text(), QLocale().toCurrencyString(1.5));
 
         // The program's own currency form, only passed through, stores its amount.
         press("Last");
-        EXPECT_EQ(control<QLineEdit>(w, "txtBasValue").text(), QLocale().toCurrencyString(1234.5));
-        control<QLineEdit>(w, "txtBasValue").setFocus();
-        QTest::keyClick(&control<QLineEdit>(w, "txtBasValue"), Qt::Key_Tab);
+        EXPECT_EQ(textBox("txtBasValue").text(), QLocale().toCurrencyString(1234.5));
+        textBox("txtBasValue").setFocus();
+        QTest::keyClick(&textBox("txtBasValue"), Qt::Key_Tab);
         press("First");
         EXPECT_EQ(basicValue("S1", 3), 12345000);
 
@@ -81,23 +81,23 @@ protected:
         addLongValues();
         const QString before = basicsRows();
         PinnedLocale locale(name);
-        FrmMain& w = start();
+        start();
         press("Last");
         press("Prev");
         press("Prev");
-        ASSERT_EQ(control<QLineEdit>(w, "txtCode").text(), "T1");
-        EXPECT_EQ(control<QLineEdit>(w, "txtTot").text(), "10000");
-        EXPECT_EQ(control<QLineEdit>(w, "txtvalue").text(), QLocale().toCurrencyString(123387.67));
+        ASSERT_EQ(textBox("txtCode").text(), "T1");
+        EXPECT_EQ(textBox("txtTot").text(), "10000");
+        EXPECT_EQ(textBox("txtvalue").text(), QLocale().toCurrencyString(123387.67));
         press("Next");
         EXPECT_EQ(count("SELECT Cards FROM Sets WHERE Code = 'T1'"), 10000);
         EXPECT_EQ(count("SELECT Value FROM Sets WHERE Code = 'T1'"), 1233876700);
 
         selectTab(BasicsPage);
-        EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "-32768");
+        EXPECT_EQ(textBox("txtBasCardNum").text(), "-32768");
         press("Next");
-        EXPECT_EQ(control<QLineEdit>(w, "txtBasValue").text(), QLocale().toCurrencyString(123456.78));
+        EXPECT_EQ(textBox("txtBasValue").text(), QLocale().toCurrencyString(123456.78));
         press("Next");
-        EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "32767");
+        EXPECT_EQ(textBox("txtBasCardNum").text(), "32767");
         press("Next");
         selectTab(SetsPage);
         press("Next");
@@ -136,13 +136,13 @@ TEST_F(BoxValuesTest, TypingStopsAtTheBoxLimit) {
     // No box cuts what the program writes into it, wherever the write comes from.
     for (const QLineEdit* box : w.findChildren<QLineEdit*>())
         EXPECT_EQ(box->maxLength(), QLineEdit().maxLength()) << box->objectName().toStdString();
-    retype(&control<QLineEdit>(w, "txtTot"), "123456");
-    EXPECT_EQ(control<QLineEdit>(w, "txtTot").text(), "1234");
+    retype(&textBox("txtTot"), "123456");
+    EXPECT_EQ(textBox("txtTot").text(), "1234");
     selectTab(BasicsPage);
-    retype(&control<QLineEdit>(w, "txtBasValue"), "123456789012");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasValue").text(), "1234567890");
-    retype(&control<QLineEdit>(w, "txtBasCardNum"), "98765");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "9876");
+    retype(&textBox("txtBasValue"), "123456789012");
+    EXPECT_EQ(textBox("txtBasValue").text(), "1234567890");
+    retype(&textBox("txtBasCardNum"), "98765");
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "9876");
 }
 
 // A name longer than its box shows its first characters wherever it comes from: the data source, or the
@@ -153,17 +153,17 @@ TEST_F(BoxValuesTest, LongNamesShowFromTheirStart) {
     catalogue.exec(QString("UPDATE Sets SET Desc = '%1' WHERE Code = 'S1';"
                            "UPDATE Basics SET Desc = '%1' WHERE Code = 'S1'")
                        .arg(name));
-    FrmMain& w = start();
+    start();
     const auto expectShownFromStart = [&](const QLineEdit* box) {
         ASSERT_EQ(box->text(), name) << box->objectName().toStdString();
         ASSERT_GT(box->fontMetrics().horizontalAdvance(name), box->width());
         EXPECT_EQ(box->cursorPosition(), 0) << box->objectName().toStdString();
     };
     selectTab(BasicsPage);
-    expectShownFromStart(&control<QLineEdit>(w, "txtBasName"));
-    expectShownFromStart(&control<QLineEdit>(w, "txtBasDesc"));
+    expectShownFromStart(&textBox("txtBasName"));
+    expectShownFromStart(&textBox("txtBasDesc"));
     selectTab(SpecialsPage);
-    expectShownFromStart(&control<QLineEdit>(w, "txtSpecName"));
+    expectShownFromStart(&textBox("txtSpecName"));
 }
 
 } // namespace

@@ -34,7 +34,7 @@ TEST_F(BrowsingTest, MovesOverUnchangedSetsWriteNothing) {
     QSignalSpy resets(control<QComboBox>(*window, "DBCombo1").model(), &QAbstractItemModel::modelReset);
     for (const char* key : {"Next", "Next", "Prev", "Last", "First"})
         press(key);
-    EXPECT_EQ(control<QLineEdit>(*window, "txtvalue").text(), "$11.00");
+    EXPECT_EQ(textBox("txtvalue").text(), "$11.00");
     EXPECT_EQ(writes(1), 0);
     EXPECT_EQ(resets.count(), 0);
 }
@@ -45,10 +45,10 @@ TEST_F(BrowsingTest, MovesOverUnchangedCardsWriteNothingAndAnEditWritesOnlyItsCa
     QSignalSpy resets(control<QComboBox>(*window, "DBCombo2").model(), &QAbstractItemModel::modelReset);
     for (const char* key : {"Next", "Next", "Prev", "First"})
         press(key);
-    EXPECT_EQ(control<QLineEdit>(*window, "txtBasValue").text(), "$1.00");
+    EXPECT_EQ(textBox("txtBasValue").text(), "$1.00");
     EXPECT_EQ(writes(2), 0);
 
-    QTest::keyClicks(&control<QLineEdit>(*window, "txtBasSect"), "Rare");
+    QTest::keyClicks(&textBox("txtBasSect"), "Rare");
     press("Next");
     EXPECT_EQ(writes(2), 1);
     EXPECT_EQ(count("SELECT count(*) FROM Basics WHERE Section = 'Rare' AND Card_Num = 1"), 1);
@@ -75,17 +75,17 @@ TEST_F(BrowsingTest, SaveOfANewSetReadsTheSetsOnce) {
     start();
     press("New");
     // Each box's text is replaced, as the user selects it and types over it.
-    for (auto [box, text] : {std::pair{&control<QLineEdit>(*window, "txtCode"), "S0"},
-                             {&control<QLineEdit>(*window, "txtDesc"), "New Set"},
-                             {&control<QLineEdit>(*window, "txtTot"), "3"},
-                             {&control<QLineEdit>(*window, "txtvalue"), "2.5"}}) {
+    for (auto [box, text] : {std::pair{&textBox("txtCode"), "S0"},
+                             {&textBox("txtDesc"), "New Set"},
+                             {&textBox("txtTot"), "3"},
+                             {&textBox("txtvalue"), "2.5"}}) {
         box->selectAll();
         QTest::keyClicks(box, text);
     }
     QSignalSpy refreshes(&window->datSets, &DataSource::refreshed);
     press("Save");
     EXPECT_EQ(refreshes.count(), 1);
-    EXPECT_EQ(control<QLineEdit>(*window, "txtCode").text(), "S0");
+    EXPECT_EQ(textBox("txtCode").text(), "S0");
     EXPECT_EQ(control<QComboBox>(*window, "DBCombo1").count(), 4);
     EXPECT_EQ(control<QComboBox>(*window, "DBCombo1").itemText(0), "New Set");
     EXPECT_EQ(count("SELECT Value FROM Sets WHERE Code = 'S0'"), 75000);

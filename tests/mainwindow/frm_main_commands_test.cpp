@@ -15,9 +15,9 @@ TEST_F(FindTest, SetsPageFindsByPartOfTheCodeAndKeepsTheSetShownOtherwise) {
     FrmMain& w = start();
     dialogs.inputAnswers = {"01", "zz", ""};
     press("Find");
-    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "X01");
+    EXPECT_EQ(textBox("txtCode").text(), "X01");
     press("Find");
-    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "X01");
+    EXPECT_EQ(textBox("txtCode").text(), "X01");
     press("Find");
     EXPECT_EQ(shown(), QStringList({"Set Found|64|Find Set", "Set Not Found|16|Find Error"}));
     EXPECT_EQ(dialogs.calls.front().text, "Enter the set ID you wish to find");
@@ -33,11 +33,11 @@ TEST_F(FindTest, CardPageSearchesTheSetShownAndAlwaysTakesTheCardShown) {
     dialogs.calls.clear();
     dialogs.inputAnswers = {"Delta", "\"best\""};
     press("Find");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "Beta");
+    EXPECT_EQ(textBox("txtBasDesc").text(), "Beta");
     EXPECT_EQ(w.pageState().OldDesc, "Beta");
     EXPECT_EQ(pending()[1], "") << "a picture no longer shown is not saved";
     press("Find");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "1");
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "1");
     EXPECT_EQ(w.pageState().OldDesc, "The \"Best\"");
     EXPECT_FALSE(control<QLabel>(w, "picBasFront").pixmap().isNull());
     EXPECT_EQ(shown(), QStringList({"Card Not Found|16|Find Error", "Card Found|64|Find Card"}));
@@ -63,8 +63,8 @@ TEST_F(CancelTest, CancelAfterNewOnTheBasicsPageTakesBackTheCardNumber) {
     w.Buttons(CancelButton).setEnabled(false);
     w.Toolbar1_ButtonClick(w.Buttons(CancelButton));
     EXPECT_EQ(w.pageState().BasRecCount, 3);
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "Alpha");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasValue").text(), "$1.00")
+    EXPECT_EQ(textBox("txtBasDesc").text(), "Alpha");
+    EXPECT_EQ(textBox("txtBasValue").text(), "$1.00")
         << "the toolbar's tail shows the value in currency form";
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
     EXPECT_FALSE(control<QLabel>(w, "picBasFront").pixmap().isNull());
@@ -77,13 +77,13 @@ TEST_F(CancelTest, CancelAfterNewOnTheSetsPageLocksTheCodeAgain) {
     FrmMain& w = start();
     press("Next");
     press("New");
-    retype(&control<QLineEdit>(w, "txtCode"), "NEW");
+    retype(&textBox("txtCode"), "NEW");
     press("Cancel");
-    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "S2");
+    EXPECT_EQ(textBox("txtCode").text(), "S2");
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
-    EXPECT_TRUE(control<QLineEdit>(w, "txtCode").isReadOnly());
+    EXPECT_TRUE(textBox("txtCode").isReadOnly());
     EXPECT_EQ(control<QLabel>(w, "lblSetVal").text(), "Total Value");
-    EXPECT_EQ(w.focusWidget(), &control<QLineEdit>(w, "txtDesc"));
+    EXPECT_EQ(w.focusWidget(), &textBox("txtDesc"));
     expectToolbarAfterAddMode(w);
     EXPECT_EQ(count("SELECT COUNT(*) FROM Sets"), 3);
 
@@ -114,9 +114,9 @@ TEST_F(SaveSetTest, NewSetGetsItsBasicCardsAndTheirTotalValue) {
     EXPECT_EQ(count("SELECT Cards FROM Sets WHERE Code = 'NEW'"), 10);
     EXPECT_DOUBLE_EQ(w.pageState().NewSetValue, 25);
     EXPECT_EQ(w.pageState().FindCrit, "Desc like 'Bob's *'");
-    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "NEW");
+    EXPECT_EQ(textBox("txtCode").text(), "NEW");
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
-    EXPECT_TRUE(control<QLineEdit>(w, "txtCode").isReadOnly());
+    EXPECT_TRUE(textBox("txtCode").isReadOnly());
     EXPECT_EQ(control<QLabel>(w, "lblSetVal").text(), "Total Value");
     expectToolbarAfterAddMode(w);
 }
@@ -130,13 +130,13 @@ TEST_F(SaveSetTest, ACardThatFailsKeepsNeitherTheSetNorItsCardsAndTheSetStaysTyp
     EXPECT_EQ(count("SELECT COUNT(*) FROM Sets WHERE Code = 'NEW'"), 0);
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'NEW'"), 0);
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditAdd);
-    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "NEW");
-    EXPECT_EQ(control<QLineEdit>(w, "txtDesc").text(), "New Set");
-    EXPECT_EQ(control<QLineEdit>(w, "txtTot").text(), "5");
+    EXPECT_EQ(textBox("txtCode").text(), "NEW");
+    EXPECT_EQ(textBox("txtDesc").text(), "New Set");
+    EXPECT_EQ(textBox("txtTot").text(), "5");
     EXPECT_TRUE(w.Buttons(SaveButton).isEnabled());
 
     catalogue.exec("DROP TRIGGER NoThirdCard");
-    retype(&control<QLineEdit>(w, "txtvalue"), "1");
+    retype(&textBox("txtvalue"), "1");
     press("Save");
     EXPECT_EQ(shown().last(),
               "Set record has been added\r\n5 Basic Cards records has been created.|0|Set Added");
@@ -146,14 +146,14 @@ TEST_F(SaveSetTest, ACardThatFailsKeepsNeitherTheSetNorItsCardsAndTheSetStaysTyp
 TEST_F(SaveSetTest, RefusedOrUnnumberedSetStaysInAddModeAndStoresNothing) {
     FrmMain& w = typeNewSet("s1", "Again", "2", "1.2.3");
     press("Save");
-    retype(&control<QLineEdit>(w, "txtvalue"), "1");
+    retype(&textBox("txtvalue"), "1");
     press("Save");
     EXPECT_EQ(shown(),
               QStringList({"You must either enter a number into this field|64|Pellimo",
                            "The record was not stored because it would duplicate a key: another record "
                            "already has the same values in its key fields.|0|Pellimo"}));
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditAdd);
-    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "s1");
+    EXPECT_EQ(textBox("txtCode").text(), "s1");
     EXPECT_TRUE(w.Buttons(SaveButton).isEnabled());
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'S1'"), 3);
 }
@@ -164,49 +164,49 @@ TEST_F(SaveSetTest, SaveRefusedThroughTheToolbarKeepsTheCountAndValueTyped) {
     FrmMain& w = start();
     keyInNewSet("s1", "Dup Set", "5", "1.2.3");
     press("Save");
-    EXPECT_EQ(control<QLineEdit>(w, "txtTot").text(), "5");
-    EXPECT_EQ(control<QLineEdit>(w, "txtvalue").text(), "1.2.3");
-    retype(&control<QLineEdit>(w, "txtvalue"), "2.00");
+    EXPECT_EQ(textBox("txtTot").text(), "5");
+    EXPECT_EQ(textBox("txtvalue").text(), "1.2.3");
+    retype(&textBox("txtvalue"), "2.00");
     press("Save");
     EXPECT_EQ(shown().size(), 2);
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditAdd);
-    EXPECT_EQ(control<QLineEdit>(w, "txtTot").text(), "5");
-    EXPECT_EQ(control<QLineEdit>(w, "txtvalue").text(), "2.00");
+    EXPECT_EQ(textBox("txtTot").text(), "5");
+    EXPECT_EQ(textBox("txtvalue").text(), "2.00");
 
-    retype(&control<QLineEdit>(w, "txtCode"), "EF01");
+    retype(&textBox("txtCode"), "EF01");
     press("Save");
     EXPECT_EQ(count("SELECT Cards FROM Sets WHERE Code = 'EF01'"), 5);
     EXPECT_EQ(count("SELECT Value FROM Sets WHERE Code = 'EF01'"), 100000);
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'EF01' AND Value = 20000"), 5);
     // Saved, the set shows its totals from its cards again.
-    EXPECT_EQ(control<QLineEdit>(w, "txtvalue").text(), "$10.00");
+    EXPECT_EQ(textBox("txtvalue").text(), "$10.00");
 }
 
 TEST_F(SaveTest, NewCardIsStoredAndEditedAndADuplicateNumberIsRefused) {
     FrmMain& w = showCardPage(BasicsPage);
     press("New");
-    retype(&control<QLineEdit>(w, "txtBasCardNum"), "2");
-    retype(&control<QLineEdit>(w, "txtBasDesc"), "Omega");
+    retype(&textBox("txtBasCardNum"), "2");
+    retype(&textBox("txtBasDesc"), "Omega");
     press("Save");
     EXPECT_EQ(shown(),
               QStringList({"The record was not stored because it would duplicate a key: another record "
                            "already has the same values in its key fields.|0|Pellimo"}));
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditAdd);
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "Omega");
+    EXPECT_EQ(textBox("txtBasDesc").text(), "Omega");
     EXPECT_TRUE(w.Buttons(SaveButton).isEnabled());
 
-    retype(&control<QLineEdit>(w, "txtBasCardNum"), "4");
+    retype(&textBox("txtBasCardNum"), "4");
     press("Save");
     EXPECT_EQ(shown().last(), "Record Added|0|Card Add");
     EXPECT_EQ(basic("Desc", "S1", 4).toString(), "Omega");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "4");
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "4");
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
     expectToolbarAfterAddMode(w);
 }
 
 TEST_F(SaveTest, SaveOutsideAddModeDoesNothing) {
     FrmMain& w = start();
-    retype(&control<QLineEdit>(w, "txtTot"), "4");
+    retype(&textBox("txtTot"), "4");
     // The button is off outside add mode; its handler is reached all the same.
     w.Toolbar1_ButtonClick(w.Buttons(SaveButton));
     EXPECT_TRUE(dialogs.messages().empty());

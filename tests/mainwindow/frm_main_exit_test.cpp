@@ -24,7 +24,7 @@ protected:
 TEST_F(FrmMainExitTest, ExitWhileEditingEndsAtOnceAndKeepsTheEdit) {
     FrmMain& w = start();
     QPointer<FrmAbout> about = showAboutBox();
-    control<QLineEdit>(w, "txtDesc").setText("Edited Name");
+    textBox("txtDesc").setText("Edited Name");
 
     control<QAction>(w, "mnuFileExit").trigger();
 
@@ -36,8 +36,8 @@ TEST_F(FrmMainExitTest, ExitWhileEditingEndsAtOnceAndKeepsTheEdit) {
 
 TEST_F(FrmMainExitTest, ExitDropsAnEditTheCatalogueRefusesWithoutAWord) {
     FrmMain& w = start();
-    control<QLineEdit>(w, "txtDesc").setText("Edited Name");
-    control<QLineEdit>(w, "txtTot").setText("many");
+    textBox("txtDesc").setText("Edited Name");
+    textBox("txtTot").setText("many");
     control<QAction>(w, "mnuFileExit").trigger();
     EXPECT_TRUE(mainWindowGone());
     EXPECT_EQ(storedName(), "First Set");
@@ -47,7 +47,7 @@ TEST_F(FrmMainExitTest, ExitDropsAnEditTheCatalogueRefusesWithoutAWord) {
 TEST_F(FrmMainExitTest, ExitWhileAddingStoresNothing) {
     FrmMain& w = start();
     press("New");
-    QTest::keyClicks(&control<QLineEdit>(w, "txtCode"), "NEW1");
+    QTest::keyClicks(&textBox("txtCode"), "NEW1");
     control<QAction>(w, "mnuFileExit").trigger();
     EXPECT_TRUE(mainWindowGone());
     EXPECT_EQ(catalogue.scalar("SELECT count(*) FROM Sets").toInt(), 1);
@@ -57,9 +57,9 @@ TEST_F(FrmMainExitTest, CtrlXInATextBoxIsExitNotCut) {
     FrmMain& w = start();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    control<QLineEdit>(w, "txtDesc").setFocus();
-    control<QLineEdit>(w, "txtDesc").selectAll();
-    QTest::keyClick(&control<QLineEdit>(w, "txtDesc"), Qt::Key_X, Qt::ControlModifier);
+    textBox("txtDesc").setFocus();
+    textBox("txtDesc").selectAll();
+    QTest::keyClick(&textBox("txtDesc"), Qt::Key_X, Qt::ControlModifier);
     EXPECT_TRUE(mainWindowGone());
     EXPECT_EQ(storedName(), "First Set");
 }
@@ -67,7 +67,7 @@ TEST_F(FrmMainExitTest, CtrlXInATextBoxIsExitNotCut) {
 TEST_F(FrmMainExitTest, ClosingTheWindowLeavesTheAboutBoxOpen) {
     FrmMain& w = start();
     QPointer<FrmAbout> about = showAboutBox();
-    control<QLineEdit>(w, "txtDesc").setText("Edited Name");
+    textBox("txtDesc").setText("Edited Name");
     w.close();
     EXPECT_TRUE(mainWindowGone());
     EXPECT_TRUE(about->isVisible());

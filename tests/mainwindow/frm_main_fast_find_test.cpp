@@ -85,7 +85,7 @@ TEST_F(FrmMainFastFindTest, EachListHoldsItsRecordsInOrderAndFollowsTheirChanges
     // A store and a delete through the data source; what the user typed into the box stays.
     control<QComboBox>(w, "DBCombo3").setEditText("Fo");
     Recordset& specials = w.DatSpecials.Recordset();
-    control<QLineEdit>(w, "txtSpecDesc").setText("Foil Z");
+    textBox("txtSpecDesc").setText("Foil Z");
     specials.Update();
     EXPECT_EQ(entries(&control<QComboBox>(w, "DBCombo3")), (QStringList{"Foil Z", "Foil B"}));
     specials.MoveLast();
@@ -100,11 +100,11 @@ TEST_F(FrmMainFastFindTest, FifthCardChosenOnBasicsIsShownWithItsPicture) {
     ASSERT_TRUE(control<QLabel>(w, "picBasFront").pixmap().isNull());
     chooseFromList(&control<QComboBox>(w, "DBCombo2"), 4);
 
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "5");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "Card five");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasValue").text(), "$5.00");
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "5");
+    EXPECT_EQ(textBox("txtBasDesc").text(), "Card five");
+    EXPECT_EQ(textBox("txtBasValue").text(), "$5.00");
     EXPECT_FALSE(control<QLabel>(w, "picBasFront").pixmap().isNull());
-    EXPECT_EQ(QApplication::focusWidget(), &control<QLineEdit>(w, "txtBasCardNum"));
+    EXPECT_EQ(QApplication::focusWidget(), &textBox("txtBasCardNum"));
     EXPECT_EQ(control<QComboBox>(w, "DBCombo2").currentText(), "");
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditNone);
     EXPECT_TRUE(dialogs.calls.empty());
@@ -114,15 +114,15 @@ TEST_F(FrmMainFastFindTest, EntriesOfOneDescriptionLeadToTheirOwnCardsAndTheCard
     FrmMain& w = startActive();
     selectTab(BasicsPage);
     chooseFromList(&control<QComboBox>(w, "DBCombo2"), 3);
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "4");
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "4");
     chooseFromList(&control<QComboBox>(w, "DBCombo2"), 2);
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "3");
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "3");
 
     chooseFromList(&control<QComboBox>(w, "DBCombo2"), 4);
     control<QLabel>(w, "picBasFront").setPixmap(QPixmap());
     control<QComboBox>(w, "DBCombo2").setEditText("Card");
     chooseFromList(&control<QComboBox>(w, "DBCombo2"), 4);
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "5");
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "5");
     EXPECT_FALSE(control<QLabel>(w, "picBasFront").pixmap().isNull());
     EXPECT_EQ(control<QComboBox>(w, "DBCombo2").currentText(), "");
 }
@@ -139,27 +139,26 @@ TEST_F(FrmMainFastFindTest, TypingCompletesFromTheListButMovesNothing) {
     QWheelEvent wheel(QPointF(5, 5), control<QComboBox>(w, "DBCombo2").mapToGlobal(QPointF(5, 5)), {},
                       QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&control<QComboBox>(w, "DBCombo2"), &wheel);
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "1");
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "1");
 
     std::int16_t area = 0;
     w.DBCombo2_Click(area);
     area = 1;
     w.DBCombo2_Click(area);
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "1");
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "1");
     EXPECT_EQ(control<QComboBox>(w, "DBCombo2").currentText().toLower(), "card five");
-    clickOn(
-        &control<QLineEdit>(w, "txtBasSect")); // leaving the box with a matching text picks nothing either
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "1");
+    clickOn(&textBox("txtBasSect")); // leaving the box with a matching text picks nothing either
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "1");
     EXPECT_TRUE(dialogs.calls.empty());
 
     // A description stored while the box is left completes when the user comes back to the box.
-    control<QLineEdit>(w, "txtBasDesc").setText("Zebra card");
+    textBox("txtBasDesc").setText("Zebra card");
     w.datBasics.Recordset().Update();
     clickOn(control<QComboBox>(w, "DBCombo2").lineEdit());
     QTest::keyClick(&control<QComboBox>(w, "DBCombo2"), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(&control<QComboBox>(w, "DBCombo2"), "zeb");
     EXPECT_EQ(control<QComboBox>(w, "DBCombo2").currentText().toLower(), "zebra card");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "1");
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "1");
 }
 
 TEST_F(FrmMainFastFindTest, JumpDropsThePagesPendingPictures) {
@@ -174,10 +173,10 @@ TEST_F(FrmMainFastFindTest, JumpDropsThePagesPendingPictures) {
 TEST_F(FrmMainFastFindTest, JumpOnTheSetsPageShowsTheStoredCountAndValue) {
     FrmMain& w = startActive();
     chooseFromList(&control<QComboBox>(w, "DBCombo1"), 1);
-    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "S2");
-    EXPECT_EQ(control<QLineEdit>(w, "txtTot").text(), "9");
-    EXPECT_EQ(control<QLineEdit>(w, "txtvalue").text(), "$12.50");
-    EXPECT_EQ(QApplication::focusWidget(), &control<QLineEdit>(w, "txtDesc"));
+    EXPECT_EQ(textBox("txtCode").text(), "S2");
+    EXPECT_EQ(textBox("txtTot").text(), "9");
+    EXPECT_EQ(textBox("txtvalue").text(), "$12.50");
+    EXPECT_EQ(QApplication::focusWidget(), &textBox("txtDesc"));
     EXPECT_EQ(control<QComboBox>(w, "DBCombo1").currentText(), "");
     EXPECT_EQ(catalogue.scalar("SELECT Cards FROM Sets WHERE Code = 'S2'").toInt(), 9);
     EXPECT_EQ(catalogue.scalar("SELECT Value FROM Sets WHERE Code = 'S2'").toInt(), 125000);
@@ -199,13 +198,13 @@ TEST_F(FrmMainFastFindTest, BoxRefusesTheFocusWhileARecordIsAdded) {
 
     // The first fields hold values, so that their own checks let the focus go.
     w.Buttons(NewButton).click();
-    control<QLineEdit>(w, "txtCode").setText("NEW");
-    expectRefused(&control<QComboBox>(w, "DBCombo1"), &control<QLineEdit>(w, "txtCode"));
+    textBox("txtCode").setText("NEW");
+    expectRefused(&control<QComboBox>(w, "DBCombo1"), &textBox("txtCode"));
     w.Buttons(CancelButton).click();
 
     selectTab(BasicsPage);
     w.Buttons(NewButton).click();
-    expectRefused(&control<QComboBox>(w, "DBCombo2"), &control<QLineEdit>(w, "txtBasCardNum"));
+    expectRefused(&control<QComboBox>(w, "DBCombo2"), &textBox("txtBasCardNum"));
     w.Buttons(CancelButton).click();
 
     // Entering the Specials page of a set without special cards begins a new one.
@@ -213,8 +212,8 @@ TEST_F(FrmMainFastFindTest, BoxRefusesTheFocusWhileARecordIsAdded) {
     w.Buttons(NextButton).click();
     selectTab(SpecialsPage);
     ASSERT_EQ(w.DatSpecials.Recordset().EditMode(), dbEditAdd);
-    control<QLineEdit>(w, "txtSpecCardNum").setText("1");
-    expectRefused(&control<QComboBox>(w, "DBCombo3"), &control<QLineEdit>(w, "txtSpecCardNum"));
+    textBox("txtSpecCardNum").setText("1");
+    expectRefused(&control<QComboBox>(w, "DBCombo3"), &textBox("txtSpecCardNum"));
 }
 
 TEST_F(FrmMainFastFindTest, BoxOpensOutsideAddMode) {
@@ -229,12 +228,12 @@ TEST_F(FrmMainFastFindTest, FailedJumpIsReportedAndLeavesTheCardShown) {
     FrmMain& w = startActive();
     selectTab(BasicsPage);
     // The card shown is in edit mode; a number its set already has cannot be stored on leaving it.
-    control<QLineEdit>(w, "txtBasCardNum").setText("2");
+    textBox("txtBasCardNum").setText("2");
     chooseFromList(&control<QComboBox>(w, "DBCombo2"), 5);
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0].flags, vbCritical);
     EXPECT_EQ(dialogs.messages()[0].title, "Pellimo");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "Card one");
+    EXPECT_EQ(textBox("txtBasDesc").text(), "Card one");
     EXPECT_TRUE(w.isVisible());
 }
 

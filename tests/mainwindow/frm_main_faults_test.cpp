@@ -31,10 +31,10 @@ protected:
     // New, the set typed key by key, Save: as the user saves a set.
     void saveTypedSet(const char* code, const char* cards, const char* value) {
         press("New");
-        typeOver(&control<QLineEdit>(*window, "txtCode"), code);
-        typeOver(&control<QLineEdit>(*window, "txtDesc"), "Faulty");
-        typeOver(&control<QLineEdit>(*window, "txtTot"), cards);
-        typeOver(&control<QLineEdit>(*window, "txtvalue"), value);
+        typeOver(&textBox("txtCode"), code);
+        typeOver(&textBox("txtDesc"), "Faulty");
+        typeOver(&textBox("txtTot"), cards);
+        typeOver(&textBox("txtvalue"), value);
         press("Save");
     }
 
@@ -91,12 +91,12 @@ TEST_F(SaveNewSetFaults, AFullDiskShowsTheEnginesMessageKeepsNothingAndKeepsTheS
     EXPECT_EQ(setsCalled("FULL"), 0);
     EXPECT_EQ(cardsOf("FULL"), 0);
     EXPECT_EQ(window->datSets.Recordset().EditMode(), dbEditAdd);
-    EXPECT_EQ(control<QLineEdit>(*window, "txtCode").text().toStdString(), "FULL");
-    EXPECT_EQ(control<QLineEdit>(*window, "txtDesc").text().toStdString(), "Faulty");
+    EXPECT_EQ(textBox("txtCode").text().toStdString(), "FULL");
+    EXPECT_EQ(textBox("txtDesc").text().toStdString(), "Faulty");
 
     // With room again the same Save keeps the set and every card.
-    typeOver(&control<QLineEdit>(*window, "txtTot"), "3000");
-    typeOver(&control<QLineEdit>(*window, "txtvalue"), "1");
+    typeOver(&textBox("txtTot"), "3000");
+    typeOver(&textBox("txtvalue"), "1");
     press("Save");
     EXPECT_EQ(shown().last().toStdString(),
               "Set record has been added\r\n3000 Basic Cards records has been created.|0|Set Added");
@@ -138,11 +138,11 @@ protected:
 
 TEST_F(RowDeletedElsewhere, AnEditOfTheCardIsRefusedAndStaysOnScreen) {
     catalogue.exec("DELETE FROM Basics WHERE Code = 'S1' AND Card_Num = 1");
-    typeOver(&control<QLineEdit>(*window, "txtBasDesc"), "Alpha edited");
+    typeOver(&textBox("txtBasDesc"), "Alpha edited");
     press("Next");
     EXPECT_EQ(shown(), QStringList({"The record was not stored: another program has deleted it.|0|Pellimo"}));
-    EXPECT_EQ(control<QLineEdit>(*window, "txtBasDesc").text().toStdString(), "Alpha edited");
-    EXPECT_EQ(control<QLineEdit>(*window, "txtBasCardNum").text().toStdString(), "1");
+    EXPECT_EQ(textBox("txtBasDesc").text().toStdString(), "Alpha edited");
+    EXPECT_EQ(textBox("txtBasCardNum").text().toStdString(), "1");
     EXPECT_EQ(window->datBasics.Recordset().EditMode(), dbEditInProgress);
 
     // A click on the Sets tab is refused alike, and the tab strip stays on the page shown.
@@ -157,18 +157,18 @@ TEST_F(RowDeletedElsewhere, AnEditOfTheCardIsRefusedAndStaysOnScreen) {
     EXPECT_EQ(control<TabStrip>(*window, "TabStrip1").currentIndex(), 1);
     press("Next");
     EXPECT_EQ(shown().size(), 2);
-    EXPECT_EQ(control<QLineEdit>(*window, "txtBasDesc").text().toStdString(), "Beta");
+    EXPECT_EQ(textBox("txtBasDesc").text().toStdString(), "Beta");
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Desc = 'Alpha edited'"), 0);
 }
 
 TEST_F(RowDeletedElsewhere, DeletingTheCardAgainSaysItWasGoneAndShowsTheCardsLeft) {
     catalogue.exec("DELETE FROM Basics WHERE Code = 'S1' AND Card_Num = 1");
-    typeOver(&control<QLineEdit>(*window, "txtBasDesc"), "Alpha edited");
+    typeOver(&textBox("txtBasDesc"), "Alpha edited");
     press("Delete");
     EXPECT_EQ(shown(), QStringList({"Do you wish to delete the current Record?|33|Delete Record",
                                     "The record was not deleted: another program has deleted it "
                                     "already.|0|Delete"}));
-    EXPECT_EQ(control<QLineEdit>(*window, "txtBasDesc").text().toStdString(), "Beta");
+    EXPECT_EQ(textBox("txtBasDesc").text().toStdString(), "Beta");
     EXPECT_EQ(window->datBasics.Recordset().EditMode(), dbEditInProgress);
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'S1'"), 2);
 }
@@ -198,11 +198,11 @@ TEST_F(RowDeletedElsewhere, ACatalogueCopiedOverTheFileIsNeverWrittenIntoByRowId
 
 TEST_F(RowDeletedElsewhere, ACatalogueRenamedAwaySaysSo) {
     ASSERT_TRUE(QFile::rename(catalogue.dbPath(), catalogue.folder() + "/Elsewhere.mdb"));
-    retype(&control<QLineEdit>(*window, "txtBasDesc"), "Alpha edited");
+    retype(&textBox("txtBasDesc"), "Alpha edited");
     press("Next");
     EXPECT_EQ(shown(), QStringList({"The catalogue cannot be changed: its file has been deleted, moved or "
                                     "renamed since the program opened it.|0|Pellimo"}));
-    EXPECT_EQ(control<QLineEdit>(*window, "txtBasDesc").text().toStdString(), "Alpha edited");
+    EXPECT_EQ(textBox("txtBasDesc").text().toStdString(), "Alpha edited");
 }
 
 // Another program holds the catalogue locked (BEGIN EXCLUSIVE on a connection of its own) while the user
@@ -246,7 +246,7 @@ protected:
 TEST_F(CatalogueLockedElsewhere, TheWindowLivesOnUnderTheHourglassAndDropsWhatIsTypedOrClickedMeanwhile) {
     start();
     selectTab(BasicsPage); // S1's Basics page, on card 1 Alpha
-    typeOver(&control<QLineEdit>(*window, "txtBasDesc"), "Alpha edited");
+    typeOver(&textBox("txtBasDesc"), "Alpha edited");
     lockCatalogue();
     QElapsedTimer clock;
     std::vector<qint64> ticks;
@@ -256,7 +256,7 @@ TEST_F(CatalogueLockedElsewhere, TheWindowLivesOnUnderTheHourglassAndDropsWhatIs
         ticks.push_back(clock.elapsed());
         hourglass.push_back(hourglassShown());
         if (n == 5) {
-            QTest::keyClicks(&control<QLineEdit>(*window, "txtBasDesc"), "zz");
+            QTest::keyClicks(&textBox("txtBasDesc"), "zz");
             QTest::mouseClick(&window->Buttons(LastButton), Qt::LeftButton);
         }
         if (n == 10)
@@ -274,7 +274,7 @@ TEST_F(CatalogueLockedElsewhere, TheWindowLivesOnUnderTheHourglassAndDropsWhatIs
         EXPECT_TRUE(shown);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(dialogs.messages().empty());
-    EXPECT_EQ(control<QLineEdit>(*window, "txtBasDesc").text().toStdString(), "Beta");
+    EXPECT_EQ(textBox("txtBasDesc").text().toStdString(), "Beta");
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Desc = 'Alpha edited' AND Card_Num = 1"), 1);
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Desc LIKE '%zz%'"), 0);
 }
@@ -290,7 +290,7 @@ TEST_F(CatalogueLockedElsewhere, AfterTheInUseMessageTheClickWaitsNoMoreAndANewS
     press("Next");
     EXPECT_EQ(shown(), QStringList({inUse}));
     EXPECT_FALSE(waitedAfterTheMessage);
-    EXPECT_EQ(control<QLineEdit>(*window, "txtCode").text().toStdString(), "S1");
+    EXPECT_EQ(textBox("txtCode").text().toStdString(), "S1");
     EXPECT_EQ(window->txtDesc->text().toStdString(), "Renamed");
     EXPECT_EQ(window->txtvalue->text().toStdString(), "$11.00"); // not the 0 of a total read under the lock
 
@@ -347,7 +347,7 @@ TEST_F(LockedBehindTheAboutBox, TheRenameIsStoredOnceTheLockIsFreeAndTheActivati
     renameSecondSetThenClickNextFromTheAboutBox(10);
     EXPECT_TRUE(dialogs.messages().empty()) << shown().join("\n").toStdString();
     EXPECT_EQ(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'S2'").toString(), "Renamed");
-    EXPECT_EQ(control<QLineEdit>(*window, "txtCode").text().toStdString(), "S1");
+    EXPECT_EQ(textBox("txtCode").text().toStdString(), "S1");
     EXPECT_EQ(window->datSets.Recordset().EditMode(), dbEditInProgress);
 }
 
@@ -357,7 +357,7 @@ TEST_F(LockedBehindTheAboutBox, ARenameTheLockKeepsOutStaysOnScreenAndTheUserIsT
     for (const QString& message : shown())
         EXPECT_EQ(message, inUse);
     EXPECT_EQ(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'S2'").toString(), "Second Set");
-    EXPECT_EQ(control<QLineEdit>(*window, "txtCode").text().toStdString(), "S2");
+    EXPECT_EQ(textBox("txtCode").text().toStdString(), "S2");
     EXPECT_EQ(window->txtDesc->text().toStdString(), "Renamed");
     press("Next"); // the lock is gone: the rename is stored now
     EXPECT_EQ(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'S2'").toString(), "Renamed");
@@ -432,16 +432,16 @@ protected:
 TEST_P(PastedNumbers, ANegativeCardValueIsRefusedAndNeverStored) {
     start();
     selectTab(BasicsPage);
-    const QString before = control<QLineEdit>(*window, "txtBasValue").text();
-    pasteOver(&control<QLineEdit>(*window, "txtBasValue"), "-3.5");
+    const QString before = textBox("txtBasValue").text();
+    pasteOver(&textBox("txtBasValue"), "-3.5");
     EXPECT_EQ(shown(), QStringList({numberRefused}));
-    EXPECT_EQ(control<QLineEdit>(*window, "txtBasValue").text(), before);
+    EXPECT_EQ(textBox("txtBasValue").text(), before);
     press("Next");
     EXPECT_EQ(count("SELECT Value FROM Basics WHERE Code = 'S1' AND Card_Num = 1"), 10000);
 
     // A number pasted as it may be typed is taken, without the control characters no key types.
-    pasteOver(&control<QLineEdit>(*window, "txtBasValue"), "\t3.5\r\n");
-    EXPECT_EQ(control<QLineEdit>(*window, "txtBasValue").text(), "3.5");
+    pasteOver(&textBox("txtBasValue"), "\t3.5\r\n");
+    EXPECT_EQ(textBox("txtBasValue").text(), "3.5");
     press("Prev");
     EXPECT_EQ(shown().size(), 1);
     EXPECT_EQ(count("SELECT Value FROM Basics WHERE Code = 'S1' AND Card_Num = 2"), 35000);
@@ -450,11 +450,11 @@ TEST_P(PastedNumbers, ANegativeCardValueIsRefusedAndNeverStored) {
 TEST_P(PastedNumbers, ANegativeOrUnnumberedCountIsRefused) {
     start();
     press("New");
-    const QString before = control<QLineEdit>(*window, "txtTot").text();
-    pasteOver(&control<QLineEdit>(*window, "txtTot"), "-5");
-    pasteOver(&control<QLineEdit>(*window, "txtTot"), "five");
+    const QString before = textBox("txtTot").text();
+    pasteOver(&textBox("txtTot"), "-5");
+    pasteOver(&textBox("txtTot"), "five");
     EXPECT_EQ(shown(), QStringList({numberRefused, numberRefused}));
-    EXPECT_EQ(control<QLineEdit>(*window, "txtTot").text(), before);
+    EXPECT_EQ(textBox("txtTot").text(), before);
 }
 
 std::string wayName(const ::testing::TestParamInfo<PasteWay>& way) {
@@ -488,12 +488,12 @@ TEST_P(PastedText, ControlCharactersNeverReachABoxNorTheCatalogue) {
     start();
     selectTab(BasicsPage);
     // What the window itself writes into a box stays as it is.
-    EXPECT_EQ(control<QLineEdit>(*window, "txtBasSect").text(), "Tab\tbed");
+    EXPECT_EQ(textBox("txtBasSect").text(), "Tab\tbed");
 
-    pasteOver(&control<QLineEdit>(*window, "txtBasDesc"), QString::fromUtf16(u"AB\0CD\0EF", 8));
-    EXPECT_EQ(control<QLineEdit>(*window, "txtBasDesc").text(), "ABCDEF");
-    pasteOver(&control<QLineEdit>(*window, "txtBasSect"), "\tR&D\r\n\x1b\x7f\u0085");
-    EXPECT_EQ(control<QLineEdit>(*window, "txtBasSect").text(), "R&D");
+    pasteOver(&textBox("txtBasDesc"), QString::fromUtf16(u"AB\0CD\0EF", 8));
+    EXPECT_EQ(textBox("txtBasDesc").text(), "ABCDEF");
+    pasteOver(&textBox("txtBasSect"), "\tR&D\r\n\x1b\x7f\u0085");
+    EXPECT_EQ(textBox("txtBasSect").text(), "R&D");
     press("Next");
     EXPECT_TRUE(shown().isEmpty());
     EXPECT_EQ(
@@ -526,13 +526,13 @@ protected:
 TEST_F(PastedSelection, ANegativeCardValueIsRefusedAndNeverStored) {
     start();
     selectTab(BasicsPage);
-    retype(&control<QLineEdit>(*window, "txtBasValue"), "");
-    middleClickPaste(&control<QLineEdit>(*window, "txtBasValue"), "-3.5");
+    retype(&textBox("txtBasValue"), "");
+    middleClickPaste(&textBox("txtBasValue"), "-3.5");
     EXPECT_EQ(shown(), QStringList({numberRefused}));
-    EXPECT_EQ(control<QLineEdit>(*window, "txtBasValue").text().toStdString(), "");
+    EXPECT_EQ(textBox("txtBasValue").text().toStdString(), "");
 
-    middleClickPaste(&control<QLineEdit>(*window, "txtBasValue"), "3\t.5\n");
-    EXPECT_EQ(control<QLineEdit>(*window, "txtBasValue").text(), "3.5");
+    middleClickPaste(&textBox("txtBasValue"), "3\t.5\n");
+    EXPECT_EQ(textBox("txtBasValue").text(), "3.5");
     press("Next");
     EXPECT_EQ(shown().size(), 1);
     EXPECT_EQ(count("SELECT Value FROM Basics WHERE Code = 'S1' AND Card_Num = 1"), 35000);
@@ -541,9 +541,9 @@ TEST_F(PastedSelection, ANegativeCardValueIsRefusedAndNeverStored) {
 TEST_F(PastedSelection, ControlCharactersAreDroppedFromANameBox) {
     start();
     selectTab(BasicsPage);
-    retype(&control<QLineEdit>(*window, "txtBasDesc"), "");
-    middleClickPaste(&control<QLineEdit>(*window, "txtBasDesc"), QString::fromUtf16(u"AB\0CD\tEF\n", 9));
-    EXPECT_EQ(control<QLineEdit>(*window, "txtBasDesc").text(), "ABCDEF");
+    retype(&textBox("txtBasDesc"), "");
+    middleClickPaste(&textBox("txtBasDesc"), QString::fromUtf16(u"AB\0CD\tEF\n", 9));
+    EXPECT_EQ(textBox("txtBasDesc").text(), "ABCDEF");
     press("Next");
     EXPECT_EQ(catalogue.scalar("SELECT hex(Desc) FROM Basics WHERE Code = 'S1' AND Card_Num = 1").toString(),
               "414243444546");

@@ -40,7 +40,7 @@ TEST_F(FrmMainFileDialogTest, ReportNameKeepsTheWholeSetNameWithSlashesAsDashes)
         "INSERT INTO Specials (Code, Type, Card_Num, Desc, Value) VALUES ('S4', 'Foil', 1, 'Amp', 0)");
     start();
     press("Last");
-    ASSERT_EQ(control<QLineEdit>(*window, "txtDesc").text(), "AC/DC");
+    ASSERT_EQ(textBox("txtDesc").text(), "AC/DC");
     const QString basics = QDir(catalogue.folder()).filePath("AC-DC Basics.HTM");
     for (Page page : {BasicsPage, SpecialsPage}) {
         selectTab(page);

@@ -62,6 +62,9 @@ protected:
     }
 
     // Selects the page's tab, as a click on it does.
+    // The window's text box of that name, found by its name as the tests find every control.
+    QLineEdit& textBox(const char* name) const { return control<QLineEdit>(*window, name); }
+
     void selectTab(Page page) { control<TabStrip>(*window, "TabStrip1").setCurrentIndex(page - SetsPage); }
 
     // The set with this code shown on the Sets page, browsed to with First and Next.
@@ -69,12 +72,11 @@ protected:
         selectTab(SetsPage);
         if (window->Buttons(FirstButton).isEnabled())
             press("First");
-        while (control<QLineEdit>(*window, "txtCode").text() != code) {
+        while (textBox("txtCode").text() != code) {
             ASSERT_TRUE(window->Buttons(NextButton).isEnabled()) << "no set " << code.toStdString();
-            const QString before = control<QLineEdit>(*window, "txtCode").text();
+            const QString before = textBox("txtCode").text();
             press("Next");
-            ASSERT_NE(control<QLineEdit>(*window, "txtCode").text(), before)
-                << "no set " << code.toStdString();
+            ASSERT_NE(textBox("txtCode").text(), before) << "no set " << code.toStdString();
         }
     }
 

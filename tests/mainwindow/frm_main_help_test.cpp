@@ -29,8 +29,8 @@ protected:
     }
 
     void pressF1() {
-        FrmMain& w = start();
-        QTest::keyClick(&control<QLineEdit>(w, "txtDesc"), Qt::Key_F1);
+        start();
+        QTest::keyClick(&textBox("txtDesc"), Qt::Key_F1);
     }
 
     void expectOneMessage(const QString& text) const {

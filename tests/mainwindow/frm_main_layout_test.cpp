@@ -194,14 +194,12 @@ TEST_F(FrmMainLayoutTest, CaptionsFitOnOneLineAndTheSetsLabelsEndTogether) {
 }
 
 TEST_F(FrmMainLayoutTest, TypingStopsAtEachFieldsMaximumLength) {
-    FrmMain& w = load();
+    load();
     const std::pair<QLineEdit*, int> limits[] = {
-        {&control<QLineEdit>(w, "txtCode"), 8},        {&control<QLineEdit>(w, "txtDesc"), 50},
-        {&control<QLineEdit>(w, "txtTot"), 4},         {&control<QLineEdit>(w, "txtvalue"), 10},
-        {&control<QLineEdit>(w, "txtBasCardNum"), 4},  {&control<QLineEdit>(w, "txtBasSect"), 20},
-        {&control<QLineEdit>(w, "txtBasDesc"), 50},    {&control<QLineEdit>(w, "txtBasValue"), 10},
-        {&control<QLineEdit>(w, "txtSpecCardNum"), 4}, {&control<QLineEdit>(w, "txtSpecType"), 20},
-        {&control<QLineEdit>(w, "txtSpecDesc"), 50},   {&control<QLineEdit>(w, "txtSpecValue"), 10}};
+        {&textBox("txtCode"), 8},      {&textBox("txtDesc"), 50},      {&textBox("txtTot"), 4},
+        {&textBox("txtvalue"), 10},    {&textBox("txtBasCardNum"), 4}, {&textBox("txtBasSect"), 20},
+        {&textBox("txtBasDesc"), 50},  {&textBox("txtBasValue"), 10},  {&textBox("txtSpecCardNum"), 4},
+        {&textBox("txtSpecType"), 20}, {&textBox("txtSpecDesc"), 50},  {&textBox("txtSpecValue"), 10}};
     // Digits, which every box takes, the money and count boxes included.
     const QString longText(60, '1');
     for (auto [box, limit] : limits) {
@@ -212,18 +210,17 @@ TEST_F(FrmMainLayoutTest, TypingStopsAtEachFieldsMaximumLength) {
 }
 
 TEST_F(FrmMainLayoutTest, LockedBoxesRefuseTypingAndTheCardPagesSetBoxesAreNoTabStops) {
-    FrmMain& w = load();
-    for (QLineEdit* box : {&control<QLineEdit>(w, "txtCode"), &control<QLineEdit>(w, "txtBasSet"),
-                           &control<QLineEdit>(w, "txtBasName"), &control<QLineEdit>(w, "txtSpecCode"),
-                           &control<QLineEdit>(w, "txtSpecName")}) {
+    load();
+    for (QLineEdit* box : {&textBox("txtCode"), &textBox("txtBasSet"), &textBox("txtBasName"),
+                           &textBox("txtSpecCode"), &textBox("txtSpecName")}) {
         QTest::keyClicks(box, "abc");
         EXPECT_EQ(box->text(), "") << box->objectName().toStdString();
     }
-    EXPECT_EQ(control<QLineEdit>(w, "txtCode").focusPolicy(), Qt::StrongFocus);
-    for (QLineEdit* box : {&control<QLineEdit>(w, "txtBasSet"), &control<QLineEdit>(w, "txtBasName"),
-                           &control<QLineEdit>(w, "txtSpecCode"), &control<QLineEdit>(w, "txtSpecName")})
+    EXPECT_EQ(textBox("txtCode").focusPolicy(), Qt::StrongFocus);
+    for (QLineEdit* box :
+         {&textBox("txtBasSet"), &textBox("txtBasName"), &textBox("txtSpecCode"), &textBox("txtSpecName")})
         EXPECT_EQ(box->focusPolicy(), Qt::ClickFocus);
-    EXPECT_FALSE(control<QLineEdit>(w, "txtDesc").isReadOnly());
+    EXPECT_FALSE(textBox("txtDesc").isReadOnly());
 }
 
 TEST_F(FrmMainLayoutTest, ScreenReadersNameEachBoxByItsLabelAndTheFastFindBoxesAlike) {
@@ -299,31 +296,27 @@ void expectTabCycle(const std::vector<QWidget*>& order) {
 TEST_F(FrmMainLayoutTest, TabVisitsTheToolbarAndThePageShownInItsOrderAndPassesOverTheFastFindBoxes) {
     FrmMain& w = load();
     // Values the field checks accept, so that every box lets the focus go.
-    for (QLineEdit* box : {&control<QLineEdit>(w, "txtCode"), &control<QLineEdit>(w, "txtDesc"),
-                           &control<QLineEdit>(w, "txtTot"), &control<QLineEdit>(w, "txtvalue"),
-                           &control<QLineEdit>(w, "txtBasCardNum"), &control<QLineEdit>(w, "txtBasValue"),
-                           &control<QLineEdit>(w, "txtSpecCardNum"), &control<QLineEdit>(w, "txtSpecType"),
-                           &control<QLineEdit>(w, "txtSpecValue")})
+    for (QLineEdit* box : {&textBox("txtCode"), &textBox("txtDesc"), &textBox("txtTot"), &textBox("txtvalue"),
+                           &textBox("txtBasCardNum"), &textBox("txtBasValue"), &textBox("txtSpecCardNum"),
+                           &textBox("txtSpecType"), &textBox("txtSpecValue")})
         box->setText("5");
     w.show();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     // The toolbar is one stop, before the tab strip, on its first enabled button.
     QWidget* toolbar = &w.Buttons(NewButton);
-    expectTabCycle({toolbar, &control<TabStrip>(w, "TabStrip1"), &control<QLineEdit>(w, "txtCode"), w.txtDesc,
-                    &control<QLineEdit>(w, "txtTot"), w.txtvalue});
+    expectTabCycle({toolbar, &control<TabStrip>(w, "TabStrip1"), &textBox("txtCode"), w.txtDesc,
+                    &textBox("txtTot"), w.txtvalue});
 
     control<QGroupBox>(w, "Frame1").hide();
     control<QGroupBox>(w, "Frame2").show();
-    expectTabCycle({toolbar, &control<TabStrip>(w, "TabStrip1"), &control<QLineEdit>(w, "txtBasCardNum"),
-                    &control<QLineEdit>(w, "txtBasSect"), &control<QLineEdit>(w, "txtBasDesc"),
-                    &control<QLineEdit>(w, "txtBasValue")});
+    expectTabCycle({toolbar, &control<TabStrip>(w, "TabStrip1"), &textBox("txtBasCardNum"),
+                    &textBox("txtBasSect"), &textBox("txtBasDesc"), &textBox("txtBasValue")});
 
     control<QGroupBox>(w, "Frame2").hide();
     control<QGroupBox>(w, "Frame3").show();
-    expectTabCycle({&control<QLineEdit>(w, "txtSpecCardNum"), &control<QLineEdit>(w, "txtSpecType"),
-                    &control<QLineEdit>(w, "txtSpecDesc"), &control<QLineEdit>(w, "txtSpecValue"), toolbar,
-                    &control<TabStrip>(w, "TabStrip1")});
+    expectTabCycle({&textBox("txtSpecCardNum"), &textBox("txtSpecType"), &textBox("txtSpecDesc"),
+                    &textBox("txtSpecValue"), toolbar, &control<TabStrip>(w, "TabStrip1")});
 }
 
 } // namespace

@@ -88,14 +88,14 @@ TEST_F(FrmMainPagesTest, EnteringBasicsShowsTheSetsFirstCardInEditMode) {
     w.Buttons(CancelButton).setEnabled(false);
     selectTab(BasicsPage);
     expectPage(BasicsPage);
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "Alpha");
+    EXPECT_EQ(textBox("txtBasDesc").text(), "Alpha");
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
     EXPECT_EQ(w.pageState().OldDesc, "Alpha");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasName").text(), "First Set");
+    EXPECT_EQ(textBox("txtBasName").text(), "First Set");
     EXPECT_EQ(w.pageState().BasRecCount, 3);
     EXPECT_FALSE(control<QLabel>(w, "picBasFront").pixmap().isNull());
-    EXPECT_EQ(w.focusWidget(), &control<QLineEdit>(w, "txtBasCardNum"));
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasValue").text(), "$1.00");
+    EXPECT_EQ(w.focusWidget(), &textBox("txtBasCardNum"));
+    EXPECT_EQ(textBox("txtBasValue").text(), "$1.00");
     EXPECT_EQ(w.Buttons(NewButton).toolTip(), "Create a New Card");
     // Leaving the Sets page enables every button but Save, which keeps its state.
     EXPECT_EQ(enabledButtons(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 10}));
@@ -123,11 +123,11 @@ TEST_F(FrmMainPagesTest, EnteringSetsWorksOutTheSetsTotalsAgain) {
     selectTab(BasicsPage);
     catalogue.exec("INSERT INTO Specials (Code, Desc, Value) VALUES ('S1', 'Extra', 25000)");
     selectTab(SetsPage);
-    EXPECT_EQ(control<QLineEdit>(w, "txtvalue").text(), "$13.50");
-    EXPECT_EQ(control<QLineEdit>(w, "txtTot").text(), "5");
+    EXPECT_EQ(textBox("txtvalue").text(), "$13.50");
+    EXPECT_EQ(textBox("txtTot").text(), "5");
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
     EXPECT_EQ(w.pageState().OldDesc, "First Set");
-    EXPECT_EQ(w.focusWidget(), &control<QLineEdit>(w, "txtDesc"));
+    EXPECT_EQ(w.focusWidget(), &textBox("txtDesc"));
     EXPECT_EQ(w.Buttons(NewButton).toolTip(), "Create a New Set of Cards");
 }
 
@@ -138,7 +138,7 @@ TEST_F(FrmMainPagesTest, SpecialsOfASetWithoutThemStartANewCardEachTime) {
     EXPECT_EQ(shown(), QStringList{noSpecialsBox});
     expectPage(SpecialsPage);
     EXPECT_EQ(w.DatSpecials.Recordset().EditMode(), dbEditAdd);
-    EXPECT_EQ(control<QLineEdit>(w, "txtSpecCode").text(), "S3");
+    EXPECT_EQ(textBox("txtSpecCode").text(), "S3");
     EXPECT_TRUE(blankAtEmptySize(&control<QLabel>(w, "picSpecFront")));
     EXPECT_TRUE(blankAtEmptySize(&control<QLabel>(w, "picSpecBack")));
     EXPECT_EQ(enabledButtons(), (QList<int>{8, 9}));
@@ -152,7 +152,7 @@ TEST_F(FrmMainPagesTest, SpecialsOfASetWithoutThemStartANewCardEachTime) {
 
     selectTab(SpecialsPage);
     EXPECT_EQ(shown(), (QStringList{noSpecialsBox, noSpecialsBox}));
-    control<QLineEdit>(w, "txtSpecDesc").setText("Hologram");
+    textBox("txtSpecDesc").setText("Hologram");
     selectTab(BasicsPage);
     EXPECT_EQ(count("SELECT count(*) FROM Specials WHERE Code = 'S3' AND Desc = 'Hologram'"), 1);
     EXPECT_FALSE(w.Buttons(SaveButton).isEnabled());
@@ -160,25 +160,25 @@ TEST_F(FrmMainPagesTest, SpecialsOfASetWithoutThemStartANewCardEachTime) {
 }
 
 TEST_F(FrmMainPagesTest, LeavingBasicsWhileAddingSavesTheCardWhateverItsDescription) {
-    FrmMain& w = start();
+    start();
     selectTab(BasicsPage);
     press("New");
     selectTab(SpecialsPage);
     EXPECT_EQ(count("SELECT count(*) FROM Basics WHERE Code = 'S1' AND Card_Num = 4 AND Desc IS NULL"), 1);
     expectPage(SpecialsPage);
-    EXPECT_EQ(control<QLineEdit>(w, "txtSpecDesc").text(), "Shiny");
+    EXPECT_EQ(textBox("txtSpecDesc").text(), "Shiny");
     EXPECT_EQ(enabledButtons(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 10}));
 }
 
 TEST_F(FrmMainPagesTest, RefusedCardStaysOnItsPageWithTheEditPending) {
     FrmMain& w = start();
     selectTab(BasicsPage);
-    control<QLineEdit>(w, "txtBasCardNum").setText("3");
+    textBox("txtBasCardNum").setText("3");
     QTest::mouseClick(&control<TabStrip>(w, "TabStrip1"), Qt::LeftButton, {},
                       control<TabStrip>(w, "TabStrip1").tabRect(0).center());
     expectRefusalReported();
     expectPage(BasicsPage);
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "3");
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "3");
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
     // The tab strip shows the page shown, and Cancel leaves it so.
     EXPECT_EQ(control<TabStrip>(w, "TabStrip1").currentIndex(), 1);
@@ -196,12 +196,12 @@ TEST_F(FrmMainPagesTest, SetWithoutBasicCardsShowsAnEmptyPageThatTakesANewCard) 
     selectTab(BasicsPage);
     expectPage(BasicsPage);
     EXPECT_TRUE(dialogs.messages().empty());
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "");
+    EXPECT_EQ(textBox("txtBasDesc").text(), "");
     EXPECT_EQ(w.pageState().BasRecCount, 0);
     EXPECT_TRUE(blankAtEmptySize(&control<QLabel>(w, "picBasFront")));
     press("New");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "1");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasSet").text(), "S3");
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "1");
+    EXPECT_EQ(textBox("txtBasSet").text(), "S3");
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditAdd);
 }
 
@@ -214,8 +214,8 @@ TEST_F(FrmMainPagesTest, NoSetLeftStillShowsTheSetsPage) {
     selectTab(BasicsPage);
     selectTab(SetsPage);
     expectPage(SetsPage);
-    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "");
-    EXPECT_EQ(control<QLineEdit>(w, "txtvalue").text(), "$0.00");
+    EXPECT_EQ(textBox("txtCode").text(), "");
+    EXPECT_EQ(textBox("txtvalue").text(), "$0.00");
     EXPECT_EQ(shown().size(), 2); // the delete's question and its confirmation
 }
 
@@ -227,8 +227,8 @@ TEST_F(FrmMainPagesTest, FailingCardQueryIsReportedAndShowsNoOtherSetsCards) {
     selectTab(SpecialsPage);
     expectRefusalReported();
     expectPage(SpecialsPage);
-    EXPECT_EQ(control<QLineEdit>(w, "txtSpecDesc").text(), "");
-    EXPECT_EQ(control<QLineEdit>(w, "txtSpecName").text(), "First Set");
+    EXPECT_EQ(textBox("txtSpecDesc").text(), "");
+    EXPECT_EQ(textBox("txtSpecName").text(), "First Set");
     EXPECT_FALSE(w.DatSpecials.hasRecordset());
 }
 

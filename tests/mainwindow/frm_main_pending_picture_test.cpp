@@ -59,7 +59,7 @@ TEST_F(PendingPictureTest, PictureFileChangedSinceItWasChosenIsRefusedAndTheCard
     selectTab(BasicsPage);
     const QString chosen = pictureFile("front.png", Qt::red);
     choosePicture(PictureSide::Front, chosen);
-    retype(&control<QLineEdit>(*window, "txtBasDesc"), "Alpha renamed");
+    retype(&textBox("txtBasDesc"), "Alpha renamed");
     QFile changed(chosen);
     ASSERT_TRUE(changed.open(QIODevice::WriteOnly | QIODevice::Truncate));
     changed.write("not a picture anymore!"); // 22 bytes of text
@@ -67,7 +67,7 @@ TEST_F(PendingPictureTest, PictureFileChangedSinceItWasChosenIsRefusedAndTheCard
     press("Next");
     expectRefusalReported();
     EXPECT_EQ(dialogs.messages()[0].text, "Invalid picture");
-    EXPECT_EQ(control<QLineEdit>(*window, "txtBasDesc").text(), "Alpha renamed");
+    EXPECT_EQ(textBox("txtBasDesc").text(), "Alpha renamed");
     EXPECT_EQ(window->datBasics.Recordset().EditMode(), dbEditInProgress);
     EXPECT_EQ(cardsWithAFront(), 0);
     EXPECT_EQ(catalogue.scalar("SELECT count(*) FROM Basics WHERE Desc = 'Alpha'").toLongLong(), 1);
@@ -85,12 +85,12 @@ TEST_F(PendingPictureTest, PictureFileChangedSinceItWasChosenIsRefusedAndTheCard
 TEST_F(PendingPictureTest, FindThatCannotStoreTheCardShownReportsTheRefusal) {
     start();
     selectTab(BasicsPage);
-    control<QLineEdit>(*window, "txtBasCardNum").setText("2"); // Beta's number
+    textBox("txtBasCardNum").setText("2"); // Beta's number
     dialogs.inputAnswers = {"Gamma"};
     press("Find");
     expectRefusalReported();
-    EXPECT_EQ(control<QLineEdit>(*window, "txtBasDesc").text(), "Alpha");
-    EXPECT_EQ(control<QLineEdit>(*window, "txtBasCardNum").text(), "2");
+    EXPECT_EQ(textBox("txtBasDesc").text(), "Alpha");
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "2");
     EXPECT_EQ(window->datBasics.Recordset().EditMode(), dbEditInProgress);
 }
 
@@ -115,7 +115,7 @@ TEST_F(PendingPictureTest, EnteringACardPageDropsTheOtherCardsPendingPicture) {
     ASSERT_EQ(pending()[1], "Y");
     press("Next");
     selectTab(BasicsPage);
-    EXPECT_EQ(control<QLineEdit>(*window, "txtBasDesc").text(), "Delta");
+    EXPECT_EQ(textBox("txtBasDesc").text(), "Delta");
     EXPECT_EQ(pending()[1], "");
     press("First");
     EXPECT_EQ(cardsWithAFront(), 0);

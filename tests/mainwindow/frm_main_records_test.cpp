@@ -29,7 +29,7 @@ TEST_F(CardUpdateTest, BothPendingPicturesAreStoredWithTheCardAndOnlyOnce) {
     EXPECT_EQ(pending()[1], "");
     EXPECT_EQ(pending()[2], "");
     EXPECT_EQ(control<QComboBox>(w, "DBCombo2").currentText(), "");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "Gamma");
+    EXPECT_EQ(textBox("txtBasDesc").text(), "Gamma");
 
     // With the files gone, a later save would fail if it wrote them again.
     QFile::remove(front);
@@ -37,7 +37,7 @@ TEST_F(CardUpdateTest, BothPendingPicturesAreStoredWithTheCardAndOnlyOnce) {
     press("Prev");
     press("Next");
     EXPECT_TRUE(dialogs.messages().empty());
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "Gamma");
+    EXPECT_EQ(textBox("txtBasDesc").text(), "Gamma");
 }
 
 // The move after the store starts from the card found again: Next from the last card comes back to it,
@@ -45,39 +45,39 @@ TEST_F(CardUpdateTest, BothPendingPicturesAreStoredWithTheCardAndOnlyOnce) {
 TEST_F(CardUpdateTest, ChangedDescriptionIsFoundAgainLiterallyAndCaseCounts) {
     FrmMain& w = showCardPage(BasicsPage, "S1", 3);
     // "A*" would match Alpha as a pattern; compared literally it finds the card saved.
-    retype(&control<QLineEdit>(w, "txtBasDesc"), "A*");
+    retype(&textBox("txtBasDesc"), "A*");
     press("Next");
     EXPECT_EQ(w.pageState().FindCrit, "Desc Like \"A*\"");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "3");
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "3");
 
-    retype(&control<QLineEdit>(w, "txtBasValue"), "7");
+    retype(&textBox("txtBasValue"), "7");
     press("Last");
     EXPECT_EQ(w.pageState().FindCrit, "Desc Like \"A*\"") << "an unchanged description finds nothing";
     EXPECT_EQ(basic("Value", "S1", 3).toLongLong(), 70000);
 
-    retype(&control<QLineEdit>(w, "txtBasDesc"), "a*");
+    retype(&textBox("txtBasDesc"), "a*");
     press("Prev");
     EXPECT_EQ(w.pageState().FindCrit, "Desc Like \"a*\"");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "2");
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "2");
 }
 
 // Prev from the card found again: from card 1 it stays there, from card 3 it would reach card 2.
 TEST_F(CardUpdateTest, EarlierCardWithTheSameDescriptionBecomesCurrent) {
-    FrmMain& w = showCardPage(BasicsPage, "S1", 3);
-    retype(&control<QLineEdit>(w, "txtBasDesc"), "alpha");
+    showCardPage(BasicsPage, "S1", 3);
+    retype(&textBox("txtBasDesc"), "alpha");
     press("Prev");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "1");
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "1");
     EXPECT_EQ(basic("Desc", "S1", 3).toString(), "alpha");
 }
 
 TEST_F(CardUpdateTest, RefusedStoreIsReportedAndTheEditKept) {
     FrmMain& w = showCardPage(BasicsPage, "S1", 3);
-    retype(&control<QLineEdit>(w, "txtBasCardNum"), "1");
+    retype(&textBox("txtBasCardNum"), "1");
     press("Prev");
     expectRefusalReported();
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "1");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "Gamma");
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "1");
+    EXPECT_EQ(textBox("txtBasDesc").text(), "Gamma");
 }
 
 TEST_F(CardUpdateTest, SpecialsPageWritesOnlyItsOwnSlots) {
@@ -124,24 +124,24 @@ TEST_F(BasCreateTest, MakesTheNumberedCardsOfANewSetAtItsValue) {
 TEST_F(BasCreateTest, CountIsRoundedHalfToEvenAndZeroMakesNothing) {
     catalogue.exec("INSERT INTO Sets (Code) VALUES ('AB')");
     FrmMain& w = start();
-    control<QLineEdit>(w, "txtCode").setText("AB");
-    control<QLineEdit>(w, "txtvalue").setText("not read");
-    control<QLineEdit>(w, "txtTot").setText("0");
+    textBox("txtCode").setText("AB");
+    textBox("txtvalue").setText("not read");
+    textBox("txtTot").setText("0");
     w.BasCreate();
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'AB'"), 0);
     EXPECT_TRUE(dialogs.messages().empty());
 
-    control<QLineEdit>(w, "txtvalue").setText("");
-    control<QLineEdit>(w, "txtTot").setText("2.5");
+    textBox("txtvalue").setText("");
+    textBox("txtTot").setText("2.5");
     w.BasCreate();
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'AB' AND Value IS NULL"), 2);
 }
 
 TEST_F(BasCreateTest, DuplicateStopsWithBothMessagesAndKeepsTheCardsBefore) {
     FrmMain& w = start();
-    control<QLineEdit>(w, "txtCode").setText("S1");
-    control<QLineEdit>(w, "txtTot").setText("5");
-    control<QLineEdit>(w, "txtvalue").setText("1");
+    textBox("txtCode").setText("S1");
+    textBox("txtTot").setText("5");
+    textBox("txtvalue").setText("1");
     w.BasCreate();
     EXPECT_EQ(shown(),
               QStringList({"The record was not stored because it would duplicate a key: another record "
@@ -152,7 +152,7 @@ TEST_F(BasCreateTest, DuplicateStopsWithBothMessagesAndKeepsTheCardsBefore) {
 
     catalogue.exec(
         "INSERT INTO Sets (Code) VALUES ('AB'); INSERT INTO Basics (Code, Card_Num) VALUES ('AB', 3)");
-    control<QLineEdit>(w, "txtCode").setText("AB");
+    textBox("txtCode").setText("AB");
     w.BasCreate();
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'AB'"), 3);
     EXPECT_EQ(basic("Desc", "AB", 2).toString(), "Card 2");
@@ -161,12 +161,12 @@ TEST_F(BasCreateTest, DuplicateStopsWithBothMessagesAndKeepsTheCardsBefore) {
 TEST_F(BasCreateTest, TextThatIsNoNumberIsReportedAndMakesNothing) {
     catalogue.exec("INSERT INTO Sets (Code) VALUES ('AB')");
     FrmMain& w = start();
-    control<QLineEdit>(w, "txtCode").setText("AB");
-    control<QLineEdit>(w, "txtvalue").setText("1");
-    control<QLineEdit>(w, "txtTot").setText("many");
+    textBox("txtCode").setText("AB");
+    textBox("txtvalue").setText("1");
+    textBox("txtTot").setText("many");
     w.BasCreate();
-    control<QLineEdit>(w, "txtTot").setText("2");
-    control<QLineEdit>(w, "txtvalue").setText("cheap");
+    textBox("txtTot").setText("2");
+    textBox("txtvalue").setText("cheap");
     w.BasCreate();
     EXPECT_EQ(shown(),
               QStringList({"Type mismatch|0|Pellimo",
@@ -186,7 +186,7 @@ TEST_F(CmdDelTest, ConfirmedSetDeleteTakesItsCardsAndEditsTheNextSet) {
     EXPECT_EQ(count("SELECT COUNT(*) FROM Sets WHERE Code = 'S1'"), 0);
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'S1'"), 0);
     EXPECT_EQ(count("SELECT COUNT(*) FROM Specials"), 0);
-    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "S2");
+    EXPECT_EQ(textBox("txtCode").text(), "S2");
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
 
     // The last set: nothing is left to edit, and the toolbar passes the failure over.
@@ -217,14 +217,14 @@ TEST_F(CmdDelTest, DeletedCardTakesItsPendingPicturesAndTheOnlyCardLeavesNothing
     press("Delete");
     EXPECT_EQ(basic("Desc", "S1", 2), QVariant());
     EXPECT_EQ(pending()[1], "");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "Alpha");
+    EXPECT_EQ(textBox("txtBasDesc").text(), "Alpha");
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
 
     showCardPage(BasicsPage, "S2");
     press("Delete");
     EXPECT_EQ(count("SELECT COUNT(*) FROM Basics WHERE Code = 'S2'"), 0);
     EXPECT_TRUE(control<QLabel>(w, "picBasFront").pixmap().isNull());
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "");
+    EXPECT_EQ(textBox("txtBasDesc").text(), "");
 }
 
 } // namespace

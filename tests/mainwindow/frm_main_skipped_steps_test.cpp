@@ -17,7 +17,7 @@ TEST_F(SkippedStepsTest, PictureThatCannotBeShownIsLoggedNotReported) {
     selectTab(BasicsPage);
     const SkippedFailureLog log;
     press("Next");
-    EXPECT_EQ(control<QLineEdit>(*window, "txtBasDesc").text(), "Beta");
+    EXPECT_EQ(textBox("txtBasDesc").text(), "Beta");
     EXPECT_TRUE(dialogs.messages().empty());
     ASSERT_EQ(log.lines().size(), 1);
     EXPECT_TRUE(log.lines()[0].startsWith("skipped at card_pictures.cpp:")) << log.lines()[0].toStdString();

@@ -29,10 +29,10 @@ TEST_F(FrmMainStartupTest, EmptyCatalogueSaysSoOnceAndStartsANewSet) {
     EXPECT_EQ(dialogs.messages()[0].title, "No Data");
 
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditAdd);
-    EXPECT_FALSE(control<QLineEdit>(w, "txtCode").isReadOnly());
-    EXPECT_EQ(w.focusWidget(), &control<QLineEdit>(w, "txtCode"));
+    EXPECT_FALSE(textBox("txtCode").isReadOnly());
+    EXPECT_EQ(w.focusWidget(), &textBox("txtCode"));
     EXPECT_EQ(control<QLabel>(w, "lblSetVal").text(), "Basic Card Value");
-    EXPECT_EQ(control<QLineEdit>(w, "txtvalue").text(), "$0.00");
+    EXPECT_EQ(textBox("txtvalue").text(), "$0.00");
     EXPECT_EQ(w.pageState().OldDesc, "");
     for (ToolbarButton i :
          {NewButton, FirstButton, PrevButton, NextButton, LastButton, DeleteButton, FindButton, ReportButton})
@@ -48,13 +48,13 @@ TEST_F(FrmMainStartupTest, CatalogueWithSetsStartsOnTheFirstSetWithItsValueFromI
     FrmMain& w = start();
 
     EXPECT_TRUE(dialogs.messages().empty());
-    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "S1");
+    EXPECT_EQ(textBox("txtCode").text(), "S1");
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
-    EXPECT_EQ(w.focusWidget(), &control<QLineEdit>(w, "txtDesc"));
+    EXPECT_EQ(w.focusWidget(), &textBox("txtDesc"));
     // 1.25 + 0.25 + 10.00 from the cards, not the 99.00 stored with the set.
-    EXPECT_EQ(control<QLineEdit>(w, "txtvalue").text(), "$11.50");
+    EXPECT_EQ(textBox("txtvalue").text(), "$11.50");
     EXPECT_EQ(w.pageState().OldDesc, "First Set");
-    EXPECT_TRUE(control<QLineEdit>(w, "txtCode").isReadOnly());
+    EXPECT_TRUE(textBox("txtCode").isReadOnly());
     EXPECT_EQ(control<QLabel>(w, "lblSetVal").text(), "Total Value");
     EXPECT_FALSE(w.Buttons(SaveButton).isEnabled());
 }
@@ -133,7 +133,7 @@ TEST_F(FrmMainStartupTest, F1WithoutAHelpFileSaysItWasNotFound) {
     dialogs.calls.clear();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    QTest::keyClick(&control<QLineEdit>(w, "txtDesc"), Qt::Key_F1);
+    QTest::keyClick(&textBox("txtDesc"), Qt::Key_F1);
 
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0].text, "The help file PellimoHelp.chm was not found.");

@@ -32,13 +32,13 @@ TEST_F(FrmMainToolbarTest, KeyOfNoCommandRunsOnlyTheCommonTail) {
     for (const char* key : {"next", "Next ", ""}) {
         QToolButton odd;
         odd.setProperty("key", key);
-        control<QLineEdit>(w, "txtvalue").setText("99");
-        control<QLineEdit>(w, "txtTot").setText("7");
+        textBox("txtvalue").setText("99");
+        textBox("txtTot").setText("7");
         w.Toolbar1_ButtonClick(odd);
-        EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "S1") << key;
-        EXPECT_EQ(control<QLineEdit>(w, "txtvalue").text(), "$11.00") << key;
-        EXPECT_EQ(control<QLineEdit>(w, "txtTot").text(), "4") << key;
-        EXPECT_EQ(w.focusWidget(), &control<QLineEdit>(w, "txtDesc"));
+        EXPECT_EQ(textBox("txtCode").text(), "S1") << key;
+        EXPECT_EQ(textBox("txtvalue").text(), "$11.00") << key;
+        EXPECT_EQ(textBox("txtTot").text(), "4") << key;
+        EXPECT_EQ(w.focusWidget(), &textBox("txtDesc"));
     }
     EXPECT_TRUE(dialogs.messages().empty());
 }
@@ -46,21 +46,21 @@ TEST_F(FrmMainToolbarTest, KeyOfNoCommandRunsOnlyTheCommonTail) {
 TEST_F(FrmMainToolbarTest, MovesPastEitherEndComeBackAndDisableThatWay) {
     FrmMain& w = start();
     press("Last");
-    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "S3");
+    EXPECT_EQ(textBox("txtCode").text(), "S3");
     expectPrevNext(true, false);
     // Past the end: the handler of Next, reached although its button is off.
     w.Toolbar1_ButtonClick(w.Buttons(NextButton));
-    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "S3");
+    EXPECT_EQ(textBox("txtCode").text(), "S3");
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
     expectPrevNext(true, false);
 
     press("Prev");
     press("Prev");
     // Landing on the first record keeps Prev; only running before it takes Prev away.
-    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "S1");
+    EXPECT_EQ(textBox("txtCode").text(), "S1");
     expectPrevNext(true, true);
     press("Prev");
-    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "S1");
+    EXPECT_EQ(textBox("txtCode").text(), "S1");
     expectPrevNext(false, true);
     EXPECT_EQ(w.pageState().OldDesc, "First Set");
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditInProgress);
@@ -68,38 +68,38 @@ TEST_F(FrmMainToolbarTest, MovesPastEitherEndComeBackAndDisableThatWay) {
 
 TEST_F(FrmMainToolbarTest, SingleCardSetsTheButtonsByTheMoveAlone) {
     FrmMain& w = basicsPage(1);
-    ASSERT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "Delta");
+    ASSERT_EQ(textBox("txtBasDesc").text(), "Delta");
     press("Next");
     expectPrevNext(true, false);
     press("First");
     expectPrevNext(false, true);
     press("Last");
     expectPrevNext(true, false);
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "Delta");
+    EXPECT_EQ(textBox("txtBasDesc").text(), "Delta");
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
 }
 
 TEST_F(FrmMainToolbarTest, CardMoveStoresTheCardAndArrivesInEditMode) {
     FrmMain& w = basicsPage();
-    control<QLineEdit>(w, "txtBasSect").setText("Rookies");
+    textBox("txtBasSect").setText("Rookies");
     press("Next");
     EXPECT_EQ(catalogue.scalar("SELECT Section FROM Basics WHERE Desc = 'Alpha'").toString(), "Rookies");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "Beta");
+    EXPECT_EQ(textBox("txtBasDesc").text(), "Beta");
     EXPECT_EQ(w.pageState().OldDesc, "Beta");
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
-    EXPECT_EQ(w.focusWidget(), &control<QLineEdit>(w, "txtBasCardNum"));
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasValue").text(), "$2.00");
+    EXPECT_EQ(w.focusWidget(), &textBox("txtBasCardNum"));
+    EXPECT_EQ(textBox("txtBasValue").text(), "$2.00");
 }
 
 TEST_F(FrmMainToolbarTest, RenamedSetIsStoredFoundAgainAndLeftForTheNext) {
     FrmMain& w = start();
     control<QComboBox>(w, "DBCombo1").setEditText("Sec");
     // Letter case alone is a change of name.
-    control<QLineEdit>(w, "txtDesc").setText("FIRST SET");
+    textBox("txtDesc").setText("FIRST SET");
     press("Next");
     EXPECT_EQ(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'S1'").toString(), "FIRST SET");
     EXPECT_EQ(w.pageState().FindCrit, "Desc like 'FIRST SET'");
-    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "S2");
+    EXPECT_EQ(textBox("txtCode").text(), "S2");
     EXPECT_EQ(control<QComboBox>(w, "DBCombo1").currentText(), "");
     EXPECT_EQ(w.pageState().OldDesc, "Second Set");
 }
@@ -108,60 +108,60 @@ TEST_F(FrmMainToolbarTest, ReFindTakesTheNameAsItStandsAndTheFirstSetOfThatName)
     FrmMain& w = start();
     press("Last");
     // S3 takes the name of S1: the move starts from S1, the first set of that name.
-    control<QLineEdit>(w, "txtDesc").setText("First Set");
+    textBox("txtDesc").setText("First Set");
     press("Prev");
-    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "S1");
+    EXPECT_EQ(textBox("txtCode").text(), "S1");
     EXPECT_FALSE(w.Buttons(PrevButton).isEnabled());
     press("Next");
 
     // A quote or a pattern character is part of the name, not of a pattern.
     for (const char* name : {"O'Brien", "Sec*"}) {
-        control<QLineEdit>(w, "txtDesc").setText(name);
+        textBox("txtDesc").setText(name);
         press("Next");
         EXPECT_EQ(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'S2'").toString(), name);
-        EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "S3") << name;
+        EXPECT_EQ(textBox("txtCode").text(), "S3") << name;
         press("Prev");
-        ASSERT_EQ(control<QLineEdit>(w, "txtCode").text(), "S2");
+        ASSERT_EQ(textBox("txtCode").text(), "S2");
     }
 }
 
 TEST_F(FrmMainToolbarTest, MoveAfterAFindFindsTheSetShownByItsName) {
-    FrmMain& w = start();
+    start();
     dialogs.inputAnswers.push_back("S2");
     press("Find");
-    ASSERT_EQ(control<QLineEdit>(w, "txtCode").text(), "S2");
+    ASSERT_EQ(textBox("txtCode").text(), "S2");
     press("Next");
-    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "S3");
+    EXPECT_EQ(textBox("txtCode").text(), "S3");
     // Only the Find's own message: the store of a set not in edit mode is passed over.
     EXPECT_EQ(shown(), QStringList{"Set Found|64|Find Set"});
 }
 
 TEST_F(FrmMainToolbarTest, RefusedStoreIsReportedAndTheMoveIsOff) {
     FrmMain& w = start();
-    control<QLineEdit>(w, "txtDesc").setText("Renamed");
-    control<QLineEdit>(w, "txtTot").setText("many");
+    textBox("txtDesc").setText("Renamed");
+    textBox("txtTot").setText("many");
     press("Last");
     expectRefusalReported();
-    EXPECT_EQ(control<QLineEdit>(w, "txtCode").text(), "S1");
-    EXPECT_EQ(control<QLineEdit>(w, "txtDesc").text(), "Renamed");
+    EXPECT_EQ(textBox("txtCode").text(), "S1");
+    EXPECT_EQ(textBox("txtDesc").text(), "Renamed");
     EXPECT_EQ(catalogue.scalar("SELECT Desc FROM Sets WHERE Code = 'S1'").toString(), "First Set");
     press("Cancel");
 
     selectTab(BasicsPage);
     dialogs.calls.clear();
-    control<QLineEdit>(w, "txtBasCardNum").setText("2");
-    control<QLineEdit>(w, "txtBasDesc").setText("Alpha two");
+    textBox("txtBasCardNum").setText("2");
+    textBox("txtBasDesc").setText("Alpha two");
     press("Next");
     expectRefusalReported();
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "Alpha two");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "2");
+    EXPECT_EQ(textBox("txtBasDesc").text(), "Alpha two");
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "2");
     EXPECT_EQ(w.datBasics.Recordset().EditMode(), dbEditInProgress);
     EXPECT_EQ(count("SELECT count(*) FROM Basics WHERE Desc = 'Alpha'"), 1);
 
     // Put right, the same click stores the card, finds it again as the set's last card and moves on.
-    control<QLineEdit>(w, "txtBasCardNum").setText("4");
+    textBox("txtBasCardNum").setText("4");
     press("Next");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "Alpha two");
+    EXPECT_EQ(textBox("txtBasDesc").text(), "Alpha two");
     EXPECT_FALSE(w.Buttons(NextButton).isEnabled());
     EXPECT_EQ(count("SELECT count(*) FROM Basics WHERE Desc = 'Alpha two'"), 1);
 }
@@ -169,18 +169,18 @@ TEST_F(FrmMainToolbarTest, RefusedStoreIsReportedAndTheMoveIsOff) {
 // A toolbar click takes no focus, so it checks the box being typed in before its command.
 TEST_F(FrmMainToolbarTest, EmptiedCardNumberStopsNextUntilCancelled) {
     FrmMain& w = basicsPage();
-    retype(&control<QLineEdit>(w, "txtBasCardNum"), "");
+    retype(&textBox("txtBasCardNum"), "");
     QTest::mouseClick(&w.Buttons(NextButton), Qt::LeftButton);
     EXPECT_EQ(shown(), QStringList{"You must enter a value for this field|0|Value Error"});
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "Alpha");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "");
-    EXPECT_EQ(w.focusWidget(), &control<QLineEdit>(w, "txtBasCardNum"));
+    EXPECT_EQ(textBox("txtBasDesc").text(), "Alpha");
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "");
+    EXPECT_EQ(w.focusWidget(), &textBox("txtBasCardNum"));
     EXPECT_EQ(count("SELECT count(*) FROM Basics WHERE Card_Num IS NULL"), 0);
 
     QTest::mouseClick(&w.Buttons(CancelButton), Qt::LeftButton);
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "1");
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "1");
     QTest::mouseClick(&w.Buttons(NextButton), Qt::LeftButton);
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "Beta");
+    EXPECT_EQ(textBox("txtBasDesc").text(), "Beta");
     EXPECT_EQ(shown().size(), 1);
 }
 
@@ -194,7 +194,7 @@ TEST_F(FrmMainToolbarTest, KeyboardReachesTheToolbarAndPressesItsButtons) {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     };
     const auto focused = [] { return QApplication::focusWidget(); };
-    control<QLineEdit>(w, "txtBasValue").setFocus();
+    textBox("txtBasValue").setFocus();
     type(Qt::Key_Tab);
     EXPECT_EQ(focused(), &w.Buttons(NewButton));
     const QImage unfocused = w.Buttons(NextButton).grab().toImage();
@@ -203,8 +203,8 @@ TEST_F(FrmMainToolbarTest, KeyboardReachesTheToolbarAndPressesItsButtons) {
     ASSERT_EQ(focused(), &w.Buttons(NextButton));
     EXPECT_NE(w.Buttons(NextButton).grab().toImage(), unfocused);
     type(Qt::Key_Space);
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "Beta");
-    EXPECT_EQ(focused(), &control<QLineEdit>(w, "txtBasCardNum"));
+    EXPECT_EQ(textBox("txtBasDesc").text(), "Beta");
+    EXPECT_EQ(focused(), &textBox("txtBasCardNum"));
 
     // Back through the tab strip to the button last used.
     type(Qt::Key_Tab, Qt::ShiftModifier);
@@ -214,7 +214,7 @@ TEST_F(FrmMainToolbarTest, KeyboardReachesTheToolbarAndPressesItsButtons) {
     type(Qt::Key_Tab, Qt::ShiftModifier);
     type(Qt::Key_Tab, Qt::ShiftModifier);
     type(Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "Gamma");
+    EXPECT_EQ(textBox("txtBasDesc").text(), "Gamma");
     EXPECT_FALSE(w.Buttons(NextButton).isEnabled());
 
     // Next is off now: the toolbar is entered on its first button, and the arrows go round it past Save.
@@ -232,9 +232,9 @@ TEST_F(FrmMainToolbarTest, NewOnTheSetsPageShowsTheTotalsOfNoCode) {
     FrmMain& w = start();
     press("New");
     EXPECT_EQ(w.datSets.Recordset().EditMode(), dbEditAdd);
-    EXPECT_EQ(w.focusWidget(), &control<QLineEdit>(w, "txtCode"));
-    EXPECT_EQ(control<QLineEdit>(w, "txtvalue").text(), "$0.00");
-    EXPECT_EQ(control<QLineEdit>(w, "txtTot").text(), "0");
+    EXPECT_EQ(w.focusWidget(), &textBox("txtCode"));
+    EXPECT_EQ(textBox("txtvalue").text(), "$0.00");
+    EXPECT_EQ(textBox("txtTot").text(), "0");
     EXPECT_EQ(enabledButtons(), (QList<int>{8, 9}));
 }
 
@@ -242,17 +242,17 @@ TEST_F(FrmMainToolbarTest, NewAndDeleteOnACardPageEndInItsCardNumberBox) {
     FrmMain& w = basicsPage();
     choosePicture(PictureSide::Front, pictureFile("front.png", Qt::red));
     press("New");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "4");
-    EXPECT_EQ(w.focusWidget(), &control<QLineEdit>(w, "txtBasCardNum"));
+    EXPECT_EQ(textBox("txtBasCardNum").text(), "4");
+    EXPECT_EQ(w.focusWidget(), &textBox("txtBasCardNum"));
     // The picture chosen for the card shown never reaches the new one.
     EXPECT_EQ(pending()[1], "");
     press("Cancel");
 
     press("Delete");
     EXPECT_EQ(count("SELECT count(*) FROM Basics WHERE Code = 'S1'"), 2);
-    EXPECT_EQ(w.focusWidget(), &control<QLineEdit>(w, "txtBasCardNum"));
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasDesc").text(), "Beta");
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasValue").text(), "$2.00");
+    EXPECT_EQ(w.focusWidget(), &textBox("txtBasCardNum"));
+    EXPECT_EQ(textBox("txtBasDesc").text(), "Beta");
+    EXPECT_EQ(textBox("txtBasValue").text(), "$2.00");
 }
 
 TEST_F(FrmMainToolbarTest, ReportWritesThePageReport) {
@@ -262,7 +262,7 @@ TEST_F(FrmMainToolbarTest, ReportWritesThePageReport) {
     EXPECT_TRUE(w.pageState().RepSQL.startsWith("SELECT Card_Num,Section,Desc,Value FROM Basics"));
     EXPECT_TRUE(std::any_of(dialogs.calls.begin(), dialogs.calls.end(),
                             [](const DialogCall& call) { return call.kind == DialogCall::Kind::ShowSave; }));
-    EXPECT_EQ(w.focusWidget(), &control<QLineEdit>(w, "txtBasCardNum"));
+    EXPECT_EQ(w.focusWidget(), &textBox("txtBasCardNum"));
 }
 
 } // namespace

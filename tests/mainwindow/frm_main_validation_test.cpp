@@ -87,35 +87,34 @@ TEST_F(FrmMainValidationTest, EmptyCodeNameOrCardNumberKeepsTheFocusAndBlanksPas
         EXPECT_NE(focus(), field);
         EXPECT_TRUE(shown().isEmpty());
     };
-    expectHeld(&control<QLineEdit>(w, "txtCode"), w.txtDesc);
-    expectHeld(w.txtDesc, &control<QLineEdit>(w, "txtTot"));
-    control<QLineEdit>(w, "txtTot")
-        .setText("5"); // the focus is there, and leaving it with no cards is refused
-    control<QLineEdit>(w, "txtCode").setText("S1"); // the Basics page shows the cards of the code shown
+    expectHeld(&textBox("txtCode"), w.txtDesc);
+    expectHeld(w.txtDesc, &textBox("txtTot"));
+    textBox("txtTot").setText("5");   // the focus is there, and leaving it with no cards is refused
+    textBox("txtCode").setText("S1"); // the Basics page shows the cards of the code shown
     control<TabStrip>(w, "TabStrip1").setCurrentIndex(1);
-    expectHeld(&control<QLineEdit>(w, "txtBasCardNum"), &control<QLineEdit>(w, "txtBasDesc"));
+    expectHeld(&textBox("txtBasCardNum"), &textBox("txtBasDesc"));
 }
 
 // A click on a tab leaves the box like any click on another control: a refused box keeps the page.
 TEST_F(FrmMainValidationTest, TabClickIsRefusedWhileTheBoxLeftFailsItsCheck) {
     FrmMain& w = startOnPage(2);
-    ASSERT_EQ(focus(), &control<QLineEdit>(w, "txtBasCardNum"));
-    QTest::keyClick(&control<QLineEdit>(w, "txtBasCardNum"), Qt::Key_End);
-    QTest::keyClick(&control<QLineEdit>(w, "txtBasCardNum"), Qt::Key_Backspace);
-    ASSERT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "");
+    ASSERT_EQ(focus(), &textBox("txtBasCardNum"));
+    QTest::keyClick(&textBox("txtBasCardNum"), Qt::Key_End);
+    QTest::keyClick(&textBox("txtBasCardNum"), Qt::Key_Backspace);
+    ASSERT_EQ(textBox("txtBasCardNum").text(), "");
     clickTab(SetsPage);
     EXPECT_EQ(shown(), QStringList{noValueBox});
     EXPECT_EQ(w.pageState().TabMode, BasicsPage);
     EXPECT_EQ(control<TabStrip>(w, "TabStrip1").currentIndex(), 1);
     EXPECT_TRUE(control<QGroupBox>(w, "Frame2").isVisible());
-    EXPECT_EQ(focus(), &control<QLineEdit>(w, "txtBasCardNum"));
+    EXPECT_EQ(focus(), &textBox("txtBasCardNum"));
     EXPECT_EQ(catalogue.scalar("SELECT COUNT(*) FROM Basics WHERE Card_Num IS NULL").toInt(), 0);
 
-    QTest::keyClicks(&control<QLineEdit>(w, "txtBasCardNum"), "7");
+    QTest::keyClicks(&textBox("txtBasCardNum"), "7");
     clickTab(SpecialsPage);
     EXPECT_EQ(shown().size(), 1);
     EXPECT_EQ(w.pageState().TabMode, SpecialsPage);
-    EXPECT_EQ(focus(), &control<QLineEdit>(w, "txtSpecCardNum"));
+    EXPECT_EQ(focus(), &textBox("txtSpecCardNum"));
     EXPECT_EQ(catalogue.scalar("SELECT Card_Num FROM Basics WHERE Desc = 'Alpha'").toInt(), 7);
 }
 
@@ -125,8 +124,8 @@ TEST_F(FrmMainValidationTest, PageWithoutACardIsLeftWithoutACheck) {
     FrmMain& w = startOnPage(2);
     clickOn(&w.Buttons(DeleteButton)); // the set's only basic card, the question answered OK
     ASSERT_EQ(catalogue.scalar("SELECT COUNT(*) FROM Basics").toInt(), 0);
-    ASSERT_EQ(focus(), &control<QLineEdit>(w, "txtBasCardNum"));
-    ASSERT_EQ(control<QLineEdit>(w, "txtBasCardNum").text(), "");
+    ASSERT_EQ(focus(), &textBox("txtBasCardNum"));
+    ASSERT_EQ(textBox("txtBasCardNum").text(), "");
     dialogs.calls.clear();
     clickTab(SpecialsPage);
     EXPECT_TRUE(shown().isEmpty());
@@ -134,9 +133,9 @@ TEST_F(FrmMainValidationTest, PageWithoutACardIsLeftWithoutACheck) {
 
     clickTab(SetsPage);
     clickOn(&w.Buttons(NextButton));
-    ASSERT_EQ(control<QLineEdit>(w, "txtCode").text(), "S2");
+    ASSERT_EQ(textBox("txtCode").text(), "S2");
     clickTab(BasicsPage); // a set that never had basic cards
-    ASSERT_EQ(focus(), &control<QLineEdit>(w, "txtBasCardNum"));
+    ASSERT_EQ(focus(), &textBox("txtBasCardNum"));
     clickTab(SetsPage);
     EXPECT_TRUE(shown().isEmpty());
     EXPECT_EQ(w.pageState().TabMode, SetsPage);
@@ -144,30 +143,30 @@ TEST_F(FrmMainValidationTest, PageWithoutACardIsLeftWithoutACheck) {
 }
 
 TEST_F(FrmMainValidationTest, EmptySpecialNumberOrTypeLetsTheMoveHappenThenTakesTheFocusBack) {
-    FrmMain& w = startOnPage(3);
-    tabOutOf(&control<QLineEdit>(w, "txtSpecCardNum"), "");
-    EXPECT_EQ(focus(), &control<QLineEdit>(w, "txtSpecCardNum"));
-    clickOn(&control<QLineEdit>(w, "txtSpecDesc"));
-    EXPECT_EQ(focus(), &control<QLineEdit>(w, "txtSpecCardNum"));
+    startOnPage(3);
+    tabOutOf(&textBox("txtSpecCardNum"), "");
+    EXPECT_EQ(focus(), &textBox("txtSpecCardNum"));
+    clickOn(&textBox("txtSpecDesc"));
+    EXPECT_EQ(focus(), &textBox("txtSpecCardNum"));
     EXPECT_EQ(shown(), (QStringList{"You must enter a value for this field|0|Value Spec Error",
                                     "You must enter a value for this field|0|Value Spec Error"}));
 
     dialogs.calls.clear();
-    control<QLineEdit>(w, "txtSpecCardNum").setText("7");
-    tabOutOf(&control<QLineEdit>(w, "txtSpecType"), "");
-    EXPECT_EQ(focus(), &control<QLineEdit>(w, "txtSpecType"));
+    textBox("txtSpecCardNum").setText("7");
+    tabOutOf(&textBox("txtSpecType"), "");
+    EXPECT_EQ(focus(), &textBox("txtSpecType"));
     EXPECT_EQ(shown(), QStringList{noValueBox});
-    tabOutOf(&control<QLineEdit>(w, "txtSpecType"), " ");
-    EXPECT_EQ(focus(), &control<QLineEdit>(w, "txtSpecDesc"));
+    tabOutOf(&textBox("txtSpecType"), " ");
+    EXPECT_EQ(focus(), &textBox("txtSpecDesc"));
     EXPECT_EQ(shown().size(), 1);
 }
 
 TEST_F(FrmMainValidationTest, MoneyAndCountBoxesRefuseToBeLeftWithoutANumber) {
-    FrmMain& w = startOnPage(1);
-    tabOutOf(&control<QLineEdit>(w, "txtvalue"), "");
-    EXPECT_EQ(focus(), &control<QLineEdit>(w, "txtvalue"));
-    tabOutOf(&control<QLineEdit>(w, "txtTot"), "");
-    EXPECT_EQ(focus(), &control<QLineEdit>(w, "txtTot"));
+    startOnPage(1);
+    tabOutOf(&textBox("txtvalue"), "");
+    EXPECT_EQ(focus(), &textBox("txtvalue"));
+    tabOutOf(&textBox("txtTot"), "");
+    EXPECT_EQ(focus(), &textBox("txtTot"));
     EXPECT_EQ(shown(), (QStringList{noNumberBox, noNumberBox}));
 }
 
@@ -183,25 +182,25 @@ TEST_F(FrmMainValidationTest, AnyNumberOfPointsCanBeTypedButNotLeft) {
 }
 
 TEST_F(FrmMainValidationTest, ShownCurrencyValuePassesTheNumberCheck) {
-    FrmMain& w = startOnPage(1);
-    control<QLineEdit>(w, "txtvalue").setText("$1,234.50");
-    control<QLineEdit>(w, "txtvalue").setFocus();
-    QTest::keyClick(&control<QLineEdit>(w, "txtvalue"), Qt::Key_Tab);
-    EXPECT_NE(focus(), &control<QLineEdit>(w, "txtvalue"));
+    startOnPage(1);
+    textBox("txtvalue").setText("$1,234.50");
+    textBox("txtvalue").setFocus();
+    QTest::keyClick(&textBox("txtvalue"), Qt::Key_Tab);
+    EXPECT_NE(focus(), &textBox("txtvalue"));
     EXPECT_TRUE(shown().isEmpty());
 }
 
 TEST_F(FrmMainValidationTest, ZeroCardsAreRefusedOnceTheFocusHasLeft) {
-    FrmMain& w = startOnPage(1);
+    startOnPage(1);
     for (const char* zeros : {"0", "00", "0000", "0.4"}) {
         dialogs.calls.clear();
-        tabOutOf(&control<QLineEdit>(w, "txtTot"), zeros);
+        tabOutOf(&textBox("txtTot"), zeros);
         EXPECT_EQ(shown(), QStringList{noCardsBox}) << zeros;
-        EXPECT_EQ(focus(), &control<QLineEdit>(w, "txtTot")) << zeros;
+        EXPECT_EQ(focus(), &textBox("txtTot")) << zeros;
     }
     dialogs.calls.clear();
-    tabOutOf(&control<QLineEdit>(w, "txtTot"), "12");
-    EXPECT_EQ(focus(), &control<QLineEdit>(w, "txtvalue"));
+    tabOutOf(&textBox("txtTot"), "12");
+    EXPECT_EQ(focus(), &textBox("txtvalue"));
     EXPECT_TRUE(shown().isEmpty());
 }
 
@@ -226,8 +225,8 @@ TEST_F(FrmMainValidationTest, ToolbarClickChecksTheBoxButCancelDeleteAndAnotherW
     EXPECT_EQ(dialogs.calls[1].title, "Delete Record");
     dialogs.calls.clear();
 
-    control<QLineEdit>(w, "txtTot").setFocus();
-    control<QLineEdit>(w, "txtTot").setText("0");
+    textBox("txtTot").setFocus();
+    textBox("txtTot").setText("0");
     QWidget other;
     other.show();
     other.activateWindow();
@@ -237,51 +236,51 @@ TEST_F(FrmMainValidationTest, ToolbarClickChecksTheBoxButCancelDeleteAndAnotherW
 }
 
 TEST_F(FrmMainValidationTest, MoneyBoxesDropAllButDigitsThePointAndBackspace) {
-    FrmMain& w = startOnPage(3);
-    control<QLineEdit>(w, "txtSpecValue").clear();
-    QTest::keyClicks(&control<QLineEdit>(w, "txtSpecValue"), "a1-2,3.4 5$");
-    EXPECT_EQ(control<QLineEdit>(w, "txtSpecValue").text(), "123.45");
-    QTest::keyClick(&control<QLineEdit>(w, "txtSpecValue"), Qt::Key_Backspace);
-    EXPECT_EQ(control<QLineEdit>(w, "txtSpecValue").text(), "123.4");
+    startOnPage(3);
+    textBox("txtSpecValue").clear();
+    QTest::keyClicks(&textBox("txtSpecValue"), "a1-2,3.4 5$");
+    EXPECT_EQ(textBox("txtSpecValue").text(), "123.45");
+    QTest::keyClick(&textBox("txtSpecValue"), Qt::Key_Backspace);
+    EXPECT_EQ(textBox("txtSpecValue").text(), "123.4");
 
     // Enter and the copy and paste keys are dropped; pasting by other means is not filtered.
-    QSignalSpy enter(&control<QLineEdit>(w, "txtSpecValue"), &QLineEdit::returnPressed);
+    QSignalSpy enter(&textBox("txtSpecValue"), &QLineEdit::returnPressed);
     QApplication::clipboard()->setText("xy");
-    control<QLineEdit>(w, "txtSpecValue").selectAll();
-    QTest::keyClick(&control<QLineEdit>(w, "txtSpecValue"), Qt::Key_Return);
-    QTest::keyClick(&control<QLineEdit>(w, "txtSpecValue"), Qt::Key_C, Qt::ControlModifier);
-    QTest::keyClick(&control<QLineEdit>(w, "txtSpecValue"), Qt::Key_V, Qt::ControlModifier);
+    textBox("txtSpecValue").selectAll();
+    QTest::keyClick(&textBox("txtSpecValue"), Qt::Key_Return);
+    QTest::keyClick(&textBox("txtSpecValue"), Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(&textBox("txtSpecValue"), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(enter.count(), 0);
     EXPECT_EQ(QApplication::clipboard()->text(), "xy");
-    EXPECT_EQ(control<QLineEdit>(w, "txtSpecValue").text(), "123.4");
-    control<QLineEdit>(w, "txtSpecValue").paste();
-    EXPECT_EQ(control<QLineEdit>(w, "txtSpecValue").text(), "xy");
+    EXPECT_EQ(textBox("txtSpecValue").text(), "123.4");
+    textBox("txtSpecValue").paste();
+    EXPECT_EQ(textBox("txtSpecValue").text(), "xy");
 }
 
 TEST_F(FrmMainValidationTest, CountBoxDropsAllButDigits) {
-    FrmMain& sets = startOnPage(1);
-    control<QLineEdit>(sets, "txtTot").clear();
+    startOnPage(1);
+    textBox("txtTot").clear();
     // No sign either: a count is never negative.
-    QTest::keyClicks(&control<QLineEdit>(sets, "txtTot"), "-1.2a +3,/-");
-    EXPECT_EQ(control<QLineEdit>(sets, "txtTot").text(), "123");
-    QTest::keyClick(&control<QLineEdit>(sets, "txtTot"), Qt::Key_Backspace);
-    EXPECT_EQ(control<QLineEdit>(sets, "txtTot").text(), "12");
+    QTest::keyClicks(&textBox("txtTot"), "-1.2a +3,/-");
+    EXPECT_EQ(textBox("txtTot").text(), "123");
+    QTest::keyClick(&textBox("txtTot"), Qt::Key_Backspace);
+    EXPECT_EQ(textBox("txtTot").text(), "12");
 }
 
 TEST_F(FrmMainValidationTest, MoneyFilterTakesThePointWhateverTheLocale) {
-    FrmMain& w = startOnPage(2);
+    startOnPage(2);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    control<QLineEdit>(w, "txtBasValue").clear();
-    QTest::keyClicks(&control<QLineEdit>(w, "txtBasValue"), "1,5.5");
+    textBox("txtBasValue").clear();
+    QTest::keyClicks(&textBox("txtBasValue"), "1,5.5");
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    EXPECT_EQ(control<QLineEdit>(w, "txtBasValue").text(), "15.5");
+    EXPECT_EQ(textBox("txtBasValue").text(), "15.5");
 }
 
 TEST_F(FrmMainValidationTest, CtrlXInAMoneyBoxStillEndsTheProgram) {
-    FrmMain& w = startOnPage(2);
-    control<QLineEdit>(w, "txtBasValue").setFocus();
-    control<QLineEdit>(w, "txtBasValue").selectAll();
-    QTest::keyClick(&control<QLineEdit>(w, "txtBasValue"), Qt::Key_X, Qt::ControlModifier);
+    startOnPage(2);
+    textBox("txtBasValue").setFocus();
+    textBox("txtBasValue").selectAll();
+    QTest::keyClick(&textBox("txtBasValue"), Qt::Key_X, Qt::ControlModifier);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
 }
@@ -290,7 +289,7 @@ TEST_F(FrmMainValidationTest, InputFilterKinds) {
     FrmMain& w = load();
     const auto kept = [&](int code, const QString& kind) {
         auto key = static_cast<std::int16_t>(code);
-        w.ValidateInputCharset(control<QLineEdit>(w, "txtDesc"), key, kind);
+        w.ValidateInputCharset(textBox("txtDesc"), key, kind);
         EXPECT_TRUE(key == 0 || key == code);
         return key != 0;
     };

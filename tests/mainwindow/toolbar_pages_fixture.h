@@ -35,10 +35,10 @@ protected:
     // New on the Sets page, and the new set typed into its boxes.
     void keyInNewSet(const QString& code, const QString& name, const QString& cards, const QString& value) {
         press("New");
-        retype(&control<QLineEdit>(*window, "txtCode"), code);
-        retype(&control<QLineEdit>(*window, "txtDesc"), name);
-        retype(&control<QLineEdit>(*window, "txtTot"), cards);
-        retype(&control<QLineEdit>(*window, "txtvalue"), value);
+        retype(&textBox("txtCode"), code);
+        retype(&textBox("txtDesc"), name);
+        retype(&textBox("txtTot"), cards);
+        retype(&textBox("txtvalue"), value);
     }
 
     // The messages shown, as "text|flags|title".
