@@ -84,13 +84,19 @@ void ReportLines::write(QStringView line) {
     endLine(end);
 }
 
+// Bytes of whole lines or of a line's text: plain ASCII copied as it is, anything else through the encoder,
+// as a line given as text would go.
+char* ReportLines::appendUtf8(std::string_view text, bool ascii) {
+    if (ascii && !encoderHoldsSurrogate_)
+        return std::copy(text.begin(), text.end(), roomFor(static_cast<qsizetype>(text.size())));
+    const QString wide = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    char* end = encoder_.appendToBuffer(roomFor(encoder_.requiredSpace(wide.size())), wide);
+    encoderHoldsSurrogate_ = !wide.isEmpty() && wide.back().isHighSurrogate();
+    return end;
+}
+
 void ReportLines::writeUtf8(std::string_view line) {
-    if (encoderHoldsSurrogate_ || !isAscii(line)) {
-        write(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
-        return;
-    }
-    char* const start = roomFor(static_cast<qsizetype>(line.size()));
-    endLine(std::copy(line.begin(), line.end(), start));
+    endLine(appendUtf8(line, isAscii(line)));
 }
 
 ReportLines::FixedLines ReportLines::fixedLines(std::string utf8) {
@@ -99,16 +105,7 @@ ReportLines::FixedLines ReportLines::fixedLines(std::string utf8) {
 }
 
 void ReportLines::write(const FixedLines& lines) {
-    const auto size = static_cast<qsizetype>(lines.utf8.size());
-    if (encoderHoldsSurrogate_ || !lines.ascii) {
-        // Through the encoder, as each line alone would go; the last character is a line feed, so nothing
-        // waits in it afterwards.
-        const QString text = QString::fromUtf8(lines.utf8.data(), size);
-        advanceTo(encoder_.appendToBuffer(roomFor(encoder_.requiredSpace(text.size())), text));
-        encoderHoldsSurrogate_ = false;
-        return;
-    }
-    advanceTo(std::copy(lines.utf8.begin(), lines.utf8.end(), roomFor(size)));
+    advanceTo(appendUtf8(lines.utf8, lines.ascii));
 }
 
 void ReportLines::flush() {

@@ -35,6 +35,7 @@ public:
 
 private:
     char* roomFor(qsizetype bytes);
+    char* appendUtf8(std::string_view text, bool ascii);
     void endLine(char* end);
     void advanceTo(char* end);
 
