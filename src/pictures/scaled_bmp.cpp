@@ -80,6 +80,10 @@ std::optional<QImage> decodeBmpScaled(QIODevice& device, QSize size) {
         return QImage();
     std::vector<char> row(static_cast<std::size_t>(layout->rowBytes));
     std::vector<std::uint64_t> sums(static_cast<std::size_t>(size.width()) * 3);
+    // The source columns of each box column, the same on every row.
+    std::vector<std::pair<int, int>> columns(static_cast<std::size_t>(size.width()));
+    for (int outX = 0; outX < size.width(); ++outX)
+        columns[std::size_t(outX)] = coveredBy(outX, size.width(), layout->width);
     for (int outY = 0; outY < size.height(); ++outY) {
         std::fill(sums.begin(), sums.end(), 0);
         const auto [firstY, endY] = coveredBy(outY, size.height(), layout->height);
@@ -89,7 +93,7 @@ std::optional<QImage> decodeBmpScaled(QIODevice& device, QSize size) {
                 device.read(row.data(), layout->rowBytes) != layout->rowBytes)
                 return QImage();
             for (int outX = 0; outX < size.width(); ++outX) {
-                const auto [firstX, endX] = coveredBy(outX, size.width(), layout->width);
+                const auto [firstX, endX] = columns[std::size_t(outX)];
                 for (int x = firstX; x < endX; ++x) {
                     const auto* pixel = reinterpret_cast<const unsigned char*>(row.data()) +
                                         std::size_t(x) * std::size_t(layout->bytesPerPixel);
@@ -100,7 +104,7 @@ std::optional<QImage> decodeBmpScaled(QIODevice& device, QSize size) {
         }
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(outY));
         for (int outX = 0; outX < size.width(); ++outX) {
-            const auto [firstX, endX] = coveredBy(outX, size.width(), layout->width);
+            const auto [firstX, endX] = columns[std::size_t(outX)];
             const std::uint64_t count = std::uint64_t(endX - firstX) * std::uint64_t(endY - firstY);
             const std::uint64_t* sum = &sums[std::size_t(outX) * 3];
             line[outX] = qRgb(int(sum[2] / count), int(sum[1] / count), int(sum[0] / count));
