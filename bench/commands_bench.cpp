@@ -10,6 +10,7 @@
 #include "raw_commands.h"
 #include "tab_strip.h"
 #include "twips.h"
+#include "window_control.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -138,9 +139,7 @@ private:
         }
     }
 
-    void selectTab(Page page) {
-        window_->findChild<TabStrip*>("TabStrip1")->setCurrentIndex(page - SetsPage);
-    }
+    void selectTab(Page page) { control<TabStrip>(*window_, "TabStrip1").setCurrentIndex(page - SetsPage); }
 
     // The user selects the box's text and types over it.
     static void typeInto(QLineEdit* box, const QString& text) {
@@ -218,7 +217,7 @@ private:
             [&] { press("Next"); },
             [&] { position = raw_.renameSetAndMoveOn(position, name.toStdString()); });
         if (window_->txtDesc->text() == name ||
-            window_->findChild<QComboBox*>("DBCombo1")->itemText(Runs - 1) != name)
+            control<QComboBox>(*window_, "DBCombo1").itemText(Runs - 1) != name)
             throw std::runtime_error("the renamed sets were not left in their places");
         expectMessages({}, "Next, Prev and renames on the Sets page");
     }
@@ -247,7 +246,7 @@ private:
             "Next on Basics, with an edit", Runs,
             [&] {
                 typed = QString("E%1").arg(++edits);
-                typeInto(window_->findChild<QLineEdit*>("txtBasSect"), typed);
+                typeInto(&control<QLineEdit>(*window_, "txtBasSect"), typed);
             },
             [&] { press("Next"); },
             [&] {
@@ -259,11 +258,11 @@ private:
             "edit a card's description, then Next", Runs,
             [&] {
                 typed = QString("Described %1").arg(++edits);
-                typeInto(window_->findChild<QLineEdit*>("txtBasDesc"), typed);
+                typeInto(&control<QLineEdit>(*window_, "txtBasDesc"), typed);
             },
             [&] { press("Next"); },
             [&] { position = raw_.describeCardAndMoveOn(position, typed.toStdString()); });
-        if (window_->findChild<QLineEdit*>("txtBasCardNum")->text().toLong() != position + 1)
+        if (control<QLineEdit>(*window_, "txtBasCardNum").text().toLong() != position + 1)
             throw std::runtime_error("the description edits did not move on card by card");
         expectMessages({}, "moves on the Basics page");
 
@@ -284,24 +283,23 @@ private:
         add(
             "  its pictures alone, each via picture.tmp", Runs, [] {},
             [&] { window_->pictures.GetPicture(BasicsPage); },
-            [&] {
-                raw_.decodePictures(BenchCatalogue::BigSetCards - 1, twipsToRect(0, 0, 2172, 2532).size());
-            });
+            [&] { raw_.decodePictures(BenchCatalogue::BigSetCards - 1); });
         const int last = BenchCatalogue::BigSetCards - 1;
+        QComboBox& fastFind = control<QComboBox>(*window_, "DBCombo2");
         add(
             "Fast Find jump to the last card, edit pending", Runs,
             [&] {
                 press("First");
                 typed = QString("J%1").arg(++edits);
-                typeInto(window_->findChild<QLineEdit*>("txtBasSect"), typed);
-                window_->findChild<QComboBox*>("DBCombo2")->setCurrentIndex(last);
+                typeInto(&control<QLineEdit>(*window_, "txtBasSect"), typed);
+                fastFind.setCurrentIndex(last);
             },
-            [&] { emit window_->findChild<QComboBox*>("DBCombo2")->activated(last); },
+            [&] { emit fastFind.activated(last); },
             [&] {
                 raw_.storeSection(0, typed.toStdString());
                 raw_.showCard(last);
             });
-        if (window_->findChild<QLineEdit*>("txtBasCardNum")->text() != "9999")
+        if (control<QLineEdit>(*window_, "txtBasCardNum").text() != "9999")
             throw std::runtime_error("the Fast Find jump did not reach the last card");
         expectMessages({}, "the Fast Find jump");
 
@@ -323,11 +321,10 @@ private:
     void bigPicture() {
         selectTab(BasicsPage);
         raw_.enterCards(SizedCatalogue::PictureSet);
-        const QSize box = twipsToRect(0, 0, 2172, 2532).size();
         add(
             "12-megapixel front shown, via picture.tmp", Runs, [] {}, [&] { press("First"); },
-            [&] { raw_.decodePictures(0, box); });
-        if (window_->findChild<QLabel*>("picBasFront")->pixmap().isNull())
+            [&] { raw_.decodePictures(0); });
+        if (control<QLabel>(*window_, "picBasFront").pixmap().isNull())
             throw std::runtime_error("the 12-megapixel front was not shown");
         expectMessages({}, "the picture");
         selectTab(SetsPage);
@@ -338,9 +335,9 @@ private:
         std::vector<double> saves, rawSaves, deletes, rawDeletes;
         for (int run = 0; run < SlowRuns; ++run) {
             press("New");
-            typeInto(window_->findChild<QLineEdit*>("txtCode"), NewSetCode);
+            typeInto(&control<QLineEdit>(*window_, "txtCode"), NewSetCode);
             typeInto(window_->txtDesc, "New Set");
-            typeInto(window_->findChild<QLineEdit*>("txtTot"), QString::number(BenchCatalogue::BigSetCards));
+            typeInto(&control<QLineEdit>(*window_, "txtTot"), QString::number(BenchCatalogue::BigSetCards));
             typeInto(window_->txtvalue, "1.50");
             saves.push_back(timeOf([&] {
                 press("Save");

@@ -207,7 +207,7 @@ void RawCommands::enterCards(const std::string& code) {
 
 void RawCommands::showCard(long position) {
     readCard(cards_.at(static_cast<std::size_t>(position)));
-    decodePictures(position, pictureBox_);
+    decodePictures(position);
 }
 
 // `desc` stored into the row `rowid` by `update`, then the first row that `find` (`desc` bound at
@@ -364,7 +364,7 @@ void RawCommands::report(const std::string& code, const std::string& setName, co
 
 // Each picture passes through picture.tmp, written without a sync and removed, as the program shows every
 // stored picture.
-void RawCommands::decodePictures(long position, QSize box) {
+void RawCommands::decodePictures(long position) {
     const QString path = pictureFolder_.filePath(QStringLiteral("picture.tmp"));
     sqlite3_bind_int64(cardPictures_, 1, cards_.at(static_cast<std::size_t>(position)));
     eachRow(db_, cardPictures_, [&](sqlite3_stmt* row) {
@@ -378,7 +378,7 @@ void RawCommands::decodePictures(long position, QSize box) {
                 throw std::runtime_error("picture.tmp could not be written");
             file.close();
             QImageReader reader(path);
-            reader.setScaledSize(reader.size().scaled(box, Qt::KeepAspectRatio));
+            reader.setScaledSize(reader.size().scaled(pictureBox_, Qt::KeepAspectRatio));
             const bool decoded = !reader.read().isNull();
             QFile::remove(path);
             if (!decoded)

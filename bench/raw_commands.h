@@ -51,7 +51,7 @@ public:
     void report(const std::string& code, const std::string& setName, const QString& file);
     // The front and back of the card at `position`, each written to picture.tmp, decoded from it scaled to
     // fit `box`, and the file removed.
-    void decodePictures(long position, QSize box);
+    void decodePictures(long position);
     // The size a card's pictures are decoded to.
     void setPictureBox(QSize box) { pictureBox_ = box; }
 
